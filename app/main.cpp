@@ -1,0 +1,12 @@
+#include "window/view/application.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication qapp(argc, argv);
+    tavrimo::configureApplication(qapp);
+    tavrimo::Application app;
+    app.window().show();
+    return qapp.exec();
+}

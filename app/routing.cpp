@@ -1,0 +1,52 @@
+#include "app/routing.h"
+
+#include "app/form.h"
+#include "geometry/formulas.h"
+#include "quadratic/solver.h"
+#include "temperature/temperature.h"
+#include "units/catalogue.h"
+#include "units/entry_fields.h"
+
+namespace tavrimo {
+
+void Form_Load(Form& form)
+{
+    form.bytCategory = 1;
+    lblNum(form);
+}
+
+namespace {
+
+bool duringConversion(const Form& form) { return form.conversionRunning; }
+bool duringTemperature(const Form& form) { return form.temperatureRunning; }
+
+constexpr Route kRoutes[] = {
+    {"Form1", Event::Load, "Form_Load", [](Form& f, int) { Form_Load(f); }},
+    {"optTall", Event::Click, "optTall_Click", [](Form& f, int) { optTall_Click(f); }},
+    {"optArea", Event::Click, "optArea_Click", [](Form& f, int) { optArea_Click(f); }},
+    {"optSize", Event::Click, "optSize_Click", [](Form& f, int) { optSize_Click(f); }},
+    {"optW", Event::Click, "optW_Click", [](Form& f, int) { optW_Click(f); }},
+    {"txtTAS", Event::Change, "txtTAS_Change", txtTAS_Change, duringConversion},
+    {"txtTAS", Event::GotFocus, "txtTAS_GotFocus", txtTAS_GotFocus},
+    {"txtTAS", Event::LostFocus, "txtTAS_LostFocus", txtTAS_LostFocus},
+    {"txtTAS", Event::MouseDown, "txtTAS_MouseDown", txtTAS_MouseDown},
+    {"txtUSA", Event::Change, "txtUSA_Change", txtUSA_Change, duringConversion},
+    {"txtUSA", Event::GotFocus, "txtUSA_GotFocus", txtUSA_GotFocus},
+    {"txtUSA", Event::LostFocus, "txtUSA_LostFocus", txtUSA_LostFocus},
+    {"txtUSA", Event::MouseDown, "txtUSA_MouseDown", txtUSA_MouseDown},
+    {"txtC", Event::Change, "txtC_Change", [](Form& f, int) { txtC_Change(f); }, duringTemperature},
+    {"txtF", Event::Change, "txtF_Change", [](Form& f, int) { txtF_Change(f); }, duringTemperature},
+    {"txtK", Event::Change, "txtK_Change", [](Form& f, int) { txtK_Change(f); }, duringTemperature},
+    {"cmdResult", Event::Click, "cmdResult_Click", [](Form& f, int) { cmdResult_Click(f); }},
+    {"cmdCls", Event::Click, "cmdCls_Click", [](Form& f, int) { cmdCls_Click(f); }},
+    {"Combo1", Event::Click, "Combo1_Click", [](Form& f, int) { Combo1_Click(f); }},
+};
+
+}  // namespace
+
+std::span<const Route> routingTable()
+{
+    return kRoutes;
+}
+
+}  // namespace tavrimo

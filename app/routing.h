@@ -1,0 +1,29 @@
+#pragma once
+
+// The routing table: every control event that reaches program code, and the
+// handler it reaches. An event of a control array member reaches the array's
+// one handler with the member's index.
+
+#include "window/model.h"
+
+#include <span>
+#include <string_view>
+
+namespace tavrimo {
+
+class Form;
+
+struct Route {
+    std::string_view control;
+    Event event;
+    std::string_view handler;
+    void (*run)(Form& form, int index);
+    // When this says so, the event starts no handler.
+    bool (*blocked)(const Form& form) = nullptr;
+};
+
+std::span<const Route> routingTable();
+
+void Form_Load(Form& form);
+
+}  // namespace tavrimo

@@ -1,0 +1,22 @@
+#pragma once
+
+// The Arabic names of the quantities written on the drawings.
+
+#include <QString>
+
+namespace art::letters {
+
+inline const QString radius = QStringLiteral("نق");         // radius
+inline const QString angle = QStringLiteral("يه");          // angle
+inline const QString side = QStringLiteral("ل");            // side, edge, arc length
+inline const QString slant = QStringLiteral("عا");          // slant height, apothem
+inline const QString height = QStringLiteral("ع");          // height
+inline const QString chord = QStringLiteral("و");           // chord
+inline const QString length = QStringLiteral("س");          // length of a box
+inline const QString width = QStringLiteral("ص");           // width of a box
+inline const QString diagonal = QStringLiteral("ق");        // space diagonal
+inline const QString hypotenuse = QStringLiteral("الوتر");  // hypotenuse
+inline const QString opposite = QStringLiteral("المقابل");  // side opposite the angle
+inline const QString adjacent = QStringLiteral("المجاور");  // side next to the angle
+
+}  // namespace art::letters

@@ -1,0 +1,61 @@
+// tavrimo-script: opens the real window without a screen, performs a script
+// of user actions on it and prints what the window then shows.
+
+#include "driver/runner.h"
+#include "driver/script.h"
+#include "window/view/application.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    tavrimo::configureApplication(qapp);
+
+    const QStringList args = qapp.arguments();
+    const QString fileName = args.size() > 1 ? args.at(1) : QStringLiteral("-");
+    QTextStream err(stderr);
+    QByteArray source;
+    if (fileName == u"-") {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly)) {
+            err << "-:0: cannot read standard input\n";
+            return 2;
+        }
+        source = in.readAll();
+    } else {
+        QFile in(fileName);
+        if (!in.open(QIODevice::ReadOnly)) {
+            err << fileName << ":0: cannot open the script: " << in.errorString() << '\n';
+            return 2;
+        }
+        source = in.readAll();
+    }
+
+    tavrimo::Application app;
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    tavrimo::Runner runner(app, out);
+
+    std::vector<tavrimo::script::Command> commands;
+    try {
+        commands = tavrimo::script::parse(QString::fromUtf8(source), runner.names());
+    } catch (const tavrimo::script::ScriptError& error) {
+        err << fileName << ':' << error.line << ": " << error.what() << '\n';
+        return 2;
+    }
+
+    app.window().show();
+    app.window().activateWindow();
+    if (!QTest::qWaitForWindowActive(&app.window()))
+        QApplication::setActiveWindow(&app.window());
+    runner.run(commands);
+    return 0;
+}

@@ -1,0 +1,255 @@
+#include "driver/script.h"
+
+#include <QStringList>
+
+#include <array>
+#include <cctype>
+#include <utility>
+
+namespace tavrimo::script {
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, Verb>, 11> kVerbs = {{
+    {"page", Verb::Page}, {"focus", Verb::Focus}, {"click", Verb::Click}, {"type", Verb::Type},
+    {"paste", Verb::Paste}, {"key", Verb::Key}, {"pick", Verb::Pick}, {"show", Verb::Show},
+    {"dump", Verb::Dump}, {"stats", Verb::Stats}, {"snapshot", Verb::Snapshot},
+}};
+
+constexpr std::array<std::string_view, 9> kKeys = {
+    "Backspace", "Delete", "Home", "End", "Left", "Right", "Tab", "Enter", "Esc",
+};
+
+// Reads the words of one line: bare words and quoted texts.
+class LineReader {
+public:
+    LineReader(QStringView line, int number) : line_(line), number_(number) {}
+
+    bool atEnd()
+    {
+        skipBlanks();
+        return pos_ >= line_.size();
+    }
+
+    std::string word(const char* what)
+    {
+        skipBlanks();
+        const qsizetype start = pos_;
+        while (pos_ < line_.size() && line_[pos_] != u' ' && line_[pos_] != u'\t' && line_[pos_] != u'"')
+            ++pos_;
+        if (pos_ == start)
+            fail(std::string("expected ") + what);
+        return line_.mid(start, pos_ - start).toString().toStdString();
+    }
+
+    QString quoted(const char* what)
+    {
+        skipBlanks();
+        if (pos_ >= line_.size() || line_[pos_] != u'"')
+            fail(std::string("expected ") + what + " in double quotes");
+        const qsizetype start = ++pos_;
+        while (pos_ < line_.size() && line_[pos_] != u'"') {
+            if (line_[pos_] == u'\\')
+                ++pos_;
+            ++pos_;
+        }
+        if (pos_ >= line_.size())
+            fail("missing closing quote");
+        const QStringView inside = line_.mid(start, pos_ - start);
+        ++pos_;
+        try {
+            return unescape(inside);
+        } catch (const std::invalid_argument& error) {
+            fail(error.what());
+        }
+    }
+
+    int number(const char* what, int low, int high)
+    {
+        const std::string text = word(what);
+        bool ok = false;
+        const int value = QString::fromStdString(text).toInt(&ok);
+        if (!ok || value < low || value > high)
+            fail(std::string("expected ") + what + " from " + std::to_string(low) + " to " + std::to_string(high)
+                 + ", not '" + text + "'");
+        return value;
+    }
+
+    void end()
+    {
+        if (!atEnd())
+            fail("unexpected '" + line_.mid(pos_).toString().toStdString() + "'");
+    }
+
+    [[noreturn]] void fail(const std::string& message) const { throw ScriptError(number_, message); }
+
+private:
+    void skipBlanks()
+    {
+        while (pos_ < line_.size() && (line_[pos_] == u' ' || line_[pos_] == u'\t'))
+            ++pos_;
+    }
+
+    QStringView line_;
+    int number_;
+    qsizetype pos_ = 0;
+};
+
+// "txtTAS(3).Tag" -> name, index, property.
+void readControl(LineReader& reader, Command& command, const Names& names, bool allowProperty)
+{
+    const std::string written = reader.word("a control");
+    std::string head = written;
+    if (const auto dot = written.find('.'); dot != std::string::npos) {
+        if (!allowProperty)
+            reader.fail("a property is not allowed here: '" + written + "'");
+        command.property = written.substr(dot + 1);
+        head = written.substr(0, dot);
+    }
+    command.control = head;
+    command.name = head;
+    if (const auto open = head.find('('); open != std::string::npos) {
+        if (head.back() != ')')
+            reader.fail("bad control '" + head + "'");
+        const std::string digits = head.substr(open + 1, head.size() - open - 2);
+        bool ok = !digits.empty() && digits.size() < 6;
+        for (char d : digits)
+            ok = ok && d >= '0' && d <= '9';
+        if (!ok)
+            reader.fail("bad index in '" + head + "'");
+        command.name = head.substr(0, open);
+        command.index = std::stoi(digits);
+    }
+    if (!names.control(command.name, command.index))
+        reader.fail("unknown control '" + head + "'");
+    if (!command.property.empty() && !names.property(command.name, command.index, command.property))
+        reader.fail("unknown property '" + command.property + "' of " + head);
+}
+
+Command parseLine(QStringView line, int number, const Names& names)
+{
+    LineReader reader(line, number);
+    Command command;
+    command.line = number;
+    const std::string verb = reader.word("a command");
+    bool known = false;
+    for (const auto& [word, v] : kVerbs)
+        if (word == verb) {
+            command.verb = v;
+            known = true;
+        }
+    if (!known)
+        reader.fail("unknown command '" + verb + "'");
+
+    switch (command.verb) {
+    case Verb::Page:
+        command.number = reader.number("a page", 0, 2);
+        break;
+    case Verb::Focus:
+    case Verb::Click:
+        readControl(reader, command, names, false);
+        break;
+    case Verb::Type:
+    case Verb::Paste:
+        readControl(reader, command, names, false);
+        command.text = reader.quoted("a text");
+        break;
+    case Verb::Key: {
+        command.key = reader.word("a key name");
+        bool ok = false;
+        for (std::string_view k : kKeys)
+            ok = ok || k == command.key;
+        if (!ok)
+            reader.fail("unknown key '" + command.key + "'");
+        break;
+    }
+    case Verb::Pick:
+        readControl(reader, command, names, false);
+        if (command.control != "Combo1")
+            reader.fail("pick works on Combo1 only");
+        command.number = reader.number("an item", 0, 8);
+        break;
+    case Verb::Show: {
+        static const std::array<std::pair<std::string_view, Value>, 4> kValues = {{
+            {"bytCategory", Value::ByteCategory}, {"bytSource", Value::ByteSource},
+            {"page", Value::Page}, {"focus", Value::Focus},
+        }};
+        reader.atEnd();
+        LineReader peek = reader;
+        const std::string word = peek.word("a control");
+        for (const auto& [name, value] : kValues)
+            if (name == word) {
+                command.value = value;
+                reader = peek;
+            }
+        if (command.value == Value::None)
+            readControl(reader, command, names, true);
+        break;
+    }
+    case Verb::Snapshot:
+        command.text = reader.quoted("a file name");
+        if (command.text.isEmpty())
+            reader.fail("empty file name");
+        break;
+    case Verb::Dump:
+    case Verb::Stats:
+        break;
+    }
+    reader.end();
+    return command;
+}
+
+}  // namespace
+
+QString unescape(QStringView quoted)
+{
+    QString out;
+    for (qsizetype i = 0; i < quoted.size(); ++i) {
+        if (quoted[i] != u'\\') {
+            out += quoted[i];
+            continue;
+        }
+        if (++i >= quoted.size())
+            throw std::invalid_argument("bad escape at the end of a text");
+        switch (quoted[i].unicode()) {
+        case u'"': out += u'"'; break;
+        case u'\\': out += u'\\'; break;
+        case u't': out += u'\t'; break;
+        case u'n': out += u'\n'; break;
+        case u'r': out += u'\r'; break;
+        case u'u': {
+            const QString hex = quoted.mid(i + 1, 4).toString();
+            bool ok = hex.size() == 4;
+            for (QChar h : hex)
+                ok = ok && std::isxdigit(h.unicode()) != 0 && h.unicode() < 128;
+            const uint code = ok ? hex.toUInt(nullptr, 16) : 0;
+            if (!ok)
+                throw std::invalid_argument("bad escape '\\u" + hex.toStdString() + "'");
+            out += QChar(static_cast<char16_t>(code));
+            i += 4;
+            break;
+        }
+        default:
+            throw std::invalid_argument("bad escape '\\" + QString(quoted[i]).toStdString() + "'");
+        }
+    }
+    return out;
+}
+
+std::vector<Command> parse(const QString& source, const Names& names)
+{
+    std::vector<Command> commands;
+    const QStringList lines = source.split(u'\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        QStringView line = lines[i];
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
+            continue;
+        commands.push_back(parseLine(trimmed, i + 1, names));
+    }
+    return commands;
+}
+
+}  // namespace tavrimo::script

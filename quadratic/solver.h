@@ -1,0 +1,26 @@
+#pragma once
+
+// The solver of a x^2 + b x + c = 0: "النتيجة" shows the square root of the
+// discriminant and both real roots, or one of two messages; "مسح" empties
+// the coefficients.
+
+#include <string_view>
+
+namespace tavrimo {
+
+class Form;
+
+namespace quadratic {
+inline constexpr std::u16string_view kErrorPrompt = u"لم تدخل أي معطيات أو أنها خاطئة";
+inline constexpr std::u16string_view kErrorTitle = u"خطأ";
+// The prompt ends in 28 blanks, as the message box has always shown it.
+inline constexpr std::u16string_view kNoRootsPrompt =
+    u"في هذه الحالة يكون جذر دلتا سالب مما يعني عدم وجود أي جواب لهذه المعادلة وتكون مستحيلة الحل"
+    u"                            ";
+inline constexpr std::u16string_view kNoRootsTitle = u"...";
+}  // namespace quadratic
+
+void cmdResult_Click(Form& form);
+void cmdCls_Click(Form& form);
+
+}  // namespace tavrimo

@@ -1,0 +1,50 @@
+#include "temperature/temperature.h"
+
+#include "app/failure.h"
+#include "app/form.h"
+
+namespace tavrimo {
+
+using namespace temperature;
+
+namespace {
+
+double valueOf(const Form& form, ControlId field)
+{
+    return readStrict(form.text(field), form.numbers);
+}
+
+void write(Form& form, ControlId field, double value)
+{
+    form.w.setText(field, writeNumber(value, form.numbers));
+}
+
+double toFahrenheit(double celsius) { return checked(celsius * kCelsiusToFahrenheit + kFahrenheitOffset); }
+
+}  // namespace
+
+void txtC_Change(Form& form)
+{
+    trimField(form, form.c.txtC);
+    ScopedValue running(form.temperatureRunning, true);
+    write(form, form.c.txtF, toFahrenheit(valueOf(form, form.c.txtC)));
+    write(form, form.c.txtK, checked(valueOf(form, form.c.txtC) + kKelvinOffset));
+}
+
+void txtF_Change(Form& form)
+{
+    trimField(form, form.c.txtF);
+    ScopedValue running(form.temperatureRunning, true);
+    write(form, form.c.txtC, checked((valueOf(form, form.c.txtF) - kFahrenheitOffset) * kFahrenheitToCelsius));
+    write(form, form.c.txtK, checked(valueOf(form, form.c.txtC) + kKelvinOffset));
+}
+
+void txtK_Change(Form& form)
+{
+    trimField(form, form.c.txtK);
+    ScopedValue running(form.temperatureRunning, true);
+    write(form, form.c.txtC, checked(valueOf(form, form.c.txtK) - kKelvinOffset));
+    write(form, form.c.txtF, toFahrenheit(valueOf(form, form.c.txtC)));
+}
+
+}  // namespace tavrimo

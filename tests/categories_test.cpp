@@ -1,0 +1,99 @@
+#include "test_form.h"
+
+#include "units/catalogue.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavrimo;
+using namespace tavrimo::testing;
+
+namespace {
+
+struct CategoryCase {
+    const char* option;
+    int code;
+    std::array<const char*, 12> names;  // captions of Label3D1(0..11) after the switch from length
+    std::array<const char*, 5> tags;    // Tag of txtUSA(0..4)
+    std::array<bool, 4> shown;          // txtUSA(3), txtUSA(4), Label3D1(10), Label3D1(11)
+};
+
+class CategorySwitch : public ::testing::TestWithParam<CategoryCase> {};
+
+TEST_P(CategorySwitch, writes_names_factors_and_visibility_and_empties_the_fields)
+{
+    TestForm f;
+    f.type("txtTAS", 3, u"5"_s);
+    ASSERT_EQ(f.text("txtUSA", 0), u"196.850393701"_s);
+
+    const CategoryCase& c = GetParam();
+    f.click(c.option);
+    EXPECT_EQ(f.form().bytCategory, c.code);
+    for (int k = 0; k < 12; ++k)
+        EXPECT_EQ(f.w().at(f.id("Label3D1", k)).caption, q(c.names[static_cast<size_t>(k)])) << k;
+    for (int j = 0; j < 5; ++j)
+        EXPECT_EQ(f.w().at(f.id("txtUSA", j)).tag, q(c.tags[static_cast<size_t>(j)])) << j;
+    EXPECT_EQ(f.w().at(f.id("txtUSA", 3)).visible, c.shown[0]);
+    EXPECT_EQ(f.w().at(f.id("txtUSA", 4)).visible, c.shown[1]);
+    EXPECT_EQ(f.w().at(f.id("Label3D1", 10)).visible, c.shown[2]);
+    EXPECT_EQ(f.w().at(f.id("Label3D1", 11)).visible, c.shown[3]);
+    for (int k = 0; k < 7; ++k)
+        EXPECT_TRUE(f.text("txtTAS", k).isEmpty()) << k;
+    for (int j = 0; j < 5; ++j)
+        EXPECT_TRUE(f.text("txtUSA", j).isEmpty()) << j;
+    EXPECT_TRUE(f.failures.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(FromLength, CategorySwitch, ::testing::Values(
+    CategoryCase{"optTall", 1,
+                 {"مليمتر", "سنتيمتر", "ديسيمتر", "متر", "ديكامتر", "هيكتومتر", "كيلومتر", "بوصة", "قدم", "ياردة", "ميل", "ميل بحري"},
+                 {"39.3700787402", "3.28082913114", "1.09361090636", "0.621371192E-3", "0.539956803E-3"},
+                 {true, true, true, true}},
+    CategoryCase{"optArea", 2,
+                 {"مليمتر مربع", "سنتيمتر مربع", "ديسيمتر مربع", "متر مربع", "ديكامتر مربع", "هيكتومتر مربع",
+                  "كيلومتر مربع", "بوصة مربعة", "قدم مربع", "فدان", "ميل مربع", "ميل بحري"},
+                 {"1549.90700558", "10.764262648", "0.247109993E-3", "0.386000000E-6", "0.539956803E-3"},
+                 {true, false, true, false}},
+    CategoryCase{"optSize", 3,
+                 {"مليمتر مكعب", "سنتيمتر مكعب", "ديسيمتر مكعب", "متر مكعب", "ديكامتر مكعب", "هيكتومتر مكعب",
+                  "كيلومتر مكعب", "بوصة مكعبة", "قدم مكعب", "ياردة مكعبة", "ميل", "ميل بحري"},
+                 {"61023.9824251", "35.3141319141", "1.30794203693", "0.621371192E-3", "0.539956803E-3"},
+                 {false, false, false, false}},
+    CategoryCase{"optW", 4,
+                 {"مليغرام", "سنتيغرام", "ديسيغرام", "غرام", "ديكاغرام", "هيكتوغرام", "كيلوغرام", "أونسة", "رطل",
+                  "طن متري", "طن", "ميل بحري"},
+                 {"0.352739907E-1", "0.220462442E-2", "0.000001", "0.984200000E-6", "0.539956803E-3"},
+                 {true, false, true, false}}),
+    [](const auto& info) { return std::string(info.param.option); });
+
+TEST(CategoryHistory, hidden_slots_keep_what_an_earlier_category_gave_them)
+{
+    TestForm f;
+    f.click("optArea");
+    f.click("optW");
+    EXPECT_EQ(f.w().at(f.id("Label3D1", 10)).caption, q("طن"));
+    EXPECT_EQ(f.w().at(f.id("Label3D1", 11)).caption, q("ميل بحري"));
+    f.click("optSize");
+    f.click("optArea");
+    EXPECT_EQ(f.w().at(f.id("txtUSA", 3)).tag, q("0.386000000E-6"));
+    EXPECT_TRUE(f.w().at(f.id("txtUSA", 3)).visible);
+    EXPECT_FALSE(f.w().at(f.id("txtUSA", 4)).visible);
+}
+
+TEST(CategoryHistory, a_category_outside_one_to_four_leaves_the_names)
+{
+    TestForm f;
+    f.form().bytCategory = 9;
+    lblNum(f.form());
+    EXPECT_EQ(f.w().at(f.id("Label3D1", 0)).caption, q("مليمتر"));
+}
+
+TEST(CategoryHistory, leaving_an_imperial_field_keeps_the_base_unit_as_driver)
+{
+    TestForm f;
+    f.focus(f.id("txtUSA", 1));
+    f.focus(f.id("txtA"));
+    f.click("optArea");
+    EXPECT_EQ(f.form().bytSource, 3);
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+#include "test_form.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavrimo;
+using namespace tavrimo::testing;
+
+namespace {
+
+struct TemperatureCase {
+    const char* name;
+    const char* field;
+    const char* text;
+    const char* c;
+    const char* f;
+    const char* k;
+};
+
+class TemperatureTexts : public ::testing::TestWithParam<TemperatureCase> {};
+
+TEST_P(TemperatureTexts, a_text_put_into_one_field_sets_the_other_two)
+{
+    TestForm form;
+    const TemperatureCase& t = GetParam();
+    form.paste(t.field, -1, QString::fromUtf8(t.text));
+    EXPECT_EQ(form.text("txtC").toStdString(), t.c);
+    EXPECT_EQ(form.text("txtF").toStdString(), t.f);
+    EXPECT_EQ(form.text("txtK").toStdString(), t.k);
+    EXPECT_TRUE(form.failures.empty());
+}
+
+TEST_P(TemperatureTexts, typing_key_by_key_ends_the_same)
+{
+    TestForm form;
+    const TemperatureCase& t = GetParam();
+    form.type(t.field, QString::fromUtf8(t.text));
+    EXPECT_EQ(form.text(t.field).toStdString(), t.text);
+    EXPECT_EQ(form.text("txtC").toStdString(), t.c);
+    EXPECT_EQ(form.text("txtF").toStdString(), t.f);
+    EXPECT_EQ(form.text("txtK").toStdString(), t.k);
+}
+
+INSTANTIATE_TEST_SUITE_P(FinalTexts, TemperatureTexts, ::testing::Values(
+    TemperatureCase{"boiling_celsius", "txtC", "100", "100", "212", "373"},
+    TemperatureCase{"body_celsius", "txtC", "37", "37", "98.6", "310"},
+    TemperatureCase{"one_celsius", "txtC", "1", "1", "33.8", "274"},
+    TemperatureCase{"boiling_fahrenheit", "txtF", "212", "100", "212", "373"},
+    TemperatureCase{"body_fahrenheit", "txtF", "98.6", "37", "98.6", "310"},
+    TemperatureCase{"zero_kelvin", "txtK", "0", "-273", "-459.4", "0"},
+    TemperatureCase{"room_kelvin", "txtK", "300", "27", "80.6", "300"},
+    TemperatureCase{"far_below_zero_fahrenheit", "txtF", "-500", "-295.555555555556", "-500", "-22.555555555556"},
+    TemperatureCase{"two_fahrenheit", "txtF", "2", "-16.6666666666667", "2", "256.333333333333"},
+    TemperatureCase{"twenty_fahrenheit", "txtF", "20", "-6.66666666666667", "20", "266.333333333333"},
+    TemperatureCase{"minus_forty_celsius", "txtC", "-40", "-40", "-40", "233"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TemperatureEdges, blanks_at_the_ends_are_trimmed_before_converting)
+{
+    TestForm form;
+    form.paste("txtC", -1, u"  100 "_s);
+    EXPECT_EQ(form.text("txtC"), u"100"_s);
+    EXPECT_EQ(form.text("txtF"), u"212"_s);
+}
+
+struct BadTemperature {
+    const char* name;
+    const char* text;
+    std::vector<std::string> failures;
+};
+
+class TemperatureFailures : public ::testing::TestWithParam<BadTemperature> {};
+
+TEST_P(TemperatureFailures, end_the_handler_and_keep_the_other_fields)
+{
+    TestForm form;
+    form.paste("txtC", -1, u"10"_s);
+    form.paste("txtF", -1, QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(form.failures, GetParam().failures);
+    EXPECT_EQ(form.text("txtC"), u"10"_s);
+    EXPECT_EQ(form.text("txtK"), u"283"_s);
+}
+
+INSTANTIATE_TEST_SUITE_P(BadInput, TemperatureFailures, ::testing::Values(
+    BadTemperature{"lone_minus", "-", {"txtF_Change: type mismatch"}},
+    BadTemperature{"lone_point", ".", {"txtF_Change: type mismatch"}},
+    BadTemperature{"letters", "abc", {"txtF_Change: type mismatch"}},
+    // Trimming runs the handler again on the empty text, then the outer run
+    // meets the same empty text.
+    BadTemperature{"blanks_only", "   ", {"txtF_Change: type mismatch", "txtF_Change: type mismatch"}},
+    BadTemperature{"beyond_the_range", "1e400", {"txtF_Change: overflow"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TemperatureEdges, a_result_beyond_the_range_is_never_written)
+{
+    TestForm form;
+    form.paste("txtF", -1, u"50"_s);
+    form.paste("txtC", -1, u"1.5e308"_s);
+    EXPECT_EQ(form.failures, std::vector<std::string>{"txtC_Change: overflow"});
+    EXPECT_EQ(form.text("txtF"), u"50"_s);
+    EXPECT_EQ(form.text("txtK"), u"283"_s);
+}
+
+TEST(TemperatureEdges, a_negative_number_typed_sign_first_converts_once_the_digit_lands)
+{
+    TestForm form;
+    form.type("txtK", u"-5"_s);
+    EXPECT_EQ(form.failures, std::vector<std::string>{"txtK_Change: type mismatch"});
+    EXPECT_EQ(form.text("txtC"), u"-278"_s);
+}
+
+}  // namespace

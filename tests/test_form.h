@@ -1,0 +1,90 @@
+#pragma once
+
+// A headless Form1 for the core tests: the program with its model, driven the
+// way the view drives it, with message boxes and failures recorded.
+
+#include "app/program.h"
+#include "window/properties.h"
+
+#include <QString>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+#include <string>
+#include <vector>
+
+namespace tavrimo::testing {
+
+struct ShownMessage {
+    QString prompt;
+    QString title;
+    MessageIcon icon;
+};
+
+class RecordingMessages : public MessagePresenter {
+public:
+    void showMessage(const QString& prompt, const QString& title, MessageIcon icon) override
+    {
+        shown.push_back({prompt, title, icon});
+    }
+    std::vector<ShownMessage> shown;
+};
+
+class TestForm {
+public:
+    explicit TestForm(NumberFormat numbers = {}) : program(numbers, messages)
+    {
+        program.setFailureListener([this](const QString& handler, FailureReason reason) {
+            failures.push_back(handler.toStdString() + ": " + std::string(describe(reason)));
+        });
+        program.start();
+        program.takeStats();
+    }
+
+    WindowModel& w() { return program.window(); }
+    Form& form() { return program.form(); }
+    ControlId id(const char* name, int index = -1) { return w().require(name, index); }
+    QString text(const char* name, int index = -1) { return w().at(id(name, index)).text; }
+    std::string show(const char* name, int index, Prop prop) { return formatProp(w(), id(name, index), prop).toStdString(); }
+
+    // Moves the keyboard focus as the Tab key would.
+    void focus(ControlId target)
+    {
+        if (focused == target)
+            return;
+        if (focused != kNoControl)
+            w().userFocusOut(focused);
+        focused = target;
+        w().userFocusIn(target);
+    }
+
+    // Types key by key at the end of the field's text.
+    void type(const char* name, int index, const QString& keys)
+    {
+        const ControlId field = id(name, index);
+        focus(field);
+        for (QChar key : keys)
+            w().userEdit(field, w().at(field).text + key);
+    }
+    void type(const char* name, const QString& keys) { type(name, -1, keys); }
+
+    // Replaces the whole text in one edit.
+    void paste(const char* name, int index, const QString& text)
+    {
+        const ControlId field = id(name, index);
+        focus(field);
+        w().userEdit(field, text);
+    }
+
+    void click(const char* name) { w().userClick(id(name)); }
+
+    RecordingMessages messages;
+    Program program;
+    std::vector<std::string> failures;
+    ControlId focused = kNoControl;
+};
+
+inline QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace tavrimo::testing

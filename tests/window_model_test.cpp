@@ -1,0 +1,129 @@
+#include "test_form.h"
+
+#include "window/control_spec.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavrimo;
+using namespace tavrimo::testing;
+
+namespace {
+
+TEST(ChangeRule, a_new_text_raises_change_at_once_and_nested)
+{
+    WindowModel w(initialWindowState());
+    const ControlId a = w.require("txtA");
+    const ControlId b = w.require("txtB");
+    std::vector<std::string> log;
+    w.setEventSink([&](ControlId id, Event event) {
+        if (event != Event::Change)
+            return;
+        log.push_back(controlName(w.at(id)).toStdString() + "=" + w.at(id).text.toStdString());
+        if (id == a)
+            w.setText(b, w.at(a).text + u"!"_s);  // nested: runs before this handler goes on
+        log.push_back("end " + controlName(w.at(id)).toStdString());
+    });
+    w.setText(a, u"1"_s);
+    EXPECT_EQ(log, (std::vector<std::string>{"txtA=1", "txtB=1!", "end txtB", "end txtA"}));
+}
+
+TEST(ChangeRule, assigning_the_same_text_raises_nothing)
+{
+    WindowModel w(initialWindowState());
+    const ControlId c = w.require("txtC");
+    int changes = 0;
+    w.setEventSink([&](ControlId, Event event) { changes += event == Event::Change; });
+    w.setText(c, u"5"_s);
+    w.setText(c, u"5"_s);
+    w.userEdit(c, u"5"_s);
+    EXPECT_EQ(changes, 1);
+    w.setText(c, QString());
+    EXPECT_EQ(changes, 2);
+}
+
+TEST(InitialState, creating_the_window_runs_no_handler)
+{
+    RecordingMessages messages;
+    Program program({}, messages);
+    EXPECT_EQ(program.form().bytCategory, 0);
+    EXPECT_EQ(program.form().bytSource, 0);
+    EXPECT_EQ(program.takeStats().handlers, 0);
+    EXPECT_TRUE(program.window().at(program.window().require("Label3D1", 0)).caption.isEmpty());
+    program.start();
+    EXPECT_EQ(program.form().bytCategory, 1);
+    EXPECT_EQ(program.takeStats().handlers, 1);  // Form_Load alone
+}
+
+struct SpotValue {
+    const char* control;
+    int index;
+    Prop prop;
+    const char* value;
+};
+
+class InitialStateSpots : public ::testing::TestWithParam<SpotValue> {};
+
+TEST_P(InitialStateSpots, hold_the_window_tables)
+{
+    TestForm f;
+    const SpotValue& s = GetParam();
+    EXPECT_EQ(f.show(s.control, s.index, s.prop), s.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, InitialStateSpots, ::testing::Values(
+    SpotValue{"Form1", -1, Prop::Caption, "Tavrimo"},
+    SpotValue{"Form1", -1, Prop::Width, "7590"},
+    SpotValue{"txtTAS", 0, Prop::Left, "1320"},
+    SpotValue{"txtTAS", 0, Prop::Width, "5535"},
+    SpotValue{"txtTAS", 6, Prop::Top, "3480"},
+    SpotValue{"txtUSA", 2, Prop::Top, "1650"},
+    SpotValue{"txtUSA", 4, Prop::Tag, "0.539956803E-3"},
+    SpotValue{"txtUSA", 0, Prop::BackColor, "#C0C0FF"},
+    SpotValue{"txtUSA", 0, Prop::ForeColor, "#000000"},
+    SpotValue{"TPC", -1, Prop::BackColor, "#C0C0FF"},
+    SpotValue{"TPC", -1, Prop::Visible, "false"},
+    SpotValue{"optTall", -1, Prop::Value, "true"},
+    SpotValue{"optArea", -1, Prop::Value, "false"},
+    SpotValue{"Label3D1", 2, Prop::Left, "1060"},
+    SpotValue{"Label3D1", 5, Prop::BackColor, "#FFC0C0"},
+    SpotValue{"sqrD", -1, Prop::Enabled, "false"},
+    SpotValue{"txtC", -1, Prop::BackColor, "#FFFFE1"},
+    SpotValue{"Label3D2", 2, Prop::Caption, "درجة فهرنهايت"},
+    SpotValue{"Frame3", -1, Prop::Caption, "تحويل درجاي الحرارة"},
+    SpotValue{"Image21", -1, Prop::Picture, "Image21"},
+    SpotValue{"Image21", -1, Prop::Width, "660"},
+    SpotValue{"Image7", -1, Prop::Width, "3390"},
+    SpotValue{"Image16", -1, Prop::Picture, ""},
+    SpotValue{"Image16", -1, Prop::Height, "495"},
+    SpotValue{"Combo1", -1, Prop::ListIndex, "-1"},
+    SpotValue{"txtGra", -1, Prop::Text, ""},
+    SpotValue{"txtMotwazi", -1, Prop::Visible, "false"}),
+    [](const auto& info) {
+        return std::string(info.param.control) + (info.param.index >= 0 ? std::to_string(info.param.index) : "")
+               + "_" + std::string(kPropNames[static_cast<size_t>(info.param.prop)]);
+    });
+
+TEST(InitialState, the_equation_caption_has_eighty_blanks_between_its_parts)
+{
+    TestForm f;
+    const QString caption = f.w().at(f.id("Label4")).caption;
+    EXPECT_TRUE(caption.startsWith(q("المعادلة من الشكل") + QString(80, u' ') + q("أ")));
+    EXPECT_TRUE(caption.endsWith(q("أ س^2 +ب س +ج = 0")));
+    EXPECT_EQ(caption.size(), 17 + 80 + 17);
+}
+
+TEST(InitialState, control_arrays_are_dense_and_on_their_pages)
+{
+    TestForm f;
+    const std::pair<const char*, int> arrays[] = {{"txtTAS", 7}, {"txtUSA", 5}, {"Label3D1", 12}, {"Label3D2", 3}, {"Label1", 4}};
+    for (const auto& [name, count] : arrays) {
+        for (int i = 0; i < count; ++i)
+            EXPECT_NE(f.w().find(name, i), kNoControl) << name << i;
+        EXPECT_EQ(f.w().find(name, count), kNoControl) << name;
+    }
+    EXPECT_EQ(f.w().pageOf(f.id("optW")), 0);
+    EXPECT_EQ(f.w().pageOf(f.id("Label1", 3)), 1);
+    EXPECT_EQ(f.w().pageOf(f.id("Image19")), 2);
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+#include "units/entry_fields.h"
+
+#include "app/failure.h"
+#include "app/form.h"
+#include "units/conversion.h"
+
+namespace tavrimo {
+
+namespace {
+
+constexpr Colour kFocusBack = Colour::of(0xFFFF00);
+constexpr Colour kFocusText = Colour::of(0xC85000);
+constexpr Colour kRestingText = Colour::of(0x000000);
+
+ControlId metric(const Form& form, int index) { return form.c.txtTAS.at(static_cast<size_t>(index)); }
+ControlId imperial(const Form& form, int index) { return form.c.txtUSA.at(static_cast<size_t>(index)); }
+
+void runConversionOfCategory(Form& form, bool includeWeight)
+{
+    if (form.selected(form.c.optTall) || (includeWeight && form.selected(form.c.optW)))
+        Tall(form);
+    if (form.selected(form.c.optArea))
+        Area(form);
+    if (form.selected(form.c.optSize))
+        Size(form);
+}
+
+void focusGained(Form& form, ControlId field)
+{
+    form.w.setBackColor(field, kFocusBack);
+    form.w.setForeColor(field, kFocusText);
+}
+
+void focusLost(Form& form, ControlId field)
+{
+    form.w.setBackColor(field, form.w.at(form.c.TPC).backColor);
+    form.w.setForeColor(field, kRestingText);
+}
+
+void selectAllOnPress(Form& form, ControlId field)
+{
+    if (form.text(field).isEmpty())
+        return;
+    form.w.setSelStart(field, 0);
+    form.w.setSelLength(field, static_cast<int>(form.text(field).size()));
+    form.w.requestFocus(field);
+}
+
+}  // namespace
+
+void txtTAS_Change(Form& form, int index)
+{
+    const ControlId field = metric(form, index);
+    trimField(form, field);
+    if (form.text(field).isEmpty())
+        return;
+    runConversionOfCategory(form, true);
+}
+
+void txtUSA_Change(Form& form, int index)
+{
+    const ControlId field = imperial(form, index);
+    trimField(form, field);
+    if (form.text(field).isEmpty())
+        return;
+    ScopedValue edited(form.editedImperialField, index);
+
+    // The reciprocal first, then the product, each rounded to double.
+    const double f = readLenient(form.w.at(field).tag, NumberFormat{u'.'});
+    const double r = checkedDivide(1.0, f);
+    const double a = readStrict(form.text(field), form.numbers);
+    const double b = checked(r * a);
+    // Not inside a conversion: the base field's own Change handler runs for
+    // this write, which is how the weight category converts an imperial entry.
+    form.w.setText(form.c.txtTAS[3], writeNumber(b, form.numbers));
+    runConversionOfCategory(form, false);
+}
+
+void txtTAS_GotFocus(Form& form, int index)
+{
+    focusGained(form, metric(form, index));
+    form.bytSource = static_cast<uint8_t>(index);
+}
+
+void txtUSA_GotFocus(Form& form, int index)
+{
+    form.bytSource = 3;
+    focusGained(form, imperial(form, index));
+}
+
+void txtTAS_LostFocus(Form& form, int index) { focusLost(form, metric(form, index)); }
+void txtUSA_LostFocus(Form& form, int index) { focusLost(form, imperial(form, index)); }
+void txtTAS_MouseDown(Form& form, int index) { selectAllOnPress(form, metric(form, index)); }
+void txtUSA_MouseDown(Form& form, int index) { selectAllOnPress(form, imperial(form, index)); }
+
+}  // namespace tavrimo

@@ -1,0 +1,252 @@
+#include "units/numbers.h"
+
+#include "app/failure.h"
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <string>
+
+namespace tavrimo {
+
+namespace {
+
+bool isDigit(QChar ch) { return ch >= u'0' && ch <= u'9'; }
+
+// A decimal number broken into its parts, as found in a text.
+struct DecimalParts {
+    bool negative = false;
+    std::string integerDigits;
+    std::string fractionDigits;
+    bool hasExponent = false;
+    bool exponentNegative = false;
+    std::string exponentDigits;
+};
+
+// Converts the parts to a double. Beyond the double range a value fails with
+// an overflow; below it, it becomes zero.
+double toDouble(const DecimalParts& parts)
+{
+    std::string ascii;
+    ascii.reserve(parts.integerDigits.size() + parts.fractionDigits.size() + parts.exponentDigits.size() + 4);
+    if (parts.negative)
+        ascii += '-';
+    ascii += parts.integerDigits.empty() ? std::string("0") : parts.integerDigits;
+    if (!parts.fractionDigits.empty()) {
+        ascii += '.';
+        ascii += parts.fractionDigits;
+    }
+    if (parts.hasExponent) {
+        ascii += 'e';
+        if (parts.exponentNegative)
+            ascii += '-';
+        ascii += parts.exponentDigits;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (error == std::errc())
+        return value;
+
+    // Out of range: decide between too large and too small from the position
+    // of the first significant digit and the exponent.
+    const std::string digits = parts.integerDigits + parts.fractionDigits;
+    const auto first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return parts.negative ? -0.0 : 0.0;
+    long long magnitude = static_cast<long long>(parts.integerDigits.size()) - static_cast<long long>(first);
+    long long exponent = 0;
+    for (char d : parts.exponentDigits) {
+        exponent = exponent * 10 + (d - '0');
+        if (exponent > 100000)
+            break;
+    }
+    magnitude += parts.exponentNegative ? -exponent : exponent;
+    if (magnitude > 0)
+        throw Failure{FailureReason::Overflow};
+    return parts.negative ? -0.0 : 0.0;
+}
+
+double readRadixInteger(QStringView digits, int radix)
+{
+    double value = 0;
+    for (QChar ch : digits) {
+        int d = -1;
+        if (isDigit(ch))
+            d = ch.unicode() - u'0';
+        else if (radix == 16 && ch.toLower() >= u'a' && ch.toLower() <= u'f')
+            d = ch.toLower().unicode() - u'a' + 10;
+        if (d < 0 || d >= radix)
+            break;
+        value = value * radix + d;
+    }
+    return checked(value);
+}
+
+}  // namespace
+
+NumberFormat NumberFormat::fromCLocale()
+{
+    NumberFormat format;
+    if (const std::lconv* conventions = std::localeconv();
+        conventions && conventions->decimal_point && conventions->decimal_point[0] != '\0')
+        format.decimalSeparator = QString::fromLocal8Bit(conventions->decimal_point).at(0);
+    return format;
+}
+
+double readLenient(QStringView text, const NumberFormat& format)
+{
+    QString s;
+    s.reserve(text.size());
+    for (QChar ch : text)
+        if (ch != u' ' && ch != u'\t' && ch != u'\n')
+            s += ch;
+
+    if (s.size() >= 2 && s[0] == u'&') {
+        const QChar radix = s[1].toUpper();
+        if (radix == u'H')
+            return readRadixInteger(QStringView(s).mid(2), 16);
+        if (radix == u'O')
+            return readRadixInteger(QStringView(s).mid(2), 8);
+    }
+
+    DecimalParts parts;
+    qsizetype i = 0;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+        parts.negative = s[i++] == u'-';
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        const QChar ch = s[i];
+        if (isDigit(ch))
+            (point ? parts.fractionDigits : parts.integerDigits) += static_cast<char>(ch.unicode());
+        else if (!point && (ch == u'.' || ch == format.decimalSeparator))
+            point = true;
+        else
+            break;
+    }
+    if (parts.integerDigits.empty() && parts.fractionDigits.empty())
+        return 0;
+    if (i < s.size() && (s[i] == u'E' || s[i] == u'e')) {
+        qsizetype j = i + 1;
+        bool negative = false;
+        if (j < s.size() && (s[j] == u'+' || s[j] == u'-'))
+            negative = s[j++] == u'-';
+        std::string digits;
+        for (; j < s.size() && isDigit(s[j]); ++j)
+            digits += static_cast<char>(s[j].unicode());
+        if (!digits.empty()) {
+            parts.hasExponent = true;
+            parts.exponentNegative = negative;
+            parts.exponentDigits = std::move(digits);
+        }
+    }
+    return toDouble(parts);
+}
+
+double readStrict(QStringView text, const NumberFormat& format)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    const QStringView s = text.mid(begin, end - begin);
+
+    DecimalParts parts;
+    qsizetype i = 0;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+        parts.negative = s[i++] == u'-';
+    for (; i < s.size() && isDigit(s[i]); ++i)
+        parts.integerDigits += static_cast<char>(s[i].unicode());
+    if (i < s.size() && s[i] == format.decimalSeparator)
+        for (++i; i < s.size() && isDigit(s[i]); ++i)
+            parts.fractionDigits += static_cast<char>(s[i].unicode());
+    if (parts.integerDigits.empty() && parts.fractionDigits.empty())
+        throw Failure{FailureReason::TypeMismatch};
+    if (i < s.size() && (s[i] == u'E' || s[i] == u'e')) {
+        ++i;
+        parts.hasExponent = true;
+        if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+            parts.exponentNegative = s[i++] == u'-';
+        for (; i < s.size() && isDigit(s[i]); ++i)
+            parts.exponentDigits += static_cast<char>(s[i].unicode());
+        if (parts.exponentDigits.empty())
+            throw Failure{FailureReason::TypeMismatch};
+    }
+    if (i != s.size())
+        throw Failure{FailureReason::TypeMismatch};
+    return toDouble(parts);
+}
+
+QString writeNumber(double x, const NumberFormat& format)
+{
+    if (!std::isfinite(x))
+        throw Failure{FailureReason::Overflow};
+    if (x == 0)
+        return QStringLiteral("0");
+
+    // The correctly rounded 15-digit form, d.dddddddddddddde±x.
+    char buffer[40];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
+    const std::string_view sci(buffer, static_cast<size_t>(result.ptr - buffer));
+    const bool negative = sci.front() == '-';
+    const size_t mantissaStart = negative ? 1 : 0;
+    const size_t e = sci.find('e');
+    std::string digits;
+    for (size_t i = mantissaStart; i < e; ++i)
+        if (sci[i] != '.')
+            digits += sci[i];
+    int exponent = 0;
+    std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    QString out;
+    if (negative)
+        out += u'-';
+    if (exponent >= -4 && exponent <= 14) {
+        if (exponent >= 0) {
+            const size_t integerCount = static_cast<size_t>(exponent) + 1;
+            std::string integer = digits.substr(0, std::min(integerCount, digits.size()));
+            integer.append(integerCount - integer.size(), '0');
+            out += QString::fromLatin1(integer);
+            if (digits.size() > integerCount) {
+                out += format.decimalSeparator;
+                out += QString::fromLatin1(digits.substr(integerCount));
+            }
+        } else {
+            out += u'0';
+            out += format.decimalSeparator;
+            out += QString(-exponent - 1, u'0');
+            out += QString::fromLatin1(digits);
+        }
+    } else {
+        out += QChar(digits[0]);
+        if (digits.size() > 1) {
+            out += format.decimalSeparator;
+            out += QString::fromLatin1(digits.substr(1));
+        }
+        out += u'E';
+        out += exponent < 0 ? u'-' : u'+';
+        out += QStringLiteral("%1").arg(std::abs(exponent), 2, 10, QChar(u'0'));
+    }
+    return out;
+}
+
+double checked(double result)
+{
+    if (std::isnan(result))
+        throw Failure{FailureReason::InvalidOperation};
+    if (!std::isfinite(result))
+        throw Failure{FailureReason::Overflow};
+    return result;
+}
+
+double checkedDivide(double numerator, double denominator)
+{
+    if (denominator == 0)
+        throw Failure{numerator == 0 ? FailureReason::InvalidOperation : FailureReason::DivisionByZero};
+    return checked(numerator / denominator);
+}
+
+}  // namespace tavrimo

@@ -1,0 +1,42 @@
+#pragma once
+
+// The number rules shared by the unit converter, the temperature converter
+// and the solver.
+//
+//  - Lenient reading takes the longest leading part of a text that forms a
+//    number and never fails on a stray character ("12abc" is 12, "abc" is 0).
+//  - Strict reading needs the whole text, blanks at the ends aside, to be one
+//    number in the user's format; otherwise it fails with a type mismatch.
+//  - Number writing gives the shortest text of at most 15 significant digits,
+//    positional for decimal exponents -4 to 14, otherwise like 1E-05.
+//
+// Every text that number writing produces reads back with strict reading.
+
+#include <QString>
+#include <QStringView>
+
+namespace tavrimo {
+
+struct NumberFormat {
+    QChar decimalSeparator = u'.';
+
+    // The separator of the C library's numeric locale, "." when none is set.
+    static NumberFormat fromCLocale();
+};
+
+// Fails with an overflow when the number read lies beyond the double range.
+double readLenient(QStringView text, const NumberFormat& format);
+
+// Fails with a type mismatch on anything that is not a number, and with an
+// overflow when the number lies beyond the double range.
+double readStrict(QStringView text, const NumberFormat& format);
+
+// Fails with an overflow when x is not finite, so that no "inf" or "nan"
+// ever reaches a field.
+QString writeNumber(double x, const NumberFormat& format);
+
+// Arithmetic whose non-finite results are failures of the step.
+double checked(double result);
+double checkedDivide(double numerator, double denominator);
+
+}  // namespace tavrimo

@@ -1,0 +1,75 @@
+#pragma once
+
+// The static description of a control: one row of the window's initial state.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace tavrimo {
+
+enum class Kind {
+    Form, TabControl, TextBox, OptionButton, CommandButton, ComboBox,
+    Frame, Label, Label3D, PictureBox, Image, Shape
+};
+
+// A colour as the window stores it: either 24-bit RGB or one of the desktop's
+// named colours, which resolve to RGB when drawn or reported.
+struct Colour {
+    enum class System : uint8_t {
+        Unset, None, WindowBackground, WindowText, ScrollBars, InfoBackground,
+        InactiveBorder, ButtonFace
+    };
+    uint32_t rgb = 0;
+    System system = System::Unset;  // Unset: the kind's default colour
+
+    constexpr bool operator==(const Colour&) const = default;
+    uint32_t resolved() const;
+    static constexpr Colour of(uint32_t rgb) { return {rgb, System::None}; }
+    static constexpr Colour named(System s) { return {0, s}; }
+};
+
+// The faces the window was designed with. The view picks the installed faces
+// that stand in for them.
+enum class Face : uint8_t { Default, MsSansSerif, MudirMT };
+
+struct FontSpec {
+    Face face = Face::Default;
+    double points = 0;
+    int weight = 400;
+};
+
+struct Geometry {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct ControlSpec {
+    std::string_view name;
+    int index = -1;
+    Kind kind = Kind::Label;
+    std::string_view container;  // empty for Form1
+    int page = -1;               // page of SSTab1, -1 outside the tab control
+    Geometry geometry;
+    int tabOrder = -1;
+    std::u16string_view caption;  // caption, or initial text of a text box
+    std::u16string_view tag;
+    Colour back{};
+    Colour fore{};
+    Colour shadow{};  // 3-D label shadow colour
+    FontSpec font;
+    bool visible = true;
+    bool enabled = true;
+    bool selected = false;     // option button Value
+    bool multiLine = false;
+    bool scrollBar = false;
+    bool centred = false;
+    bool isDefault = false;
+    bool isCancel = false;
+    std::span<const std::u16string_view> items;  // drop-down list items
+    int pictureWidth = 0;   // pixels of the picture an image holds from the start
+    int pictureHeight = 0;
+};
+
+std::span<const ControlSpec> initialWindowState();
+
+}  // namespace tavrimo

@@ -1,0 +1,240 @@
+#include "window/model.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace tavrimo {
+
+namespace {
+
+// The colours a control has when its row names none.
+Colour defaultBack(Kind kind)
+{
+    switch (kind) {
+    case Kind::TextBox:
+    case Kind::ComboBox:
+        return Colour::named(Colour::System::WindowBackground);
+    default:
+        return Colour::named(Colour::System::ButtonFace);
+    }
+}
+
+Colour defaultFore(Kind)
+{
+    return Colour::named(Colour::System::WindowText);
+}
+
+}  // namespace
+
+WindowModel::WindowModel(std::span<const ControlSpec> initialState)
+{
+    controls_.reserve(initialState.size());
+    for (const ControlSpec& spec : initialState) {
+        Control c;
+        c.spec = &spec;
+        if (spec.kind == Kind::TextBox)
+            c.text = QString::fromStdU16String(std::u16string(spec.caption));
+        else
+            c.caption = QString::fromStdU16String(std::u16string(spec.caption));
+        c.tag = QString::fromStdU16String(std::u16string(spec.tag));
+        c.visible = spec.visible;
+        c.enabled = spec.enabled;
+        c.value = spec.selected;
+        c.backColor = spec.back.system == Colour::System::Unset ? defaultBack(spec.kind) : spec.back;
+        c.foreColor = spec.fore.system == Colour::System::Unset ? defaultFore(spec.kind) : spec.fore;
+        c.left = spec.geometry.left;
+        c.top = spec.geometry.top;
+        c.width = spec.geometry.width;
+        c.height = spec.geometry.height;
+        controls_.push_back(std::move(c));
+    }
+    // An image that holds a picture from the start shows its own.
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i].spec->pictureWidth > 0)
+            controls_[i].picture = static_cast<ControlId>(i);
+}
+
+ControlId WindowModel::find(std::string_view name, int index) const
+{
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i].spec->name == name && controls_[i].spec->index == index)
+            return static_cast<ControlId>(i);
+    return kNoControl;
+}
+
+ControlId WindowModel::require(std::string_view name, int index) const
+{
+    const ControlId id = find(name, index);
+    if (id == kNoControl)
+        throw std::logic_error("no control " + std::string(name) + "(" + std::to_string(index) + ")");
+    return id;
+}
+
+ControlId WindowModel::containerOf(ControlId id) const
+{
+    return at(id).spec->container.empty() ? kNoControl : find(at(id).spec->container);
+}
+
+int WindowModel::pageOf(ControlId id) const
+{
+    for (ControlId c = id; c != kNoControl; c = containerOf(c))
+        if (at(c).spec->page >= 0)
+            return at(c).spec->page;
+    return -1;
+}
+
+void WindowModel::notify(ControlId id, Notice notice)
+{
+    for (const Observer& observer : observers_)
+        observer(id, notice);
+}
+
+void WindowModel::raise(ControlId id, Event event)
+{
+    if (sink_)
+        sink_(id, event);
+}
+
+void WindowModel::setText(ControlId id, const QString& text)
+{
+    Control& c = mut(id);
+    if (c.text == text)
+        return;
+    c.text = text;
+    // A new text leaves the caret at its end with nothing selected.
+    c.selStart = static_cast<int>(text.size());
+    c.selLength = 0;
+    notify(id, Notice::Text);
+    raise(id, Event::Change);
+}
+
+void WindowModel::userEdit(ControlId id, const QString& text)
+{
+    Control& c = mut(id);
+    if (c.text == text)
+        return;
+    c.text = text;
+    raise(id, Event::Change);
+}
+
+void WindowModel::setTag(ControlId id, const QString& tag)
+{
+    mut(id).tag = tag;
+    notify(id, Notice::Tag);
+}
+
+void WindowModel::setCaption(ControlId id, const QString& caption)
+{
+    Control& c = mut(id);
+    if (c.caption == caption)
+        return;
+    c.caption = caption;
+    notify(id, Notice::Caption);
+}
+
+void WindowModel::setVisible(ControlId id, bool visible)
+{
+    Control& c = mut(id);
+    if (c.visible == visible)
+        return;
+    c.visible = visible;
+    notify(id, Notice::Visible);
+}
+
+void WindowModel::setValue(ControlId id, bool value)
+{
+    Control& c = mut(id);
+    if (c.value == value)
+        return;
+    c.value = value;
+    notify(id, Notice::Value);
+}
+
+void WindowModel::setBackColor(ControlId id, Colour colour)
+{
+    Control& c = mut(id);
+    if (c.backColor == colour)
+        return;
+    c.backColor = colour;
+    notify(id, Notice::BackColor);
+}
+
+void WindowModel::setForeColor(ControlId id, Colour colour)
+{
+    Control& c = mut(id);
+    if (c.foreColor == colour)
+        return;
+    c.foreColor = colour;
+    notify(id, Notice::ForeColor);
+}
+
+void WindowModel::setSelStart(ControlId id, int start)
+{
+    Control& c = mut(id);
+    c.selStart = std::clamp(start, 0, static_cast<int>(c.text.size()));
+    c.selLength = 0;
+    notify(id, Notice::Selection);
+}
+
+void WindowModel::setSelLength(ControlId id, int length)
+{
+    Control& c = mut(id);
+    c.selLength = std::clamp(length, 0, static_cast<int>(c.text.size()) - c.selStart);
+    notify(id, Notice::Selection);
+}
+
+void WindowModel::userSelection(ControlId id, int start, int length)
+{
+    Control& c = mut(id);
+    c.selStart = start;
+    c.selLength = length;
+}
+
+void WindowModel::setPictureFrom(ControlId id, ControlId source)
+{
+    Control& c = mut(id);
+    const ControlId picture = at(source).picture;
+    c.picture = picture;
+    if (c.spec->kind == Kind::Image) {
+        if (picture == kNoControl) {
+            c.width = c.spec->geometry.width;
+            c.height = c.spec->geometry.height;
+        } else {
+            c.width = at(picture).spec->pictureWidth * 15;
+            c.height = at(picture).spec->pictureHeight * 15;
+        }
+        notify(id, Notice::Geometry);
+    }
+    notify(id, Notice::Picture);
+}
+
+void WindowModel::requestFocus(ControlId id)
+{
+    notify(id, Notice::FocusRequest);
+}
+
+void WindowModel::userClick(ControlId id)
+{
+    if (at(id).spec->kind == Kind::OptionButton) {
+        // Selecting one option button clears the others of its container.
+        for (ControlId other = 0; other < size(); ++other)
+            if (other != id && at(other).spec->kind == Kind::OptionButton
+                && at(other).spec->container == at(id).spec->container)
+                setValue(other, false);
+        setValue(id, true);
+    }
+    raise(id, Event::Click);
+}
+
+void WindowModel::userPick(ControlId id, int listIndex)
+{
+    Control& c = mut(id);
+    if (c.listIndex != listIndex) {
+        c.listIndex = listIndex;
+        notify(id, Notice::ListIndex);
+    }
+    raise(id, Event::Click);
+}
+
+}  // namespace tavrimo

@@ -1,0 +1,40 @@
+#include "window/view/fonts.h"
+
+namespace tavrimo {
+
+namespace {
+
+QFont family(const char* name, double points)
+{
+    QFont font(QString::fromLatin1(name));
+    // Latin digits and signs come from a general face where the Arabic one has none.
+    font.setFamilies(QStringList{QString::fromLatin1(name), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    return font;
+}
+
+QFont::Weight weightOf(int weight)
+{
+    if (weight >= 700)
+        return QFont::Bold;
+    if (weight >= 600)
+        return QFont::DemiBold;
+    return QFont::Normal;
+}
+
+}  // namespace
+
+QFont windowDefaultFont()
+{
+    return family(kSansFamily, kDefaultPoints);
+}
+
+QFont fontFor(const FontSpec& spec)
+{
+    QFont font = spec.face == Face::MudirMT ? family(kNaskhFamily, spec.points)
+                                            : family(kSansFamily, spec.face == Face::Default ? kDefaultPoints : spec.points);
+    font.setWeight(weightOf(spec.weight));
+    return font;
+}
+
+}  // namespace tavrimo

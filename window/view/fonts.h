@@ -1,0 +1,21 @@
+#pragma once
+
+// The one place where the faces the window was designed with are mapped to
+// installed faces with Arabic coverage.
+
+#include "window/control_spec.h"
+
+#include <QFont>
+#include <QStringList>
+
+namespace tavrimo {
+
+// A clean sans for "MS Sans Serif", a Naskh face for "Mudir MT".
+inline constexpr const char* kSansFamily = "Noto Sans Arabic UI";
+inline constexpr const char* kNaskhFamily = "Noto Naskh Arabic UI";
+inline constexpr double kDefaultPoints = 8.25;
+
+QFont windowDefaultFont();
+QFont fontFor(const FontSpec& spec);
+
+}  // namespace tavrimo

@@ -1,0 +1,179 @@
+#include "window/view/main_window.h"
+
+#include "assets/pictures.h"
+#include "window/view/page_canvas.h"
+#include "window/view/widget_factory.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <string>
+
+namespace tavrimo {
+
+MainWindow::MainWindow(WindowModel& model, QWidget* parent)
+    : QWidget(parent), model_(model), widgets_(static_cast<size_t>(model.size()), nullptr)
+{
+    build();
+    model_.addObserver([this](ControlId id, Notice notice) {
+        QWidget* widget = widgetOf(id);
+        if (!widget)
+            return;
+        if (notice == Notice::Geometry)
+            place(id);
+        drawProperty(widget, model_, id, notice);
+    });
+}
+
+QWidget* MainWindow::widgetOf(ControlId id) const
+{
+    return id >= 0 && id < static_cast<int>(widgets_.size()) ? widgets_[static_cast<size_t>(id)] : nullptr;
+}
+
+ControlId MainWindow::controlOf(const QWidget* widget) const
+{
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w == tabs_ || w == tabs_->tabBar())
+            return tabControlId_;
+        const auto it = std::find(widgets_.begin(), widgets_.end(), w);
+        if (it != widgets_.end())
+            return static_cast<ControlId>(it - widgets_.begin());
+    }
+    return kNoControl;
+}
+
+void MainWindow::build()
+{
+    const ControlId form = model_.require("Form1");
+    setWindowTitle(model_.at(form).caption);
+    setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon.data(), static_cast<qsizetype>(kWindowIcon.size()))));
+    setFixedSize(twipsToPixels(QRect(0, 0, model_.at(form).width, model_.at(form).height)).size());
+
+    tabControlId_ = model_.require("SSTab1");
+    const Control& tab = model_.at(tabControlId_);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->setGeometry(twipsToPixels(QRect(tab.left, tab.top, tab.width, tab.height)));
+    tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
+    tabs_->tabBar()->setExpanding(false);
+    tabs_->tabBar()->setUsesScrollButtons(false);
+    for (std::u16string_view caption : tab.spec->items) {
+        auto* page = new PageCanvas(tabs_);
+        tabs_->addTab(page, QString::fromStdU16String(std::u16string(caption)));
+        pages_.push_back(page);
+    }
+    tabs_->setCurrentIndex(kStartPage);
+
+    for (ControlId id = 0; id < model_.size(); ++id) {
+        const Control& c = model_.at(id);
+        if (c.spec->kind == Kind::Form || c.spec->kind == Kind::TabControl || neverShown(*c.spec))
+            continue;
+        const ControlId container = model_.containerOf(id);
+        QWidget* parent = container == tabControlId_ ? pages_.at(static_cast<size_t>(c.spec->page)) : widgetOf(container);
+        QWidget* widget = createWidget(c, parent);
+        widgets_[static_cast<size_t>(id)] = widget;
+        place(id);
+        if (c.picture != kNoControl)
+            drawProperty(widget, model_, id, Notice::Picture);
+        wireInput(id, widget);
+    }
+    wireDefaultButtons();
+    orderTabs();
+    tabs_->tabBar()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::place(ControlId id)
+{
+    const Control& c = model_.at(id);
+    const QRect twips(c.left, c.top, c.width, c.height);
+    QWidget* widget = widgetOf(id);
+    if (auto* page = qobject_cast<PageCanvas*>(widget->parentWidget()))
+        page->place(widget, twips);
+    else
+        widget->setGeometry(twipsToPixels(twips));
+}
+
+void MainWindow::wireInput(ControlId id, QWidget* widget)
+{
+    if (auto* field = qobject_cast<FieldEdit*>(widget)) {
+        connect(field, &QLineEdit::textEdited, this, [this, id](const QString& text) { model_.userEdit(id, text); });
+        const auto reportSelection = [this, id, field] {
+            if (field->hasSelectedText())
+                model_.userSelection(id, field->selectionStart(), static_cast<int>(field->selectedText().size()));
+            else
+                model_.userSelection(id, field->cursorPosition(), 0);
+        };
+        connect(field, &QLineEdit::selectionChanged, this, reportSelection);
+        connect(field, &QLineEdit::cursorPositionChanged, this, reportSelection);
+        connect(field, &FieldEdit::pressed, this, [this, id] { model_.userMouseDown(id); });
+        field->installEventFilter(this);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        connect(button, &QAbstractButton::clicked, this, [this, id] { model_.userClick(id); });
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        connect(combo, &QComboBox::activated, this, [this, id](int index) { model_.userPick(id, index); });
+    }
+}
+
+// Enter and Esc press the default and cancel buttons while their page is on view.
+void MainWindow::wireDefaultButtons()
+{
+    for (ControlId id = 0; id < model_.size(); ++id) {
+        const ControlSpec& spec = *model_.at(id).spec;
+        if (!spec.isDefault && !spec.isCancel)
+            continue;
+        auto* button = qobject_cast<QAbstractButton*>(widgetOf(id));
+        PageCanvas* page = pages_.at(static_cast<size_t>(model_.pageOf(id)));
+        const QList<QKeySequence> keys = spec.isDefault
+                                             ? QList<QKeySequence>{QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}
+                                             : QList<QKeySequence>{QKeySequence(Qt::Key_Escape)};
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, page);
+            shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+            connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+        }
+        if (auto* push = qobject_cast<QPushButton*>(button); push && spec.isDefault)
+            push->setDefault(true);
+    }
+}
+
+// The Tab key follows the window's tab order through the controls of the page on view.
+void MainWindow::orderTabs()
+{
+    std::vector<ControlId> order;
+    for (ControlId id = 0; id < model_.size(); ++id)
+        if (widgetOf(id) && model_.at(id).spec->tabOrder >= 0 && widgetOf(id)->focusPolicy() != Qt::NoFocus)
+            order.push_back(id);
+    std::stable_sort(order.begin(), order.end(), [this](ControlId a, ControlId b) {
+        return model_.at(a).spec->tabOrder < model_.at(b).spec->tabOrder;
+    });
+    QWidget* previous = tabs_->tabBar();
+    for (ControlId id : order) {
+        setTabOrder(previous, widgetOf(id));
+        previous = widgetOf(id);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        const ControlId id = controlOf(qobject_cast<QWidget*>(watched));
+        if (id != kNoControl) {
+            if (event->type() == QEvent::FocusIn)
+                model_.userFocusIn(id);
+            else
+                model_.userFocusOut(id);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tavrimo

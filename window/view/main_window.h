@@ -1,0 +1,49 @@
+#pragma once
+
+// Form1 drawn with real widgets: the tab control with its three pages and
+// every control at its place. The window holds no logic: it draws what the
+// model holds and reports what the person does as model events.
+
+#include "window/model.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QTabWidget;
+
+namespace tavrimo {
+
+class PageCanvas;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kStartPage = 2;
+
+    explicit MainWindow(WindowModel& model, QWidget* parent = nullptr);
+
+    QWidget* widgetOf(ControlId id) const;
+    // The control a widget (or one of its inner parts) belongs to; the tab
+    // strip belongs to SSTab1.
+    ControlId controlOf(const QWidget* widget) const;
+    QTabWidget* tabControl() const { return tabs_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+    void place(ControlId id);
+    void wireInput(ControlId id, QWidget* widget);
+    void wireDefaultButtons();
+    void orderTabs();
+
+    WindowModel& model_;
+    QTabWidget* tabs_ = nullptr;
+    ControlId tabControlId_ = kNoControl;
+    std::vector<PageCanvas*> pages_;
+    std::vector<QWidget*> widgets_;
+};
+
+}  // namespace tavrimo

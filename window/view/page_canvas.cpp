@@ -1,0 +1,45 @@
+#include "window/view/page_canvas.h"
+
+namespace tavrimo {
+
+QRect twipsToPixels(const QRect& twips)
+{
+    const auto px = [](int t) { return qRound(t / 15.0); };
+    return {px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())};
+}
+
+PageCanvas::PageCanvas(QWidget* tabControl, QWidget* parent) : QWidget(parent), tabControl_(tabControl)
+{
+}
+
+void PageCanvas::place(QWidget* child, const QRect& twips)
+{
+    children_.insert(child, twips);
+    placeOne(child, twips);
+}
+
+void PageCanvas::placeOne(QWidget* child, const QRect& twips) const
+{
+    const QPoint origin = parentWidget() ? mapTo(tabControl_, QPoint(0, 0)) : QPoint(0, 0);
+    child->setGeometry(twipsToPixels(twips).translated(-origin));
+}
+
+void PageCanvas::placeAll()
+{
+    for (auto it = children_.cbegin(); it != children_.cend(); ++it)
+        placeOne(it.key(), it.value());
+}
+
+void PageCanvas::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    placeAll();
+}
+
+void PageCanvas::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeAll();
+}
+
+}  // namespace tavrimo

@@ -1,0 +1,36 @@
+#pragma once
+
+// One page of the tab control. Its controls are placed in twips measured from
+// the tab control's own top-left corner, tab strip included, so the page
+// translates them by its own offset inside the tab control.
+
+#include <QHash>
+#include <QRect>
+#include <QWidget>
+
+namespace tavrimo {
+
+class PageCanvas : public QWidget {
+    Q_OBJECT
+public:
+    PageCanvas(QWidget* tabControl, QWidget* parent = nullptr);
+
+    // Places a child at a rectangle in twips of the tab control.
+    void place(QWidget* child, const QRect& twips);
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placeAll();
+    void placeOne(QWidget* child, const QRect& twips) const;
+
+    QWidget* tabControl_;
+    QHash<QWidget*, QRect> children_;
+};
+
+// Twips to pixels: 15 twips are one pixel.
+QRect twipsToPixels(const QRect& twips);
+
+}  // namespace tavrimo

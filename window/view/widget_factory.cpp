@@ -1,0 +1,263 @@
+#include "window/view/widget_factory.h"
+
+#include "assets/pictures.h"
+#include "window/label3d.h"
+#include "window/view/fonts.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <string>
+
+namespace tavrimo {
+
+void FieldEdit::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    Q_EMIT pressed();
+}
+
+bool neverShown(const ControlSpec& spec)
+{
+    return !spec.visible && (spec.kind == Kind::Image || spec.kind == Kind::PictureBox || spec.multiLine);
+}
+
+QColor toQColor(Colour colour)
+{
+    return QColor::fromRgb(colour.resolved());
+}
+
+namespace {
+
+QString toQString(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
+
+void setPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    if (role == QPalette::Text || role == QPalette::WindowText || role == QPalette::ButtonText)
+        palette.setColor(QPalette::Inactive, role, colour);
+    widget->setPalette(palette);
+}
+
+QPixmap pictureFor(const WindowModel& model, ControlId owner)
+{
+    const PictureInfo* info = pictureOf(model.at(owner).spec->name);
+    if (!info)
+        return {};
+    const QString path = QString::fromLatin1(info->resource.data(), static_cast<qsizetype>(info->resource.size()));
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        pixmap.load(path, info->format.data());
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
+}
+
+void drawBack(QWidget* widget, const Control& c)
+{
+    const QColor back = toQColor(c.backColor);
+    switch (c.spec->kind) {
+    case Kind::TextBox:
+    case Kind::ComboBox:
+        setPaletteColour(widget, QPalette::Base, back);
+        setPaletteColour(widget, QPalette::Button, back);
+        break;
+    case Kind::CommandButton:
+        setPaletteColour(widget, QPalette::Button, back);
+        break;
+    case Kind::Label3D:
+        break;
+    default:
+        widget->setAutoFillBackground(true);
+        setPaletteColour(widget, QPalette::Window, back);
+    }
+}
+
+void drawFore(QWidget* widget, const Control& c)
+{
+    const QColor fore = toQColor(c.foreColor);
+    switch (c.spec->kind) {
+    case Kind::TextBox:
+        setPaletteColour(widget, QPalette::Text, fore);
+        break;
+    case Kind::CommandButton:
+    case Kind::Label3D:
+    case Kind::Image:
+    case Kind::PictureBox:
+        break;
+    default:
+        setPaletteColour(widget, QPalette::WindowText, fore);
+    }
+}
+
+void drawLabel3DColours(Label3D* label, const Control& c)
+{
+    label->setColours(toQColor(c.backColor), toQColor(c.foreColor), toQColor(c.spec->shadow));
+}
+
+}  // namespace
+
+QWidget* createWidget(const Control& control, QWidget* parent)
+{
+    const ControlSpec& spec = *control.spec;
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+    case Kind::TextBox:
+        if (spec.multiLine) {
+            auto* edit = new QPlainTextEdit(parent);
+            edit->setReadOnly(true);
+            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            widget = edit;
+        } else {
+            auto* edit = new FieldEdit(parent);
+            // The boxes hold numbers: a minus sign stays in front of its digits.
+            edit->setLayoutDirection(Qt::LeftToRight);
+            edit->setAlignment(spec.centred ? Qt::AlignCenter : Qt::AlignLeft);
+            edit->setText(control.text);
+            widget = edit;
+        }
+        break;
+    case Kind::OptionButton: {
+        auto* button = new QRadioButton(control.caption, parent);
+        button->setChecked(control.value);
+        widget = button;
+        break;
+    }
+    case Kind::CommandButton:
+        widget = new QPushButton(control.caption, parent);
+        break;
+    case Kind::ComboBox: {
+        auto* combo = new QComboBox(parent);
+        for (std::u16string_view item : spec.items)
+            combo->addItem(toQString(item));
+        combo->setCurrentIndex(control.listIndex);
+        widget = combo;
+        break;
+    }
+    case Kind::Frame:
+        widget = new QGroupBox(control.caption, parent);
+        break;
+    case Kind::Label: {
+        auto* label = new QLabel(control.caption, parent);
+        label->setWordWrap(true);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+        widget = label;
+        break;
+    }
+    case Kind::Label3D: {
+        auto* label = new Label3D(parent);
+        label->setCaption(control.caption);
+        drawLabel3DColours(label, control);
+        widget = label;
+        break;
+    }
+    case Kind::PictureBox:
+        widget = new QWidget(parent);
+        break;
+    case Kind::Image: {
+        auto* image = new QLabel(parent);
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget = image;
+        break;
+    }
+    case Kind::Shape: {
+        auto* shape = new QFrame(parent);
+        shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+        shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+        widget = shape;
+        break;
+    }
+    case Kind::Form:
+    case Kind::TabControl:
+        return nullptr;
+    }
+    widget->setObjectName(QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size()))
+                          + (spec.index >= 0 ? QStringLiteral("(%1)").arg(spec.index) : QString()));
+    if (spec.font.face != Face::Default || spec.font.weight != 400)
+        widget->setFont(fontFor(spec.font));
+    widget->setEnabled(control.enabled);
+    drawBack(widget, control);
+    drawFore(widget, control);
+    widget->setVisible(control.visible);
+    return widget;
+}
+
+void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notice notice)
+{
+    const Control& c = model.at(id);
+    switch (notice) {
+    case Notice::Text:
+        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && edit->text() != c.text)
+            edit->setText(c.text);
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+            text->setPlainText(c.text);
+        break;
+    case Notice::Caption:
+        if (auto* label3d = qobject_cast<Label3D*>(widget))
+            label3d->setCaption(c.caption);
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setText(c.caption);
+        break;
+    case Notice::Visible:
+        widget->setVisible(c.visible);
+        break;
+    case Notice::Enabled:
+        widget->setEnabled(c.enabled);
+        break;
+    case Notice::Value:
+        if (auto* button = qobject_cast<QRadioButton*>(widget))
+            button->setChecked(c.value);
+        break;
+    case Notice::ListIndex:
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            combo->setCurrentIndex(c.listIndex);
+        break;
+    case Notice::BackColor:
+        if (auto* label3d = qobject_cast<Label3D*>(widget))
+            drawLabel3DColours(label3d, c);
+        else
+            drawBack(widget, c);
+        break;
+    case Notice::ForeColor:
+        if (auto* label3d = qobject_cast<Label3D*>(widget))
+            drawLabel3DColours(label3d, c);
+        else
+            drawFore(widget, c);
+        break;
+    case Notice::Selection:
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            if (c.selLength > 0)
+                edit->setSelection(c.selStart, c.selLength);
+            else
+                edit->setCursorPosition(c.selStart);
+        }
+        break;
+    case Notice::Picture:
+        if (auto* image = qobject_cast<QLabel*>(widget)) {
+            if (c.picture == kNoControl)
+                image->clear();
+            else
+                image->setPixmap(pictureFor(model, c.picture));
+        }
+        break;
+    case Notice::FocusRequest:
+        if (!widget->hasFocus())
+            widget->setFocus(Qt::OtherFocusReason);
+        break;
+    case Notice::Tag:
+    case Notice::Geometry:
+        break;
+    }
+}
+
+}  // namespace tavrimo

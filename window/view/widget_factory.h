@@ -1,0 +1,36 @@
+#pragma once
+
+// Real widgets for the kinds of control, and the drawing of a control's
+// model properties onto its widget.
+
+#include "window/model.h"
+
+#include <QLineEdit>
+
+namespace tavrimo {
+
+// A single-line text box that reports a mouse press after the line edit has
+// placed its caret, so the program's selection is what stays.
+class FieldEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+Q_SIGNALS:
+    void pressed();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// Controls that start hidden and that nothing ever shows (the stores of the
+// formula page and the colour holder of the unit page) get no widget.
+bool neverShown(const ControlSpec& spec);
+
+QWidget* createWidget(const Control& control, QWidget* parent);
+
+// Draws one property of the model onto the control's widget.
+void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notice notice);
+
+QColor toQColor(Colour colour);
+
+}  // namespace tavrimo
