@@ -37,8 +37,14 @@ void Label3D::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), back_);
     if (caption_.isEmpty())
         return;
-    painter.setFont(font());
-    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    // A caption wider than the label is drawn in a smaller size of its font
+    // rather than cut or wrapped.
+    QFont font = this->font();
+    const int room = width() * 85 / 100;
+    while (font.pointSizeF() > 5 && QFontMetrics(font).horizontalAdvance(caption_) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    painter.setFont(font);
+    const int flags = Qt::AlignCenter | Qt::TextSingleLine;
     // The shadow sits one pixel down and to the right of the face.
     const QRect face = rect().adjusted(0, 0, -1, -1);
     painter.setPen(shadow_);

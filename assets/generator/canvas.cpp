@@ -16,7 +16,7 @@ namespace {
 constexpr qreal kSolidWidth = 1.2;
 constexpr qreal kBoldWidth = 2.2;
 constexpr qreal kThinWidth = 1.0;
-constexpr qreal kHiddenWidth = 1.0;
+constexpr qreal kHiddenWidth = 1.1;
 constexpr int kDarkLimit = 170;  // a pixel darker than this grey counts as a line
 
 QPen penFor(Stroke stroke)

@@ -5,7 +5,6 @@
 // file number, the size and the function.
 
 #include <QSize>
-#include <span>
 
 namespace art {
 

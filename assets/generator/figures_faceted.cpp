@@ -51,12 +51,13 @@ void drawBox(Canvas &c)
     const ObliqueBox b({34.5, 112.5}, 124, 64, {46, -30});
 
     b.draw(c);
-    c.line(b.frontBottomLeft, b.backTopRight, Stroke::Hidden);
+    // The diagonal is taken between corners where it meets no edge at a narrow angle.
+    c.line(b.frontBottomRight, b.backTopLeft, Stroke::Hidden);
 
     c.label(letters::length, lerp(b.frontBottomLeft, b.frontBottomRight, 0.5), Place::Below, 3);
     c.label(letters::height, lerp(b.frontBottomLeft, b.frontTopLeft, 0.5), Place::Left, 4);
     c.label(letters::width, beside(b.frontBottomRight, b.backBottomRight, 0.5, -11));
-    c.label(letters::diagonal, beside(b.frontBottomLeft, b.backTopRight, 0.58, -10));
+    c.label(letters::diagonal, beside(b.frontBottomRight, b.backTopLeft, 0.56, 10));
 }
 
 void drawCube(Canvas &c)
@@ -64,10 +65,10 @@ void drawCube(Canvas &c)
     const ObliqueBox b({24.5, 126.5}, 84, 84, {34, -26});
 
     b.draw(c);
-    c.line(b.frontBottomLeft, b.backTopRight, Stroke::Hidden);
+    c.line(b.frontTopLeft, b.backBottomRight, Stroke::Hidden);
 
     c.label(letters::side, lerp(b.frontBottomLeft, b.frontBottomRight, 0.5), Place::Below, 3);
-    c.label(letters::diagonal, beside(b.frontBottomLeft, b.backTopRight, 0.55, -10));
+    c.label(letters::diagonal, beside(b.frontTopLeft, b.backBottomRight, 0.45, -10));
 }
 
 void drawPrism(Canvas &c)
@@ -140,23 +141,30 @@ void drawPyramidOnPlane(Canvas &c)
 void drawPyramidFrustum(Canvas &c)
 {
     // Square pyramid cut parallel to its base; the top is half the size.
-    const QPointF a(4.5, 76.5), b(70.5, 76.5), k(90.5, 62.5), d(24.5, 62.5);
+    const QPointF a(3.5, 77.5), b(59.5, 77.5), k(76.5, 64.5), d(20.5, 64.5);
     const QPointF centre = centroid({a, b, k, d});
-    const QPointF topCentre = centre - QPointF(0, 50);
+    const QPointF topCentre = centre - QPointF(0, 52);
     const auto lift = [&](QPointF p) { return topCentre + (p - centre) * 0.5; };
     const QPointF a2 = lift(a), b2 = lift(b), k2 = lift(k), d2 = lift(d);
+    const QPointF slantTop = lerp(a2, b2, 0.5), slantFoot = lerp(a, b, 0.5);
 
     c.line(a, d, Stroke::Hidden);
     c.line(d, k, Stroke::Hidden);
     c.line(d, d2, Stroke::Hidden);
-    c.line(topCentre, centre, Stroke::Hidden);
     c.polygon(QPolygonF{a, b, k, k2, d2, a2});
     c.polyline(QPolygonF{a2, b2, k2});
     c.line(b, b2);
-    c.line(lerp(a2, b2, 0.5), lerp(a, b, 0.5), Stroke::Thin);
+    c.line(slantTop, slantFoot, Stroke::Thin);
+    c.rightAngle(slantFoot, slantTop, b, 4);
 
-    c.label(letters::slant, beside(lerp(a2, b2, 0.5), lerp(a, b, 0.5), 0.55, -11));
-    c.label(letters::height, lerp(topCentre, centre, 0.7), Place::Right, 3);
+    // The height as a measure beside the solid.
+    const qreal x = k.x() + 7;
+    c.line(k2 + QPointF(2, 0), QPointF(x + 3, k2.y()), Stroke::Thin);
+    c.line(k + QPointF(2, 0), QPointF(x + 3, k.y()), Stroke::Thin);
+    c.dimension(QPointF(x, k2.y()), QPointF(x, k.y()));
+
+    c.label(letters::slant, beside(slantTop, slantFoot, 0.45, 10));
+    c.label(letters::height, QPointF(x, (k.y() + k2.y()) / 2), Place::Right, 2);
 }
 
 }  // namespace art

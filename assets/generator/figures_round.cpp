@@ -154,7 +154,7 @@ void drawSphereCap(Canvas &c)
 
     c.label(letters::height, lerp(top, base, 0.35), Place::Right, 3);
     c.label(letters::chord, beside(top, rim, 0.5, 9));
-    c.label(letters::radius, beside(o, side, 0.55, 10));
+    c.label(letters::radius, beside(o, side, 0.55, 12));
 }
 
 void drawSphereZone(Canvas &c)
@@ -180,7 +180,7 @@ void drawSphereWedge(Canvas &c)
 {
     const SphereView s({78.5, 75.5}, 64, 28);
     const qreal r = s.radius();
-    const qreal from = -5, to = 70;  // longitudes of the two half-circles
+    const qreal from = -15, to = 55;  // longitudes of the two half-circles
     const QPointF o = s.centre();
     const QPointF e1 = s.project(s.onMeridian(from, 0)), e2 = s.project(s.onMeridian(to, 0));
 
@@ -192,7 +192,7 @@ void drawSphereWedge(Canvas &c)
     s.latitude(c, 0);
     s.curve(c, [&](qreal t) { return s.onMeridian(from, t); }, -90, 90);
     s.curve(c, [&](qreal t) { return s.onMeridian(to, t); }, -90, 90);
-    c.line(s.project({0, 0, r}), s.project({0, 0, -r}), Stroke::Hidden);
+    c.line(s.project({0, 0, r}), o, Stroke::Hidden);  // the axis through the poles
     c.line(o, e1, Stroke::Thin);
     c.line(o, e2, Stroke::Thin);
     c.angleArc(o, e1, e2, 8);
@@ -248,9 +248,9 @@ void drawCone(Canvas &c)
 void drawConeFrustum(Canvas &c)
 {
     const QPointF top(56.5, 22.5), bottom(56.5, 74.5);
-    const qreal topRx = 26, topRy = 7, rx = 44, ry = 13;
+    const qreal topRx = 26, topRy = 7, rx = 44, ry = 14;
     const QPointF topRight(top.x() + topRx, top.y());
-    const QPointF rim = bottom + QPointF(rx * std::cos(radians(-40)), -ry * std::sin(radians(-40)));
+    const QPointF rim = bottom + QPointF(rx * std::cos(radians(-50)), -ry * std::sin(radians(-50)));
 
     c.path([&] { QPainterPath p; p.addEllipse(top, topRx, topRy); return p; }());
     c.flatCircle(bottom, rx, ry);

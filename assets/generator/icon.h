@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <array>
+#include <vector>
 
 namespace art {
 

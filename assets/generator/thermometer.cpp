@@ -48,12 +48,12 @@ QImage drawThermometer()
 
     // Scale marks: Celsius on the left, Fahrenheit on the right.
     p.setPen(QPen(outline, 1.0));
-    for (int i = 0; i <= 8; ++i) {
+    for (int i = 0; i <= 7; ++i) {
         const qreal y = 9.5 + i * 5;
         const qreal len = (i % 2 == 0) ? 5 : 3;
         p.drawLine(QPointF(bulb.x() - tubeHalf - 2, y), QPointF(bulb.x() - tubeHalf - 2 - len, y));
     }
-    for (int i = 0; i <= 10; ++i) {
+    for (int i = 0; i <= 9; ++i) {
         const qreal y = 9.5 + i * 4;
         const qreal len = (i % 2 == 0) ? 5 : 3;
         p.drawLine(QPointF(bulb.x() + tubeHalf + 2, y), QPointF(bulb.x() + tubeHalf + 2 + len, y));

@@ -6,6 +6,13 @@
 #include <QMessageBox>
 #include <QStyleFactory>
 
+// The pictures are compiled into a static library, so their registration has
+// to be asked for by name.
+static void registerPictures()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
 namespace tavrimo {
 
 void MessageBoxes::showMessage(const QString& prompt, const QString& title, MessageIcon icon)
@@ -24,7 +31,7 @@ void configureApplication(QApplication& app)
 }
 
 Application::Application()
-    : program_(NumberFormat::fromCLocale(), boxes_), window_(std::make_unique<MainWindow>(program_.window()))
+    : registered_((registerPictures(), true)), program_(NumberFormat::fromCLocale(), boxes_), window_(std::make_unique<MainWindow>(program_.window()))
 {
     boxes_.setParent(window_.get());
     program_.start();

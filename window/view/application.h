@@ -35,6 +35,7 @@ public:
     MainWindow& window() { return *window_; }
 
 private:
+    bool registered_;
     MessageBoxes boxes_;
     Program program_;
     std::unique_ptr<MainWindow> window_;

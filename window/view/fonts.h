@@ -13,7 +13,10 @@ namespace tavrimo {
 // A clean sans for "MS Sans Serif", a Naskh face for "Mudir MT".
 inline constexpr const char* kSansFamily = "Noto Sans Arabic UI";
 inline constexpr const char* kNaskhFamily = "Noto Naskh Arabic UI";
-inline constexpr double kDefaultPoints = 8.25;
+// The window's default size is 8.25 pt; the substitute sans runs a little
+// wider than the face the layout was drawn for, so it is set a touch smaller
+// to keep captions inside their frames.
+inline constexpr double kDefaultPoints = 8;
 
 QFont windowDefaultFont();
 QFont fontFor(const FontSpec& spec);

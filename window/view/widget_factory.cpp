@@ -12,8 +12,10 @@
 #include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <string>
 
 namespace tavrimo {
@@ -22,6 +24,56 @@ void FieldEdit::mousePressEvent(QMouseEvent* event)
 {
     QLineEdit::mousePressEvent(event);
     Q_EMIT pressed();
+}
+
+void BlankWrappingLabel::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    rewrap();
+}
+
+void BlankWrappingLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    rewrap();
+}
+
+void BlankWrappingLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        rewrap();
+}
+
+// Words are laid out one after another with the blanks between them; a line
+// ends before the word that would not fit, and the blanks at the break are
+// dropped. A long run of blanks thus pushes what follows onto the next line.
+void BlankWrappingLabel::rewrap()
+{
+    const QFontMetrics metrics(font());
+    const int width = std::max(1, contentsRect().width());
+    QStringList lines;
+    QString line;
+    qsizetype i = 0;
+    while (i < caption_.size()) {
+        qsizetype blanksEnd = i;
+        while (blanksEnd < caption_.size() && caption_[blanksEnd] == u' ')
+            ++blanksEnd;
+        qsizetype wordEnd = blanksEnd;
+        while (wordEnd < caption_.size() && caption_[wordEnd] != u' ')
+            ++wordEnd;
+        const QString blanks = caption_.mid(i, blanksEnd - i);
+        const QString word = caption_.mid(blanksEnd, wordEnd - blanksEnd);
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + blanks + word) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line += (line.isEmpty() && !lines.isEmpty() ? QString() : blanks) + word;
+        }
+        i = wordEnd;
+    }
+    lines << line;
+    setText(lines.join(u'\n'));
 }
 
 bool neverShown(const ControlSpec& spec)
@@ -74,7 +126,9 @@ void drawBack(QWidget* widget, const Control& c)
         setPaletteColour(widget, QPalette::Button, back);
         break;
     case Kind::Label3D:
-        break;
+    case Kind::Image:
+    case Kind::Shape:
+        break;  // drawn by the widget itself, or see-through
     default:
         widget->setAutoFillBackground(true);
         setPaletteColour(widget, QPalette::Window, back);
@@ -147,10 +201,8 @@ QWidget* createWidget(const Control& control, QWidget* parent)
         widget = new QGroupBox(control.caption, parent);
         break;
     case Kind::Label: {
-        auto* label = new QLabel(control.caption, parent);
-        label->setWordWrap(true);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+        auto* label = new BlankWrappingLabel(parent);
+        label->setCaption(control.caption);
         widget = label;
         break;
     }
@@ -205,8 +257,8 @@ void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notic
     case Notice::Caption:
         if (auto* label3d = qobject_cast<Label3D*>(widget))
             label3d->setCaption(c.caption);
-        else if (auto* label = qobject_cast<QLabel*>(widget))
-            label->setText(c.caption);
+        else if (auto* label = qobject_cast<BlankWrappingLabel*>(widget))
+            label->setCaption(c.caption);
         break;
     case Notice::Visible:
         widget->setVisible(c.visible);

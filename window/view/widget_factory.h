@@ -5,6 +5,7 @@
 
 #include "window/model.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace tavrimo {
@@ -20,6 +21,30 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A label that breaks its caption into lines at blanks within its width, the
+// way the window's labels always have, so that a run of blanks can push the
+// rest of a caption onto the next line.
+class BlankWrappingLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit BlankWrappingLabel(QWidget* parent = nullptr) : QLabel(parent)
+    {
+        setTextFormat(Qt::PlainText);
+        setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
+        setIndent(2);
+    }
+    void setCaption(const QString& caption);
+    QString caption() const { return caption_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void rewrap();
+    QString caption_;
 };
 
 // Controls that start hidden and that nothing ever shows (the stores of the
