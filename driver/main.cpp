@@ -12,8 +12,28 @@
 
 #include <cstdio>
 
+namespace {
+
+// The offscreen platform says what it cannot do (raise a window, grab the
+// keyboard); none of that matters here, and standard error is kept for
+// script errors and real warnings.
+QtMessageHandler fallback = nullptr;
+
+void filterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(u"This plugin does not support") || message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR"))
+        return;
+    if (fallback)
+        fallback(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    fallback = qInstallMessageHandler(filterMessages);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);

@@ -230,6 +230,7 @@ void Runner::pick(int id, int item)
     settle();
     QAbstractItemView* list = combo->view();
     const QRect rect = list->visualRect(list->model()->index(item, 0));
+    QTest::mouseMove(list->viewport(), rect.center());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     settle();
 }

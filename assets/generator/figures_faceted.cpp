@@ -141,7 +141,7 @@ void drawPyramidOnPlane(Canvas &c)
 void drawPyramidFrustum(Canvas &c)
 {
     // Square pyramid cut parallel to its base; the top is half the size.
-    const QPointF a(3.5, 77.5), b(59.5, 77.5), k(76.5, 64.5), d(20.5, 64.5);
+    const QPointF a(2.5, 77.5), b(57.5, 77.5), k(74.5, 64.5), d(19.5, 64.5);
     const QPointF centre = centroid({a, b, k, d});
     const QPointF topCentre = centre - QPointF(0, 52);
     const auto lift = [&](QPointF p) { return topCentre + (p - centre) * 0.5; };

@@ -47,9 +47,9 @@ void drawSquareInCircle(Canvas &c)
 
 void drawRightTriangle(Canvas &c)
 {
-    const QPointF a(12.5, 88.5);  // the angle يه
-    const QPointF r(90.5, 88.5);  // the right angle
-    const QPointF t(90.5, 20.5);
+    const QPointF a(8.5, 88.5);  // the angle يه
+    const QPointF r(86.5, 88.5);  // the right angle
+    const QPointF t(86.5, 20.5);
 
     c.polygon(QPolygonF{a, r, t});
     c.rightAngle(r, a, t, 7);
@@ -58,7 +58,7 @@ void drawRightTriangle(Canvas &c)
     c.label(letters::angle, polar(a, 28, direction(t - a) / 2));
     c.label(letters::adjacent, lerp(a, r, 0.5), Place::Below, 3);
     c.label(letters::opposite, lerp(r, t, 0.5), Place::Right, 4);
-    c.label(letters::hypotenuse, beside(a, t, 0.5, 14));
+    c.label(letters::hypotenuse, beside(a, t, 0.5, 15));
 }
 
 }  // namespace art

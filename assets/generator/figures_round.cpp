@@ -248,9 +248,9 @@ void drawCone(Canvas &c)
 void drawConeFrustum(Canvas &c)
 {
     const QPointF top(56.5, 22.5), bottom(56.5, 74.5);
-    const qreal topRx = 26, topRy = 7, rx = 44, ry = 14;
+    const qreal topRx = 26, topRy = 7, rx = 44, ry = 15;
     const QPointF topRight(top.x() + topRx, top.y());
-    const QPointF rim = bottom + QPointF(rx * std::cos(radians(-50)), -ry * std::sin(radians(-50)));
+    const QPointF rim = bottom + QPointF(rx * std::cos(radians(-55)), -ry * std::sin(radians(-55)));
 
     c.path([&] { QPainterPath p; p.addEllipse(top, topRx, topRy); return p; }());
     c.flatCircle(bottom, rx, ry);
@@ -261,7 +261,7 @@ void drawConeFrustum(Canvas &c)
     c.line(bottom, rim, Stroke::Hidden);
 
     c.label(letters::radius, QPointF(lerp(top, topRight, 0.5).x(), top.y() - topRy), Place::Above, 2);
-    c.label(letters::radius, beside(bottom, rim, 0.62, 10));
+    c.label(letters::radius, beside(bottom, rim, 0.65, 11));
     c.label(letters::height, lerp(top, bottom, 0.5), Place::Left, 4);
     c.label(letters::slant, beside(topRight, QPointF(bottom.x() + rx, bottom.y()), 0.5, 10));
 }

@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int kJpegQuality = 92;
-constexpr int kLabelPixelSize = 12;
+constexpr int kLabelPixelSize = 13;
 constexpr int kDotsPerMeter = 3780;  // 96 dots per inch: one pixel is 15 twips
 constexpr int kIconSizes[] = {48, 64, 128, 256};
 

@@ -20,6 +20,9 @@ void MessageBoxes::showMessage(const QString& prompt, const QString& title, Mess
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, prompt,
                     QMessageBox::Ok, parent_);
     box.exec();
+    // Back to the window, with the keyboard focus where it was.
+    if (parent_)
+        parent_->activateWindow();
 }
 
 void configureApplication(QApplication& app)

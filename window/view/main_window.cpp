@@ -165,6 +165,12 @@ void MainWindow::orderTabs()
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        // Focus moves between the window's controls only; the window losing
+        // or regaining activation (a message box, another program) is not a
+        // control losing the focus.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            return QWidget::eventFilter(watched, event);
         const ControlId id = controlOf(qobject_cast<QWidget*>(watched));
         if (id != kNoControl) {
             if (event->type() == QEvent::FocusIn)
