@@ -123,6 +123,15 @@ void Canvas::shade(const QPolygonF &area)
     shade(p);
 }
 
+void Canvas::cover(const QPolygonF &area)
+{
+    painter_.save();
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(Qt::white);
+    painter_.drawPolygon(area);
+    painter_.restore();
+}
+
 void Canvas::dot(QPointF p)
 {
     painter_.save();

@@ -50,6 +50,8 @@ public:
     // (lower) half is drawn solid and whose far half is `farStroke`.
     void flatCircle(QPointF centre, qreal rx, qreal ry, Stroke farStroke = Stroke::Hidden);
     void shade(const QPainterPath &area);
+    // Paints the background over an area, hiding what was drawn there.
+    void cover(const QPolygonF &area);
     void shade(const QPolygonF &area);
     void dot(QPointF p);
     // Small square in the corner between the directions towards a and b.

@@ -10,8 +10,8 @@ namespace art {
 
 namespace {
 
-// The eight corners of a box in oblique view. front is the lower left corner
-// of the front face; depth is the screen offset of the back face.
+// The eight corners of a box in oblique view, from the lower left corner of
+// its front face, its width and height, and the screen offset of the back face.
 struct ObliqueBox {
     QPointF frontBottomLeft, frontBottomRight, frontTopLeft, frontTopRight;
     QPointF backBottomLeft, backBottomRight, backTopLeft, backTopRight;
@@ -121,11 +121,7 @@ void drawPyramidOnPlane(Canvas &c)
 
     // The plane first; the pyramid then covers the part of it that lies behind.
     c.polygon(QPolygonF{{4.5, 126.5}, {126.5, 126.5}, {160.5, 80.5}, {38.5, 80.5}}, Stroke::Thin);
-    c.painter().save();
-    c.painter().setPen(Qt::NoPen);
-    c.painter().setBrush(Qt::white);
-    c.painter().drawPolygon(QPolygonF{a, b, k, apex});
-    c.painter().restore();
+    c.cover(QPolygonF{a, b, k, apex});
     c.line(a, d, Stroke::Hidden);
     c.line(d, k, Stroke::Hidden);
     c.line(d, apex, Stroke::Hidden);

@@ -1,0 +1,24 @@
+#!/bin/sh
+# Builds Tavrimo and opens its window. Without a display it says so and saves
+# pictures of the three pages instead.
+set -eu
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+scripts/build.sh build
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    exec build/tavrimo
+fi
+
+echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the window cannot be opened here."
+mkdir -p screenshots
+here="$(pwd)"
+QT_QPA_PLATFORM=offscreen build/tavrimo-script - <<SCRIPT
+snapshot "$here/screenshots/page-2.png"
+page 0
+snapshot "$here/screenshots/page-0.png"
+page 1
+snapshot "$here/screenshots/page-1.png"
+SCRIPT
+echo "Pictures of the three pages were saved in $here/screenshots/ (page-0.png, page-1.png, page-2.png)."
+echo "On a desktop, run ./run.sh there, or build/tavrimo after building."

@@ -1,0 +1,24 @@
+#!/bin/sh
+# Installs the Debian packages Tavrimo needs to build, run and test, where
+# they are missing. Runs as root on Debian 12.
+set -eu
+
+packages="g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev fonts-noto-ui-core fonts-dejavu-core"
+if [ "${1:-}" = "--with-display" ]; then
+    packages="$packages xvfb xauth"
+fi
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq --no-install-recommends $missing
+fi

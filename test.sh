@@ -1,0 +1,8 @@
+#!/bin/sh
+# Builds Tavrimo with its tests and runs every test.
+set -eu
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+scripts/build.sh build
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2
