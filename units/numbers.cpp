@@ -2,9 +2,11 @@
 
 #include "app/failure.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 namespace tavrimo {
@@ -187,7 +189,17 @@ QString writeNumber(double x, const NumberFormat& format)
 
     // The correctly rounded 15-digit form, d.dddddddddddddde±x.
     char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
+    double back = 0;
+    if (std::from_chars(buffer, result.ptr, back).ec == std::errc::result_out_of_range) {
+        // Next to the largest doubles, rounding up would leave the double
+        // range and the text would not read back: cut the digits instead.
+        result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 16);
+        const char* e = std::find(buffer, result.ptr, 'e');
+        char* cut = buffer + (x < 0 ? 17 : 16);  // sign, first digit, point, 14 digits
+        std::memmove(cut, e, static_cast<size_t>(result.ptr - e));
+        result.ptr = cut + (result.ptr - e);
+    }
     const std::string_view sci(buffer, static_cast<size_t>(result.ptr - buffer));
     const bool negative = sci.front() == '-';
     const size_t mantissaStart = negative ? 1 : 0;
