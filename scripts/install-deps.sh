@@ -4,6 +4,8 @@
 set -eu
 
 packages="g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev fonts-noto-ui-core fonts-dejavu-core"
+# Installing, packaging and starting the program under X (tests/packaging/).
+packages="$packages qt6-translations-l10n qt6-qpa-plugins desktop-file-utils appstream file dpkg-dev xvfb xauth binutils-mingw-w64-x86-64"
 if [ "${1:-}" = "--with-display" ]; then
     packages="$packages xvfb xauth"
 fi

@@ -1,10 +1,13 @@
 #include "window/view/application.h"
 
+#include "app/version.h"
 #include "window/view/fonts.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStyleFactory>
+#include <QTranslator>
 
 // The pictures are compiled into a static library, so their registration has
 // to be asked for by name.
@@ -31,6 +34,12 @@ void configureApplication(QApplication& app)
     app.setLayoutDirection(Qt::RightToLeft);
     app.setFont(windowDefaultFont());
     app.setApplicationName(QStringLiteral("Tavrimo"));
+    app.setApplicationVersion(QString::fromLatin1(version::kNumber));
+    app.setDesktopFileName(QString::fromLatin1(version::kAppId));
+    // The standard buttons (the message box's OK) from Qt's own Arabic translation.
+    auto* qtArabic = new QTranslator(&app);
+    if (qtArabic->load(QStringLiteral("qtbase_ar"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(qtArabic);
 }
 
 Application::Application()

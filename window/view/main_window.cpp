@@ -1,6 +1,7 @@
 #include "window/view/main_window.h"
 
 #include "assets/pictures.h"
+#include "window/view/accessibility.h"
 #include "window/view/page_canvas.h"
 #include "window/view/widget_factory.h"
 
@@ -32,6 +33,7 @@ MainWindow::MainWindow(WindowModel& model, QWidget* parent)
             place(id);
         drawProperty(widget, model_, id, notice);
     });
+    nameControls(model_, [this](ControlId id) { return id == tabControlId_ ? tabs_ : widgetOf(id); });
 }
 
 QWidget* MainWindow::widgetOf(ControlId id) const

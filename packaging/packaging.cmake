@@ -1,0 +1,81 @@
+# Tavrimo as a desktop program: its version record, what `cmake --install`
+# puts where, and the Debian package CPack builds from that.
+#
+# The version record is set here once, from project(VERSION) and the cache
+# variables below, and filled into app/version.h (the program), the AppStream
+# file, the package and, on Windows, the version resource.
+
+include(GNUInstallDirs)
+
+if(PROJECT_VERSION_MINOR LESS 10)
+  set(tavrimo_minor_text "0${PROJECT_VERSION_MINOR}")
+else()
+  set(tavrimo_minor_text "${PROJECT_VERSION_MINOR}")
+endif()
+set(TAVRIMO_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${tavrimo_minor_text}" CACHE STRING
+    "The version as a text, major.minor with two digits of minor")
+set(TAVRIMO_INTERNAL_NAME "Tavrimo" CACHE STRING "Internal name of the program in its version record")
+set(TAVRIMO_FILE_NAME "Tavrimo.exe" CACHE STRING "File name of the program in its version record")
+set(TAVRIMO_APP_ID "org.tavrimo.Tavrimo" CACHE STRING
+    "Reverse-DNS name of the desktop entry, the icon and the AppStream file")
+set(TAVRIMO_RELEASE_DATE "2026-12-06" CACHE STRING "Date of this version's release (YYYY-MM-DD)")
+set(TAVRIMO_SCREENSHOT_URL "https://tavrimo.org/screenshots/page-0.png" CACHE STRING
+    "Where software centres fetch the screenshot named in the AppStream file")
+set(TAVRIMO_EXECUTABLE tavrimo)
+set(TAVRIMO_ICO "${PROJECT_SOURCE_DIR}/assets/pictures/tavrimo.ico")
+
+set(tavrimo_generated "${CMAKE_CURRENT_BINARY_DIR}/generated")
+configure_file("${PROJECT_SOURCE_DIR}/app/version.h.in" "${tavrimo_generated}/app/version.h" @ONLY)
+target_include_directories(tavrimo-view PRIVATE "${tavrimo_generated}")
+
+set(TAVRIMO_DESKTOP_FILE "${tavrimo_generated}/${TAVRIMO_APP_ID}.desktop")
+set(TAVRIMO_METAINFO_FILE "${tavrimo_generated}/${TAVRIMO_APP_ID}.metainfo.xml")
+set(TAVRIMO_WINDOWS_RC "${tavrimo_generated}/tavrimo.rc")
+configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.desktop.in" "${TAVRIMO_DESKTOP_FILE}" @ONLY)
+configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.metainfo.xml.in" "${TAVRIMO_METAINFO_FILE}" @ONLY)
+# Made on every system so that its tests can compile it; only a Windows build uses it.
+configure_file("${CMAKE_CURRENT_LIST_DIR}/windows/tavrimo.rc.in" "${TAVRIMO_WINDOWS_RC}" @ONLY)
+
+if(WIN32)
+  get_filename_component(tavrimo_output_name "${TAVRIMO_FILE_NAME}" NAME_WE)
+  target_sources(tavrimo PRIVATE "${TAVRIMO_WINDOWS_RC}")
+  set_target_properties(tavrimo PROPERTIES OUTPUT_NAME "${tavrimo_output_name}" WIN32_EXECUTABLE ON)
+endif()
+
+# The program, its menu entry, its description for software centres and its
+# icon at every size it is drawn in. The script driver is a developer's tool
+# and is not installed.
+install(TARGETS tavrimo RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(FILES "${TAVRIMO_DESKTOP_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${TAVRIMO_METAINFO_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+# The 32-pixel icon is the window icon's own picture, stored as a PNG.
+install(FILES "${CMAKE_CURRENT_LIST_DIR}/icons/tavrimo-32.png"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps" RENAME "${TAVRIMO_APP_ID}.png")
+foreach(size 48 64 128 256)
+  install(FILES "${PROJECT_SOURCE_DIR}/assets/pictures/tavrimo-${size}.png"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps" RENAME "${TAVRIMO_APP_ID}.png")
+endforeach()
+
+# The Debian package: `cpack -G DEB` in the build folder. The Qt libraries
+# come from the program's own links (dpkg-shlibdeps); what it loads at run
+# time without linking is named here: the platform plugins, Qt's Arabic
+# translation (the message box's buttons) and the fonts the window is drawn in.
+set(CPACK_PACKAGE_NAME tavrimo)
+set(CPACK_PACKAGE_VENDOR Tavrimo)
+set(CPACK_PACKAGE_CONTACT "Tavrimo developers")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "unit and temperature converter with a quadratic solver, in Arabic")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Tavrimo is a small desktop program in Arabic, right to left: it converts\n"
+    "lengths, areas, volumes and weights between metric and imperial units,\n"
+    "converts temperatures between Celsius, Fahrenheit and Kelvin, solves\n"
+    "quadratic equations and holds a sheet of geometry formulas with drawings.")
+string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-noto-ui-core, fonts-dejavu-core")
+include(CPack)

@@ -1,0 +1,108 @@
+#!/bin/sh
+# The Debian package as a person gets it: CPack builds it from this build,
+# it names the packages the program needs at run time, dpkg installs it on
+# this machine, the program starts from its menu entry under an X server
+# (Xvfb) and is still running two seconds later, and dpkg removes it again.
+# Installing needs root and xvfb-run; without either the test is skipped
+# (exit 77). A tavrimo package already installed is replaced and removed.
+# Usage: deb_install_test.sh BUILD_DIR APP_ID VERSION
+set -eu
+build_dir=$1
+app_id=$2
+version=$3
+
+skip() {
+    echo "SKIP: $*"
+    exit 77
+}
+[ "$(id -u)" = 0 ] || skip "not root, so dpkg cannot install the package"
+command -v xvfb-run >/dev/null 2>&1 || skip "xvfb-run is missing (Debian package xvfb)"
+command -v dpkg >/dev/null 2>&1 || skip "not a Debian system"
+
+status=0
+fail() {
+    echo "FAIL: $*"
+    status=1
+}
+
+# dpkg refuses to start while apt or another dpkg runs; wait for it a while.
+dpkg_patiently() {
+    tries=0
+    while ! dpkg "$@" >"$work/dpkg.log" 2>&1; do
+        tries=$((tries + 1))
+        if ! grep -q "lock" "$work/dpkg.log" || [ $tries -ge 60 ]; then
+            cat "$work/dpkg.log"
+            return 1
+        fi
+        sleep 2
+    done
+}
+
+work=$(mktemp -d)
+installed=no
+cleanup() {
+    if [ "$installed" = yes ]; then
+        dpkg_patiently -r tavrimo || echo "could not remove the tavrimo package"
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# One package test at a time on this machine, whichever work tree it runs from.
+exec 9>/tmp/tavrimo-package-test.lock
+flock 9
+
+if ! cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log"
+    exit 1
+fi
+deb=$(ls "$work"/*.deb)
+echo "built $(basename "$deb")"
+
+[ "$(dpkg-deb -f "$deb" Package)" = tavrimo ] || fail "the package is not named tavrimo"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version), not $version"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+names=$(echo "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//')
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n fonts-noto-ui-core; do
+    echo "$names" | grep -qx "$needed" || fail "the package does not depend on $needed"
+done
+if dpkg-deb -c "$deb" | grep -q "tavrimo-script"; then
+    fail "the package carries the script driver"
+fi
+
+dpkg_patiently -i "$deb" || exit 1
+installed=yes
+
+# Start it the way the menu does: the Exec line of the installed entry,
+# without its field codes, found on the PATH.
+desktop="/usr/share/applications/$app_id.desktop"
+[ -f "$desktop" ] || fail "no menu entry $desktop"
+command=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[a-zA-Z]//g')
+[ "$(command -v "$command")" = /usr/bin/tavrimo ] || fail "the menu entry starts '$command', not /usr/bin/tavrimo"
+
+# On X, not on the offscreen platform the other tests use: this is the
+# platform plugin the package depends on.
+if env -u QT_QPA_PLATFORM xvfb-run -a sh -c '
+        "$1" >"$2" 2>&1 &
+        pid=$!
+        sleep 2
+        if kill -0 $pid 2>/dev/null; then
+            kill $pid
+            wait $pid || true
+            exit 0
+        fi
+        wait $pid && code=0 || code=$?
+        echo "the program ended within two seconds, exit code $code"
+        exit 1' launch "$command" "$work/program.log"; then
+    echo "started $command under Xvfb; it was still running after two seconds"
+else
+    fail "the installed program did not keep running"
+    cat "$work/program.log"
+fi
+
+dpkg_patiently -r tavrimo || exit 1
+installed=no
+[ ! -e /usr/bin/tavrimo ] || fail "/usr/bin/tavrimo is still there after removal"
+[ ! -e "$desktop" ] || fail "$desktop is still there after removal"
+exit $status

@@ -1,0 +1,57 @@
+#!/bin/sh
+# `cmake --install` lays Tavrimo out as a desktop program, and installs
+# nothing else: the program, its menu entry, its AppStream file and its icon
+# at every size in the hicolor theme. The script driver stays out.
+# Usage: install_tree_test.sh BUILD_DIR APP_ID VERSION
+set -eu
+build_dir=$1
+app_id=$2
+version=$3
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+DESTDIR="$stage" cmake --install "$build_dir" --prefix /usr >/dev/null
+
+status=0
+fail() {
+    echo "FAIL: $*"
+    status=1
+}
+
+sizes="32 48 64 128 256"
+expected="./usr/bin/tavrimo
+./usr/share/applications/$app_id.desktop
+./usr/share/metainfo/$app_id.metainfo.xml"
+for size in $sizes; do
+    expected="$expected
+./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+done
+actual=$(cd "$stage" && find . -type f | sort)
+expected=$(echo "$expected" | sort)
+if [ "$actual" != "$expected" ]; then
+    fail "installed files differ from the expected layout"
+    echo "--- expected"; echo "$expected"; echo "--- installed"; echo "$actual"
+fi
+
+root="$stage/usr"
+[ -x "$root/bin/tavrimo" ] || fail "bin/tavrimo is not an executable"
+
+desktop="$root/share/applications/$app_id.desktop"
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$root/bin/$exec_name" ] || fail "the menu entry starts '$exec_name', which is not installed in bin/"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for size in $sizes; do
+    png="$root/share/icons/hicolor/${size}x${size}/apps/$icon.png"
+    if [ ! -f "$png" ]; then
+        fail "no ${size}x${size} icon named '$icon' (the menu entry's Icon)"
+    elif ! file -b "$png" | grep -q "^PNG image data, $size x $size,"; then
+        fail "$png is not a $size x $size PNG: $(file -b "$png")"
+    fi
+done
+
+metainfo="$root/share/metainfo/$app_id.metainfo.xml"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" \
+    || fail "the AppStream file does not launch $app_id.desktop"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the AppStream file has no release $version"
+grep -q "<screenshot type=\"default\">" "$metainfo" || fail "the AppStream file has no screenshot"
+exit $status
