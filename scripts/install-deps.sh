@@ -6,9 +6,10 @@ set -eu
 packages="g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev fonts-noto-ui-core fonts-dejavu-core"
 # Installing, packaging and starting the program under X (tests/packaging/).
 packages="$packages qt6-translations-l10n qt6-qpa-plugins desktop-file-utils appstream file dpkg-dev xvfb xauth binutils-mingw-w64-x86-64"
-if [ "${1:-}" = "--with-display" ]; then
-    packages="$packages xvfb xauth"
-fi
+case "${1:-}" in
+    --with-display) packages="$packages xvfb xauth" ;;
+    --fuzz) packages="$packages clang libclang-rt-14-dev" ;;
+esac
 
 missing=""
 for package in $packages; do
