@@ -26,15 +26,9 @@ FormControls::FormControls(const WindowModel& w)
 
 void trimField(Form& form, ControlId field)
 {
-    const QString& text = form.text(field);
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    if (begin != 0 || end != text.size())
-        form.w.setText(field, text.mid(begin, end - begin));
+    const QStringView trimmed = trimSpaces(form.text(field));
+    if (trimmed.size() != form.text(field).size())
+        form.w.setText(field, trimmed.toString());
 }
 
 Program::Program(NumberFormat numbers, MessagePresenter& messages)

@@ -203,17 +203,6 @@ private:
         FUZZ_CHECK(writeNumber(value, program_.form().numbers) == text, "wrote %s, not in its own form", qPrintable(text));
     }
 
-    static QString trimmedBlanks(const QString& text)
-    {
-        qsizetype begin = 0;
-        qsizetype end = text.size();
-        while (begin < end && text[begin] == u' ')
-            ++begin;
-        while (end > begin && text[end - 1] == u' ')
-            --end;
-        return text.mid(begin, end - begin);
-    }
-
     void checkSettled(ControlId field, const QString& typed)
     {
         Form& f = program_.form();
@@ -224,7 +213,7 @@ private:
         };
         const bool converts = unit(field) || field == f.c.txtC || field == f.c.txtF || field == f.c.txtK;
         // Fields that convert trim their blanks; the solver's fields keep the text as typed.
-        const QString expected = converts ? trimmedBlanks(typed) : typed;
+        const QString expected = converts ? trimSpaces(typed).toString() : typed;
         FUZZ_CHECK(w.at(field).text == expected, "the edited field shows '%s' after '%s'", qPrintable(w.at(field).text),
                    qPrintable(typed));
         if (w.at(field).text.isEmpty())

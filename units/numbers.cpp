@@ -95,6 +95,17 @@ NumberFormat NumberFormat::fromCLocale()
     return format;
 }
 
+QStringView trimSpaces(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
 double readLenient(QStringView text, const NumberFormat& format)
 {
     QString s;
@@ -146,13 +157,7 @@ double readLenient(QStringView text, const NumberFormat& format)
 
 double readStrict(QStringView text, const NumberFormat& format)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    const QStringView s = text.mid(begin, end - begin);
+    const QStringView s = trimSpaces(text);
 
     DecimalParts parts;
     qsizetype i = 0;

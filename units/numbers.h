@@ -24,6 +24,10 @@ struct NumberFormat {
     static NumberFormat fromCLocale();
 };
 
+// The text without the space characters (U+0020) at its start and end; tabs
+// and other blanks stay.
+QStringView trimSpaces(QStringView text);
+
 // Fails with an overflow when the number read lies beyond the double range.
 double readLenient(QStringView text, const NumberFormat& format);
 
