@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShowEvent>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -29,7 +30,12 @@ void FieldEdit::mousePressEvent(QMouseEvent* event)
 void BlankWrappingLabel::setCaption(const QString& caption)
 {
     caption_ = caption;
-    rewrap();
+    // A label that has not yet been given its size is wrapped when it gets
+    // it, which is always before it is first drawn.
+    if (testAttribute(Qt::WA_PendingResizeEvent))
+        setText(caption_);
+    else
+        rewrap();
 }
 
 void BlankWrappingLabel::resizeEvent(QResizeEvent* event)
@@ -41,7 +47,7 @@ void BlankWrappingLabel::resizeEvent(QResizeEvent* event)
 void BlankWrappingLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange && !testAttribute(Qt::WA_PendingResizeEvent))
         rewrap();
 }
 
@@ -99,19 +105,78 @@ void setPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& c
     widget->setPalette(palette);
 }
 
-QPixmap pictureFor(const WindowModel& model, ControlId owner)
+QPixmap decodePicture(const PictureInfo& info)
 {
-    const PictureInfo* info = pictureOf(model.at(owner).spec->name);
-    if (!info)
-        return {};
-    const QString path = QString::fromLatin1(info->resource.data(), static_cast<qsizetype>(info->resource.size()));
+    const QString path = QString::fromLatin1(info.resource.data(), static_cast<qsizetype>(info.resource.size()));
     QPixmap pixmap;
     if (!QPixmapCache::find(path, &pixmap)) {
-        pixmap.load(path, info->format.data());
+        pixmap.load(path, info.format.data());
         QPixmapCache::insert(path, pixmap);
     }
     return pixmap;
 }
+
+// An image control. Its picture is decoded when the image is first on view:
+// the first decoding loads Qt's image readers, which the page the window
+// opens on does not need.
+class PictureLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    void showPicture(const PictureInfo* info)
+    {
+        pending_ = info;
+        if (!info)
+            clear();
+        else if (isVisible())
+            decodePending();
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        decodePending();
+        QLabel::showEvent(event);
+    }
+
+private:
+    void decodePending()
+    {
+        if (!pending_)
+            return;
+        setPixmap(decodePicture(*pending_));
+        pending_ = nullptr;
+    }
+
+    const PictureInfo* pending_ = nullptr;
+};
+
+// Gives a control its own font when it is first shown, before it is first
+// painted. A text box or label lays out its text again for a new font, which
+// loads that font; the controls of the pages not on view thus load theirs
+// only when their page is first opened.
+class FontOnShow : public QObject {
+public:
+    FontOnShow(QWidget* widget, const QFont& font) : QObject(widget), font_(font)
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto* widget = static_cast<QWidget*>(watched);
+            widget->removeEventFilter(this);
+            widget->setFont(font_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QFont font_;
+};
 
 void drawBack(QWidget* widget, const Control& c)
 {
@@ -217,7 +282,7 @@ QWidget* createWidget(const Control& control, QWidget* parent)
         widget = new QWidget(parent);
         break;
     case Kind::Image: {
-        auto* image = new QLabel(parent);
+        auto* image = new PictureLabel(parent);
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget = image;
         break;
@@ -236,11 +301,15 @@ QWidget* createWidget(const Control& control, QWidget* parent)
     widget->setObjectName(QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size()))
                           + (spec.index >= 0 ? QStringLiteral("(%1)").arg(spec.index) : QString()));
     if (spec.font.face != Face::Default || spec.font.weight != 400)
-        widget->setFont(fontFor(spec.font));
+        new FontOnShow(widget, fontFor(spec.font));
     widget->setEnabled(control.enabled);
     drawBack(widget, control);
     drawFore(widget, control);
-    widget->setVisible(control.visible);
+    // A child shows with its parent unless hidden. Showing it explicitly
+    // here, before it is placed, would only have it measure itself for a
+    // size that placing it overrides.
+    if (!control.visible)
+        widget->setVisible(false);
     return widget;
 }
 
@@ -295,12 +364,8 @@ void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notic
         }
         break;
     case Notice::Picture:
-        if (auto* image = qobject_cast<QLabel*>(widget)) {
-            if (c.picture == kNoControl)
-                image->clear();
-            else
-                image->setPixmap(pictureFor(model, c.picture));
-        }
+        if (auto* image = dynamic_cast<PictureLabel*>(widget))
+            image->showPicture(c.picture == kNoControl ? nullptr : pictureOf(model.at(c.picture).spec->name));
         break;
     case Notice::FocusRequest:
         if (!widget->hasFocus())
