@@ -1,0 +1,92 @@
+#!/bin/sh
+# Measures Tavrimo against a bare Qt Widgets window and prints the tables:
+# start-up time to the first painted frame and peak memory (offscreen, and on
+# a real X server under Xvfb when Xvfb is installed), keystroke latency
+# through the core and through the widgets, repaints per keystroke, and
+# handler runs per keystroke. Installs what it needs with apt where missing
+# and builds a Release tree of its own in build-bench/.
+#
+#   bench/run.sh            # start-up figures are medians of 21 launches
+#   BENCH_RUNS=31 bench/run.sh
+set -eu
+cd "$(dirname "$0")/.."
+runs="${BENCH_RUNS:-21}"
+
+scripts/install-deps.sh
+missing=""
+for package in libbenchmark-dev xvfb; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq --no-install-recommends $missing
+fi
+
+build=build-bench
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVRIMO_BUILD_TESTS=OFF -DTAVRIMO_BUILD_BENCH=ON >/dev/null
+cmake --build "$build" --parallel
+bench="$build/bench"
+
+# Qt wants a private runtime directory; a fresh one keeps the runs alike.
+XDG_RUNTIME_DIR=$(mktemp -d)
+chmod 700 "$XDG_RUNTIME_DIR"
+export XDG_RUNTIME_DIR
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$XDG_RUNTIME_DIR"
+}
+trap cleanup EXIT INT TERM
+
+echo
+echo "# Tavrimo benchmark"
+echo
+echo "Machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)," \
+     "$(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo) RAM;" \
+     "Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo '?'); $(date -u '+%Y-%m-%d %H:%M UTC')"
+echo
+echo "## Start-up: launch to first painted frame, peak resident memory (median of $runs launches each)"
+echo
+echo "| platform  | window   | time, ms | min - max, ms | CPU, ms | peak RSS, MiB | widgets |"
+echo "|-----------|----------|----------|---------------|---------|---------------|---------|"
+QT_QPA_PLATFORM=offscreen "$bench/startup-bench" "$runs" offscreen "$bench/tavrimo-startup-probe" "$bench/baseline-startup-probe"
+
+if command -v Xvfb >/dev/null 2>&1; then
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    tries=0
+    while [ ! -s "$display_file" ] && [ "$tries" -lt 100 ]; do
+        sleep 0.1
+        tries=$((tries + 1))
+    done
+    display=":$(cat "$display_file")"
+    rm -f "$display_file"
+    DISPLAY="$display" QT_QPA_PLATFORM=xcb "$bench/startup-bench" "$runs" "Xvfb" "$bench/tavrimo-startup-probe" "$bench/baseline-startup-probe"
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+else
+    echo "(Xvfb not installed: no figures on a real X server)"
+fi
+echo
+echo "Goals: time and peak memory each within 1.15x the baseline's."
+echo
+
+echo "## Keystrokes (offscreen)"
+echo
+QT_QPA_PLATFORM=offscreen "$bench/keystroke-bench" --benchmark_min_time=0.2 --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true --benchmark_display_aggregates_only=true 2>&1 \
+    | grep -v -e '_mean ' -e '_stddev ' -e '_cv ' -e 'Library was built as DEBUG'
+echo
+echo "Goals: under 20 us a keystroke through the core, under 1 ms through the widgets (medians above)."
+echo
+
+echo "## Handler runs per keystroke (real window, tavrimo-script)"
+echo
+bench/handler_stats.sh "$build/tavrimo-script"
