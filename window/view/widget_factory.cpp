@@ -116,6 +116,17 @@ QPixmap decodePicture(const PictureInfo& info)
     return pixmap;
 }
 
+// On a screen with more than one device pixel to a pixel the picture is
+// scaled up smoothly once, here, rather than by whole pixels at each paint.
+QPixmap forScreen(const QPixmap& picture, qreal ratio)
+{
+    if (picture.isNull() || qFuzzyCompare(ratio, 1.0))
+        return picture;
+    QPixmap scaled = picture.scaled(picture.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
+}
+
 // An image control. Its picture is decoded when the image is first on view:
 // the first decoding loads Qt's image readers, which the page the window
 // opens on does not need.
@@ -144,7 +155,7 @@ private:
     {
         if (!pending_)
             return;
-        setPixmap(decodePicture(*pending_));
+        setPixmap(forScreen(decodePicture(*pending_), devicePixelRatioF()));
         pending_ = nullptr;
     }
 
