@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShowEvent>
+#include <QTextDocument>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -96,13 +97,11 @@ namespace {
 
 QString toQString(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
 
-void setPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+void setPaletteColour(QPalette& palette, QPalette::ColorRole role, const QColor& colour)
 {
-    QPalette palette = widget->palette();
     palette.setColor(role, colour);
     if (role == QPalette::Text || role == QPalette::WindowText || role == QPalette::ButtonText)
         palette.setColor(QPalette::Inactive, role, colour);
-    widget->setPalette(palette);
 }
 
 QPixmap decodePicture(const PictureInfo& info)
@@ -165,67 +164,105 @@ private:
 // Gives a control its own font when it is first shown, before it is first
 // painted. A text box or label lays out its text again for a new font, which
 // loads that font; the controls of the pages not on view thus load theirs
-// only when their page is first opened.
+// only when their page is first opened. An empty multi-line box draws
+// nothing its font would change, so it takes its font when it is shown with
+// a text, gets a text while shown, or takes the keyboard focus (its caret).
 class FontOnShow : public QObject {
 public:
-    FontOnShow(QWidget* widget, const QFont& font) : QObject(widget), font_(font)
+    FontOnShow(QWidget* widget, const QFont& font) : QObject(widget), widget_(widget), font_(font)
     {
         widget->installEventFilter(this);
+        if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
+            textChanged_ = connect(box, &QPlainTextEdit::textChanged, this, [this] {
+                if (widget_->isVisible())
+                    apply();
+            });
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Show) {
-            auto* widget = static_cast<QWidget*>(watched);
-            widget->removeEventFilter(this);
-            widget->setFont(font_);
-            deleteLater();
-        }
+        if ((event->type() == QEvent::Show && !emptyBox()) || event->type() == QEvent::FocusIn)
+            apply();
         return false;
     }
 
 private:
+    bool emptyBox() const
+    {
+        const auto* box = qobject_cast<const QPlainTextEdit*>(widget_);
+        return box && box->document()->isEmpty();
+    }
+
+    void apply()
+    {
+        widget_->removeEventFilter(this);
+        disconnect(textChanged_);
+        widget_->setFont(font_);
+        deleteLater();
+    }
+
+    QWidget* widget_;
     QFont font_;
+    QMetaObject::Connection textChanged_;
 };
 
-void drawBack(QWidget* widget, const Control& c)
+// Puts the control's back colour into `palette`; false when the widget
+// draws its back itself or is see-through.
+bool paletteBack(QWidget* widget, QPalette& palette, const Control& c)
 {
     const QColor back = toQColor(c.backColor);
     switch (c.spec->kind) {
     case Kind::TextBox:
     case Kind::ComboBox:
-        setPaletteColour(widget, QPalette::Base, back);
-        setPaletteColour(widget, QPalette::Button, back);
-        break;
+        setPaletteColour(palette, QPalette::Base, back);
+        setPaletteColour(palette, QPalette::Button, back);
+        return true;
     case Kind::CommandButton:
-        setPaletteColour(widget, QPalette::Button, back);
-        break;
+        setPaletteColour(palette, QPalette::Button, back);
+        return true;
     case Kind::Label3D:
     case Kind::Image:
     case Kind::Shape:
-        break;  // drawn by the widget itself, or see-through
+        return false;
     default:
         widget->setAutoFillBackground(true);
-        setPaletteColour(widget, QPalette::Window, back);
+        setPaletteColour(palette, QPalette::Window, back);
+        return true;
     }
 }
 
-void drawFore(QWidget* widget, const Control& c)
+// Puts the control's fore colour into `palette`; false when the widget has no use for it.
+bool paletteFore(QPalette& palette, const Control& c)
 {
     const QColor fore = toQColor(c.foreColor);
     switch (c.spec->kind) {
     case Kind::TextBox:
-        setPaletteColour(widget, QPalette::Text, fore);
-        break;
+        setPaletteColour(palette, QPalette::Text, fore);
+        return true;
     case Kind::CommandButton:
     case Kind::Label3D:
     case Kind::Image:
     case Kind::PictureBox:
-        break;
+        return false;
     default:
-        setPaletteColour(widget, QPalette::WindowText, fore);
+        setPaletteColour(palette, QPalette::WindowText, fore);
+        return true;
     }
+}
+
+void drawBack(QWidget* widget, const Control& c)
+{
+    QPalette palette = widget->palette();
+    if (paletteBack(widget, palette, c))
+        widget->setPalette(palette);
+}
+
+void drawFore(QWidget* widget, const Control& c)
+{
+    QPalette palette = widget->palette();
+    if (paletteFore(palette, c))
+        widget->setPalette(palette);
 }
 
 void drawLabel3DColours(Label3D* label, const Control& c)
@@ -314,8 +351,12 @@ QWidget* createWidget(const Control& control, QWidget* parent)
     if (spec.font.face != Face::Default || spec.font.weight != 400)
         new FontOnShow(widget, fontFor(spec.font));
     widget->setEnabled(control.enabled);
-    drawBack(widget, control);
-    drawFore(widget, control);
+    // Both colours in one palette: each new palette is passed on to the
+    // widget's parts.
+    QPalette palette = widget->palette();
+    const bool back = paletteBack(widget, palette, control);
+    if (paletteFore(palette, control) || back)
+        widget->setPalette(palette);
     // A child shows with its parent unless hidden. Showing it explicitly
     // here, before it is placed, would only have it measure itself for a
     // size that placing it overrides.
