@@ -67,7 +67,15 @@ if command -v Xvfb >/dev/null 2>&1; then
     done
     display=":$(cat "$display_file")"
     rm -f "$display_file"
-    DISPLAY="$display" QT_QPA_PLATFORM=xcb "$bench/startup-bench" "$runs" "Xvfb" "$bench/tavrimo-startup-probe" "$bench/baseline-startup-probe"
+    # Wait until the server takes connections.
+    tries=0
+    until DISPLAY="$display" QT_QPA_PLATFORM=xcb "$bench/baseline-startup-probe" >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        if [ "$tries" -ge 50 ]; then break; fi
+        sleep 0.1
+    done
+    DISPLAY="$display" QT_QPA_PLATFORM=xcb "$bench/startup-bench" "$runs" "Xvfb" "$bench/tavrimo-startup-probe" "$bench/baseline-startup-probe" \
+        || echo "(no figures on the X server $display: the probes could not use it)"
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=""
