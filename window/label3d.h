@@ -5,6 +5,7 @@
 // font. Setting the caption or the visibility shows at once.
 
 #include <QColor>
+#include <QFont>
 #include <QWidget>
 
 namespace tavrimo {
@@ -22,12 +23,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The label's font, made smaller until the caption fits its width. It is
+    // worked out again only when the caption, the size or the font changed,
+    // not at every paint.
+    const QFont& fittedFont();
+
     QString caption_;
     QColor back_ = Qt::lightGray;
     QColor face_ = Qt::black;
     QColor shadow_ = Qt::white;
+    QFont fitted_;
+    bool fittedValid_ = false;
 };
 
 }  // namespace tavrimo
