@@ -6,11 +6,11 @@
 # handler runs per keystroke. Installs what it needs with apt where missing
 # and builds a Release tree of its own in build-bench/.
 #
-#   bench/run.sh            # start-up figures are medians of 21 launches
-#   BENCH_RUNS=31 bench/run.sh
+#   bench/run.sh            # start-up figures are medians of 31 launches
+#   BENCH_RUNS=51 bench/run.sh
 set -eu
 cd "$(dirname "$0")/.."
-runs="${BENCH_RUNS:-21}"
+runs="${BENCH_RUNS:-31}"
 
 scripts/install-deps.sh
 missing=""
