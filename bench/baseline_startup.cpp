@@ -25,10 +25,10 @@ namespace {
 
 // The same rule Tavrimo's view applies: controls that start hidden and that
 // nothing ever shows get no widget.
-bool getsNoWidget(const tavrimo::ControlSpec& spec)
+bool getsNoWidget(const tavrimo::ControlSpec& row)
 {
     using tavrimo::Kind;
-    return !spec.visible && (spec.kind == Kind::Image || spec.kind == Kind::PictureBox || spec.multiLine);
+    return !row.visible && (row.kind == Kind::Image || row.kind == Kind::PictureBox || row.multiLine);
 }
 
 // A page of the tab control places its controls in pixels of the tab control
@@ -71,31 +71,31 @@ QRect pixels(const tavrimo::Geometry& g)
     return {px(g.left), px(g.top), px(g.width), px(g.height)};
 }
 
-QWidget* plainWidget(const tavrimo::ControlSpec& spec, QWidget* parent)
+QWidget* plainWidget(const tavrimo::ControlSpec& row, QWidget* parent)
 {
     using tavrimo::Kind;
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::TextBox:
-        if (spec.multiLine)
-            return new QPlainTextEdit(toQString(spec.caption), parent);
-        return new QLineEdit(toQString(spec.caption), parent);
+        if (row.multiLine)
+            return new QPlainTextEdit(toQString(row.caption), parent);
+        return new QLineEdit(toQString(row.caption), parent);
     case Kind::OptionButton:
-        return new QRadioButton(toQString(spec.caption), parent);
+        return new QRadioButton(toQString(row.caption), parent);
     case Kind::CommandButton:
-        return new QPushButton(toQString(spec.caption), parent);
+        return new QPushButton(toQString(row.caption), parent);
     case Kind::ComboBox: {
         auto* combo = new QComboBox(parent);
-        for (std::u16string_view item : spec.items)
+        for (std::u16string_view item : row.items)
             combo->addItem(toQString(item));
         combo->setCurrentIndex(-1);
         return combo;
     }
     case Kind::Frame:
-        return new QGroupBox(toQString(spec.caption), parent);
+        return new QGroupBox(toQString(row.caption), parent);
     case Kind::Label:
     case Kind::Label3D:
     case Kind::Image:
-        return new QLabel(toQString(spec.caption), parent);
+        return new QLabel(toQString(row.caption), parent);
     case Kind::Shape: {
         auto* frame = new QFrame(parent);
         frame->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -122,37 +122,37 @@ int main(int argc, char* argv[])
     QList<QWidget*> pages;
     QList<PagePlacer*> placers;
     QHash<QString, QWidget*> byName;
-    for (const tavrimo::ControlSpec& spec : tavrimo::initialWindowState()) {
-        if (spec.kind == tavrimo::Kind::Form) {
-            window.setWindowTitle(toQString(spec.caption));
-            window.setFixedSize(pixels(spec.geometry).size());
-            byName.insert(nameOf(spec.name), &window);
+    for (const tavrimo::ControlSpec& row : tavrimo::initialWindowState()) {
+        if (row.kind == tavrimo::Kind::Form) {
+            window.setWindowTitle(toQString(row.caption));
+            window.setFixedSize(pixels(row.geometry).size());
+            byName.insert(nameOf(row.name), &window);
             continue;
         }
-        if (spec.kind == tavrimo::Kind::TabControl) {
+        if (row.kind == tavrimo::Kind::TabControl) {
             tabs = new QTabWidget(&window);
-            tabs->setGeometry(pixels(spec.geometry));
-            for (std::u16string_view caption : spec.items) {
+            tabs->setGeometry(pixels(row.geometry));
+            for (std::u16string_view caption : row.items) {
                 auto* page = new QWidget(tabs);
                 tabs->addTab(page, toQString(caption));
                 pages << page;
                 placers << new PagePlacer(page, tabs);
             }
             tabs->setCurrentIndex(2);
-            byName.insert(nameOf(spec.name), tabs);
+            byName.insert(nameOf(row.name), tabs);
             continue;
         }
-        if (getsNoWidget(spec))
+        if (getsNoWidget(row))
             continue;
-        const bool onPage = spec.container == "SSTab1";
-        QWidget* parent = onPage ? pages.at(spec.page) : byName.value(nameOf(spec.container));
-        QWidget* widget = plainWidget(spec, parent);
+        const bool onPage = row.container == "SSTab1";
+        QWidget* parent = onPage ? pages.at(row.page) : byName.value(nameOf(row.container));
+        QWidget* widget = plainWidget(row, parent);
         if (onPage)
-            placers.at(spec.page)->add(widget, pixels(spec.geometry));
-        widget->setGeometry(pixels(spec.geometry));
-        widget->setVisible(spec.visible);
-        if (spec.index < 0)
-            byName.insert(nameOf(spec.name), widget);
+            placers.at(row.page)->add(widget, pixels(row.geometry));
+        widget->setGeometry(pixels(row.geometry));
+        widget->setVisible(row.visible);
+        if (row.index < 0)
+            byName.insert(nameOf(row.name), widget);
     }
 
     tavrimo::bench::FirstFrameProbe probe(&window);
