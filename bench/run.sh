@@ -12,20 +12,7 @@ set -eu
 cd "$(dirname "$0")/.."
 runs="${BENCH_RUNS:-31}"
 
-scripts/install-deps.sh
-missing=""
-for package in libbenchmark-dev xvfb; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing="$missing $package"
-    fi
-done
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    # shellcheck disable=SC2086
-    apt-get install -y -qq --no-install-recommends $missing
-fi
+scripts/install-deps.sh --bench
 
 build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVRIMO_BUILD_TESTS=OFF -DTAVRIMO_BUILD_BENCH=ON >/dev/null

@@ -7,8 +7,8 @@ packages="g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev fonts-noto-
 # Installing, packaging and starting the program under X (tests/packaging/).
 packages="$packages qt6-translations-l10n qt6-qpa-plugins desktop-file-utils appstream file dpkg-dev xvfb xauth binutils-mingw-w64-x86-64"
 case "${1:-}" in
-    --with-display) packages="$packages xvfb xauth" ;;
     --fuzz) packages="$packages clang libclang-rt-14-dev" ;;
+    --bench) packages="$packages libbenchmark-dev" ;;
 esac
 
 missing=""
