@@ -295,6 +295,9 @@ QWidget* createWidget(const Control& control, QWidget* parent)
         break;
     case Kind::OptionButton: {
         auto* button = new QRadioButton(control.caption, parent);
+        // A button fills with its button colour; an option button shows the
+        // back colour of its row like the frame around it.
+        button->setBackgroundRole(QPalette::Window);
         button->setChecked(control.value);
         widget = button;
         break;
