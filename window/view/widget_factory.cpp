@@ -281,6 +281,7 @@ QWidget* createWidget(const Control& control, QWidget* parent)
         if (spec.multiLine) {
             auto* edit = new QPlainTextEdit(parent);
             edit->setReadOnly(true);
+            edit->setTabChangesFocus(true);  // a keyboard user can leave the formula box
             edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             widget = edit;
