@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "window/control_spec.h"
+#include "window/control_row.h"
 
 #include <algorithm>
 
@@ -37,7 +37,7 @@ Program::Program(NumberFormat numbers, MessagePresenter& messages)
 {
     for (ControlId id = 0; id < window_.size(); ++id)
         for (const Route& route : routingTable())
-            if (route.control == window_.at(id).spec->name)
+            if (route.control == window_.at(id).row->name)
                 routes_[static_cast<size_t>(id)][static_cast<size_t>(route.event)] = &route;
     window_.setEventSink([this](ControlId id, Event event) { deliver(id, event); });
 }
@@ -57,7 +57,7 @@ void Program::deliver(ControlId id, Event event)
     const Route* route = routes_[static_cast<size_t>(id)][static_cast<size_t>(event)];
     if (!route || (route->blocked && route->blocked(form_)))
         return;
-    const int index = window_.at(id).spec->index;
+    const int index = window_.at(id).row->index;
     ++stats_.handlers;
     ScopedValue depth(depth_, depth_ + 1);
     stats_.depth = std::max(stats_.depth, depth_);

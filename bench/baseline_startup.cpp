@@ -6,7 +6,7 @@
 // widget.
 
 #include "probe.h"
-#include "window/control_spec.h"
+#include "window/control_row.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,15 +21,10 @@
 
 #include <string>
 
+using tavrimo::toQString;
+
 namespace {
 
-// The same rule Tavrimo's view applies: controls that start hidden and that
-// nothing ever shows get no widget.
-bool getsNoWidget(const tavrimo::ControlSpec& row)
-{
-    using tavrimo::Kind;
-    return !row.visible && (row.kind == Kind::Image || row.kind == Kind::PictureBox || row.multiLine);
-}
 
 // A page of the tab control places its controls in pixels of the tab control
 // once the tab control has laid the page out.
@@ -55,10 +50,7 @@ private:
     QList<QPair<QWidget*, QRect>> children_;
 };
 
-QString toQString(std::u16string_view text)
-{
-    return QString::fromStdU16String(std::u16string(text));
-}
+
 
 QString nameOf(std::string_view name)
 {
@@ -71,7 +63,7 @@ QRect pixels(const tavrimo::Geometry& g)
     return {px(g.left), px(g.top), px(g.width), px(g.height)};
 }
 
-QWidget* plainWidget(const tavrimo::ControlSpec& row, QWidget* parent)
+QWidget* plainWidget(const tavrimo::ControlRow& row, QWidget* parent)
 {
     using tavrimo::Kind;
     switch (row.kind) {
@@ -122,7 +114,7 @@ int main(int argc, char* argv[])
     QList<QWidget*> pages;
     QList<PagePlacer*> placers;
     QHash<QString, QWidget*> byName;
-    for (const tavrimo::ControlSpec& row : tavrimo::initialWindowState()) {
+    for (const tavrimo::ControlRow& row : tavrimo::initialWindowState()) {
         if (row.kind == tavrimo::Kind::Form) {
             window.setWindowTitle(toQString(row.caption));
             window.setFixedSize(pixels(row.geometry).size());
@@ -142,7 +134,7 @@ int main(int argc, char* argv[])
             byName.insert(nameOf(row.name), tabs);
             continue;
         }
-        if (getsNoWidget(row))
+        if (tavrimo::neverShown(row))
             continue;
         const bool onPage = row.container == "SSTab1";
         QWidget* parent = onPage ? pages.at(row.page) : byName.value(nameOf(row.container));

@@ -70,7 +70,7 @@ script::Names Runner::names() const
         [&model](const std::string& name, int index, const std::string& property) {
             const ControlId id = model.find(name, index);
             const auto prop = propFromName(property);
-            return id != kNoControl && prop && hasProp(model.at(id).spec->kind, *prop);
+            return id != kNoControl && prop && hasProp(model.at(id).row->kind, *prop);
         },
     };
 }
@@ -241,21 +241,30 @@ QString Runner::focusName() const
     return id == kNoControl ? QStringLiteral("Form1") : controlName(app_.program().window().at(id));
 }
 
-void Runner::show(const script::Command& command)
+QString Runner::windowValue(script::Value value) const
 {
     const Form& form = app_.program().form();
-    switch (command.value) {
-    case script::Value::ByteCategory: print(QStringLiteral("bytCategory=%1").arg(form.bytCategory)); return;
-    case script::Value::ByteSource: print(QStringLiteral("bytSource=%1").arg(form.bytSource)); return;
-    case script::Value::Page: print(QStringLiteral("page=%1").arg(app_.window().tabControl()->currentIndex())); return;
-    case script::Value::Focus: print(QStringLiteral("focus=%1").arg(focusName())); return;
+    switch (value) {
+    case script::Value::ByteCategory: return QStringLiteral("bytCategory=%1").arg(form.bytCategory);
+    case script::Value::ByteSource: return QStringLiteral("bytSource=%1").arg(form.bytSource);
+    case script::Value::Page: return QStringLiteral("page=%1").arg(app_.window().tabControl()->currentIndex());
+    case script::Value::Focus: return QStringLiteral("focus=%1").arg(focusName());
     case script::Value::None: break;
+    }
+    return {};
+}
+
+void Runner::show(const script::Command& command)
+{
+    if (command.value != script::Value::None) {
+        print(windowValue(command.value));
+        return;
     }
     const WindowModel& model = app_.program().window();
     const ControlId id = controlId(command);
     const QString written = QString::fromStdString(command.control);
     if (command.property.empty()) {
-        const auto prop = defaultProp(model.at(id).spec->kind);
+        const auto prop = defaultProp(model.at(id).row->kind);
         print(written + u'=' + (prop ? formatProp(model, id, *prop) : QString()));
     } else {
         print(written + u'.' + QString::fromStdString(command.property) + u'='
@@ -270,16 +279,14 @@ void Runner::dump()
         const Control& c = model.at(id);
         for (size_t p = 0; p < kPropNames.size(); ++p) {
             const auto prop = static_cast<Prop>(p);
-            if (hasProp(c.spec->kind, prop))
+            if (hasProp(c.row->kind, prop))
                 print(controlName(c) + u'.' + QString::fromLatin1(kPropNames[p].data(), static_cast<qsizetype>(kPropNames[p].size()))
                       + u'=' + formatProp(model, id, prop));
         }
     }
-    const Form& form = app_.program().form();
-    print(QStringLiteral("bytCategory=%1").arg(form.bytCategory));
-    print(QStringLiteral("bytSource=%1").arg(form.bytSource));
-    print(QStringLiteral("page=%1").arg(app_.window().tabControl()->currentIndex()));
-    print(QStringLiteral("focus=%1").arg(focusName()));
+    for (script::Value value : {script::Value::ByteCategory, script::Value::ByteSource, script::Value::Page,
+                                script::Value::Focus})
+        print(windowValue(value));
 }
 
 }  // namespace tavrimo

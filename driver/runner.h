@@ -40,6 +40,8 @@ private:
     void dump();
     void settle();
     QString focusName() const;
+    // "bytCategory=1", "page=2" and the like.
+    QString windowValue(script::Value value) const;
     void print(const QString& line);
 
     Application& app_;

@@ -12,7 +12,6 @@ using namespace quadratic;
 
 namespace {
 
-QString toQString(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
 
 double coefficient(const Form& form, ControlId field) { return readStrict(form.text(field), form.numbers); }
 

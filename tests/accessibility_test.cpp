@@ -27,7 +27,7 @@ using namespace tavrimo;
 
 namespace {
 
-QString q(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
+QString q(std::u16string_view text) { return toQString(text); }
 
 // One node of the accessibility tree.
 struct Node {

@@ -9,7 +9,6 @@ using namespace tavrimo::testing;
 
 namespace {
 
-QString toQ(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
 
 void enter(TestForm& f, const char* a, const char* b, const char* c)
 {
@@ -74,7 +73,7 @@ TEST_P(Refusals, show_exactly_one_message_and_change_what_they_should)
     ASSERT_EQ(f.messages.shown.size(), 1u);
     const ShownMessage& m = f.messages.shown.front();
     if (r.noRoots) {
-        EXPECT_EQ(m.prompt, toQ(quadratic::kNoRootsPrompt));
+        EXPECT_EQ(m.prompt, toQString(quadratic::kNoRootsPrompt));
         EXPECT_EQ(m.title, u"..."_s);
         EXPECT_EQ(m.icon, MessageIcon::Information);
     } else {
@@ -102,8 +101,8 @@ INSTANTIATE_TEST_SUITE_P(Messages, Refusals, ::testing::Values(
 TEST(SolverPrompts, the_no_roots_prompt_keeps_its_trailing_blanks)
 {
     EXPECT_EQ(quadratic::kNoRootsPrompt.size(), 119u);
-    EXPECT_TRUE(toQ(quadratic::kNoRootsPrompt).endsWith(QString(28, u' ')));
-    EXPECT_FALSE(toQ(quadratic::kNoRootsPrompt).endsWith(QString(29, u' ')));
+    EXPECT_TRUE(toQString(quadratic::kNoRootsPrompt).endsWith(QString(28, u' ')));
+    EXPECT_FALSE(toQString(quadratic::kNoRootsPrompt).endsWith(QString(29, u' ')));
 }
 
 TEST(SolverClearing, clearing_empties_only_the_coefficients)

@@ -1,6 +1,6 @@
 #include "test_form.h"
 
-#include "window/control_spec.h"
+#include "window/control_row.h"
 
 #include <gtest/gtest.h>
 

@@ -8,10 +8,6 @@ namespace tavrimo {
 
 namespace {
 
-QString toQString(std::u16string_view text)
-{
-    return QString::fromStdU16String(std::u16string(text));
-}
 
 ControlId slotControl(const Form& form, units::OptionalSlot slot)
 {

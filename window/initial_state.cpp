@@ -4,7 +4,7 @@
 
 #include "assets/pictures.h"
 #include "geometry/formulas.h"
-#include "window/control_spec.h"
+#include "window/control_row.h"
 
 namespace tavrimo {
 
@@ -15,11 +15,11 @@ using S = Colour::System;
 constexpr Colour rgb(uint32_t value) { return Colour::of(value); }
 constexpr Colour named(S system) { return Colour::named(system); }
 
-constexpr FontSpec kUnitFieldFont{Face::MsSansSerif, 12, 400};
-constexpr FontSpec kUnitLabelFont{Face::MsSansSerif, 8.25, 400};
-constexpr FontSpec kTemperatureFont{Face::MsSansSerif, 13.5, 400};
-constexpr FontSpec kScaleLetterFont{Face::MsSansSerif, 18, 700};
-constexpr FontSpec kFormulaFont{Face::MudirMT, 12, 600};
+constexpr FontStyle kUnitFieldFont{Face::MsSansSerif, 12, 400};
+constexpr FontStyle kUnitLabelFont{Face::MsSansSerif, 8.25, 400};
+constexpr FontStyle kTemperatureFont{Face::MsSansSerif, 13.5, 400};
+constexpr FontStyle kScaleLetterFont{Face::MsSansSerif, 18, 700};
+constexpr FontStyle kFormulaFont{Face::MudirMT, 12, 600};
 
 constexpr Colour kLavender = rgb(0xC0C0FF);
 constexpr Colour kFrameYellow = rgb(0xFFFF80);
@@ -27,7 +27,7 @@ constexpr Colour kBlue = rgb(0x0000FF);
 constexpr Colour kSolverLetters = rgb(0x0000C0);
 
 // A unit field of page 0: centred, lavender, in the large sans face.
-constexpr ControlSpec unitField(std::string_view name, int index, Geometry g, int tab, std::u16string_view tag = {})
+constexpr ControlRow unitField(std::string_view name, int index, Geometry g, int tab, std::u16string_view tag = {})
 {
     return {.name = name, .index = index, .kind = Kind::TextBox, .container = "SSTab1", .page = 0,
             .geometry = g, .tabOrder = tab, .tag = tag, .back = kLavender, .font = kUnitFieldFont,
@@ -35,14 +35,14 @@ constexpr ControlSpec unitField(std::string_view name, int index, Geometry g, in
 }
 
 // A unit name beside its field, captioned by the program at start-up.
-constexpr ControlSpec unitLabel(int index, int left, int top, int tab)
+constexpr ControlRow unitLabel(int index, int left, int top, int tab)
 {
     return {.name = "Label3D1", .index = index, .kind = Kind::Label3D, .container = "SSTab1", .page = 0,
             .geometry = {left, top, 795, 300}, .tabOrder = tab, .back = rgb(0xFFC0C0), .fore = rgb(0x008000),
             .shadow = rgb(0xC0FFC0), .font = kUnitLabelFont};
 }
 
-constexpr ControlSpec option(std::string_view name, int top, int width, int tab, std::u16string_view caption,
+constexpr ControlRow option(std::string_view name, int top, int width, int tab, std::u16string_view caption,
                              bool selected = false)
 {
     return {.name = name, .kind = Kind::OptionButton, .container = "Frame1", .page = 0,
@@ -51,54 +51,54 @@ constexpr ControlSpec option(std::string_view name, int top, int width, int tab,
 }
 
 // A caption of the solver: letters and result names on the scroll-bar colour.
-constexpr ControlSpec solverLabel(std::string_view name, int index, Geometry g, int tab, std::u16string_view caption)
+constexpr ControlRow solverLabel(std::string_view name, int index, Geometry g, int tab, std::u16string_view caption)
 {
     return {.name = name, .index = index, .kind = Kind::Label, .container = "Frame2", .page = 1, .geometry = g,
             .tabOrder = tab, .caption = caption, .back = named(S::ScrollBars), .fore = kSolverLetters};
 }
 
-constexpr ControlSpec solverField(std::string_view name, Geometry g, int tab, Colour back, bool enabled = true)
+constexpr ControlRow solverField(std::string_view name, Geometry g, int tab, Colour back, bool enabled = true)
 {
     return {.name = name, .kind = Kind::TextBox, .container = "Frame2", .page = 1, .geometry = g, .tabOrder = tab,
             .back = back, .enabled = enabled};
 }
 
-constexpr ControlSpec temperatureField(std::string_view name, int top, int tab)
+constexpr ControlRow temperatureField(std::string_view name, int top, int tab)
 {
     return {.name = name, .kind = Kind::TextBox, .container = "Frame3", .page = 1,
             .geometry = {2040, top, 2415, 495}, .tabOrder = tab, .back = named(S::InfoBackground),
             .font = kTemperatureFont, .centred = true};
 }
 
-constexpr ControlSpec scaleName(int index, Geometry g, int tab, std::u16string_view caption, Colour back = {})
+constexpr ControlRow scaleName(int index, Geometry g, int tab, std::u16string_view caption, Colour back = {})
 {
     return {.name = "Label3D2", .index = index, .kind = Kind::Label3D, .container = "Frame3", .page = 1,
             .geometry = g, .tabOrder = tab, .caption = caption, .back = back, .fore = rgb(0xFF0000),
             .shadow = kFrameYellow, .font = kTemperatureFont};
 }
 
-constexpr ControlSpec scaleLetter(int index, int top, int width, int tab, std::u16string_view caption)
+constexpr ControlRow scaleLetter(int index, int top, int width, int tab, std::u16string_view caption)
 {
     return {.name = "Label1", .index = index, .kind = Kind::Label, .container = "Frame3", .page = 1,
             .geometry = {4560, top, width, 375}, .tabOrder = tab, .caption = caption, .fore = kBlue,
             .font = kScaleLetterFont};
 }
 
-constexpr ControlSpec formulaStore(std::string_view name, int tab, std::u16string_view text)
+constexpr ControlRow formulaStore(std::string_view name, int tab, std::u16string_view text)
 {
     return {.name = name, .kind = Kind::TextBox, .container = "SSTab1", .page = 2,
             .geometry = {7080, 4680, 1335, 735}, .tabOrder = tab, .caption = text, .visible = false,
             .multiLine = true};
 }
 
-constexpr ControlSpec pictureSlot(std::string_view name, int left, int top)
+constexpr ControlRow pictureSlot(std::string_view name, int left, int top)
 {
     return {.name = name, .kind = Kind::Image, .container = "Picture2", .page = 2,
             .geometry = {left, top, 1215, 495}};
 }
 
 // A hidden image holding one figure drawing, sized by its picture.
-constexpr ControlSpec pictureStore(int number, int left, int top)
+constexpr ControlRow pictureStore(int number, int left, int top)
 {
     const PictureInfo& p = kPictures[static_cast<size_t>(number)];
     return {.name = p.control, .kind = Kind::Image, .container = "SSTab1", .page = 2,
@@ -115,7 +115,7 @@ constexpr std::u16string_view kEquationCaption =
 
 constexpr std::u16string_view kTabCaptions[] = {u"الصفحة الأولى", u"الصفحة الثانية", u"قواعد"};
 
-constexpr ControlSpec kInitialState[] = {
+constexpr ControlRow kInitialState[] = {
     {.name = "Form1", .kind = Kind::Form, .geometry = {0, 0, 7590, 6855}, .caption = u"Tavrimo"},
     // The tab control's items are its tab captions; page 2 is on view at start.
     {.name = "SSTab1", .kind = Kind::TabControl, .container = "Form1", .geometry = {75, 120, 7425, 6645},
@@ -239,7 +239,7 @@ constexpr ControlSpec kInitialState[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> initialWindowState()
+std::span<const ControlRow> initialWindowState()
 {
     return kInitialState;
 }

@@ -27,38 +27,38 @@ Colour defaultFore(Kind)
 
 }  // namespace
 
-WindowModel::WindowModel(std::span<const ControlSpec> initialState)
+WindowModel::WindowModel(std::span<const ControlRow> initialState)
 {
     controls_.reserve(initialState.size());
-    for (const ControlSpec& spec : initialState) {
+    for (const ControlRow& row : initialState) {
         Control c;
-        c.spec = &spec;
-        if (spec.kind == Kind::TextBox)
-            c.text = QString::fromStdU16String(std::u16string(spec.caption));
+        c.row = &row;
+        if (row.kind == Kind::TextBox)
+            c.text = toQString(row.caption);
         else
-            c.caption = QString::fromStdU16String(std::u16string(spec.caption));
-        c.tag = QString::fromStdU16String(std::u16string(spec.tag));
-        c.visible = spec.visible;
-        c.enabled = spec.enabled;
-        c.value = spec.selected;
-        c.backColor = spec.back.system == Colour::System::Unset ? defaultBack(spec.kind) : spec.back;
-        c.foreColor = spec.fore.system == Colour::System::Unset ? defaultFore(spec.kind) : spec.fore;
-        c.left = spec.geometry.left;
-        c.top = spec.geometry.top;
-        c.width = spec.geometry.width;
-        c.height = spec.geometry.height;
+            c.caption = toQString(row.caption);
+        c.tag = toQString(row.tag);
+        c.visible = row.visible;
+        c.enabled = row.enabled;
+        c.value = row.selected;
+        c.backColor = row.back.system == Colour::System::Unset ? defaultBack(row.kind) : row.back;
+        c.foreColor = row.fore.system == Colour::System::Unset ? defaultFore(row.kind) : row.fore;
+        c.left = row.geometry.left;
+        c.top = row.geometry.top;
+        c.width = row.geometry.width;
+        c.height = row.geometry.height;
         controls_.push_back(std::move(c));
     }
     // An image that holds a picture from the start shows its own.
     for (size_t i = 0; i < controls_.size(); ++i)
-        if (controls_[i].spec->pictureWidth > 0)
+        if (controls_[i].row->pictureWidth > 0)
             controls_[i].picture = static_cast<ControlId>(i);
 }
 
 ControlId WindowModel::find(std::string_view name, int index) const
 {
     for (size_t i = 0; i < controls_.size(); ++i)
-        if (controls_[i].spec->name == name && controls_[i].spec->index == index)
+        if (controls_[i].row->name == name && controls_[i].row->index == index)
             return static_cast<ControlId>(i);
     return kNoControl;
 }
@@ -73,14 +73,14 @@ ControlId WindowModel::require(std::string_view name, int index) const
 
 ControlId WindowModel::containerOf(ControlId id) const
 {
-    return at(id).spec->container.empty() ? kNoControl : find(at(id).spec->container);
+    return at(id).row->container.empty() ? kNoControl : find(at(id).row->container);
 }
 
 int WindowModel::pageOf(ControlId id) const
 {
     for (ControlId c = id; c != kNoControl; c = containerOf(c))
-        if (at(c).spec->page >= 0)
-            return at(c).spec->page;
+        if (at(c).row->page >= 0)
+            return at(c).row->page;
     return -1;
 }
 
@@ -196,13 +196,13 @@ void WindowModel::setPictureFrom(ControlId id, ControlId source)
     Control& c = mut(id);
     const ControlId picture = at(source).picture;
     c.picture = picture;
-    if (c.spec->kind == Kind::Image) {
+    if (c.row->kind == Kind::Image) {
         if (picture == kNoControl) {
-            c.width = c.spec->geometry.width;
-            c.height = c.spec->geometry.height;
+            c.width = c.row->geometry.width;
+            c.height = c.row->geometry.height;
         } else {
-            c.width = at(picture).spec->pictureWidth * 15;
-            c.height = at(picture).spec->pictureHeight * 15;
+            c.width = at(picture).row->pictureWidth * 15;
+            c.height = at(picture).row->pictureHeight * 15;
         }
         notify(id, Notice::Geometry);
     }
@@ -216,11 +216,11 @@ void WindowModel::requestFocus(ControlId id)
 
 void WindowModel::userClick(ControlId id)
 {
-    if (at(id).spec->kind == Kind::OptionButton) {
+    if (at(id).row->kind == Kind::OptionButton) {
         // Selecting one option button clears the others of its container.
         for (ControlId other = 0; other < size(); ++other)
-            if (other != id && at(other).spec->kind == Kind::OptionButton
-                && at(other).spec->container == at(id).spec->container)
+            if (other != id && at(other).row->kind == Kind::OptionButton
+                && at(other).row->container == at(id).row->container)
                 setValue(other, false);
         setValue(id, true);
     }

@@ -12,7 +12,7 @@
 // same text raises nothing. Everything else the program relies on follows
 // from that rule.
 
-#include "window/control_spec.h"
+#include "window/control_row.h"
 
 #include <QString>
 
@@ -36,7 +36,7 @@ enum class Notice {
 };
 
 struct Control {
-    const ControlSpec* spec = nullptr;
+    const ControlRow* row = nullptr;
     QString text;
     QString tag;
     QString caption;
@@ -57,7 +57,7 @@ public:
     using EventSink = std::function<void(ControlId, Event)>;
     using Observer = std::function<void(ControlId, Notice)>;
 
-    explicit WindowModel(std::span<const ControlSpec> initialState);
+    explicit WindowModel(std::span<const ControlRow> initialState);
 
     ControlId find(std::string_view name, int index = -1) const;
     ControlId require(std::string_view name, int index = -1) const;  // throws if absent

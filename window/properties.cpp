@@ -85,9 +85,9 @@ std::optional<Prop> defaultProp(Kind kind)
 
 QString controlName(const Control& control)
 {
-    QString name = QString::fromLatin1(control.spec->name.data(), static_cast<qsizetype>(control.spec->name.size()));
-    if (control.spec->index >= 0)
-        name += QStringLiteral("(%1)").arg(control.spec->index);
+    QString name = QString::fromLatin1(control.row->name.data(), static_cast<qsizetype>(control.row->name.size()));
+    if (control.row->index >= 0)
+        name += QStringLiteral("(%1)").arg(control.row->index);
     return name;
 }
 

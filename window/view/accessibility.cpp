@@ -31,7 +31,7 @@ void nameControls(WindowModel& model, const std::function<QWidget*(ControlId)>& 
     }
     for (const FixedName& row : kFixedNames)
         if (QWidget* widget = widgetOf(find(model, row.control)))
-            widget->setAccessibleName(QString::fromStdU16String(std::u16string(row.name)));
+            widget->setAccessibleName(toQString(row.name));
 
     for (const Pair& pair : pairs)
         pair.field->setAccessibleName(model.at(pair.label).caption);

@@ -33,7 +33,7 @@ void configureApplication(QApplication& app)
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setLayoutDirection(Qt::RightToLeft);
     app.setFont(windowDefaultFont());
-    app.setApplicationName(QStringLiteral("Tavrimo"));
+    app.setApplicationName(QString::fromLatin1(version::kInternalName));
     app.setApplicationVersion(QString::fromLatin1(version::kNumber));
     app.setDesktopFileName(QString::fromLatin1(version::kAppId));
     // The standard buttons (the message box's OK) from Qt's own Arabic translation.
@@ -43,7 +43,8 @@ void configureApplication(QApplication& app)
 }
 
 Application::Application()
-    : registered_((registerPictures(), true)), program_(NumberFormat::fromCLocale(), boxes_), window_(std::make_unique<MainWindow>(program_.window()))
+    : registered_((registerPictures(), true)), program_(NumberFormat::fromCLocale(), boxes_),
+      window_(std::make_unique<MainWindow>(program_.window()))
 {
     boxes_.setParent(window_.get());
     program_.start();

@@ -29,11 +29,11 @@ QFont windowDefaultFont()
     return family(kSansFamily, kDefaultPoints);
 }
 
-QFont fontFor(const FontSpec& spec)
+QFont fontFor(const FontStyle& row)
 {
-    QFont font = spec.face == Face::MudirMT ? family(kNaskhFamily, spec.points)
-                                            : family(kSansFamily, spec.face == Face::Default ? kDefaultPoints : spec.points);
-    font.setWeight(weightOf(spec.weight));
+    QFont font = row.face == Face::MudirMT ? family(kNaskhFamily, row.points)
+                                            : family(kSansFamily, row.face == Face::Default ? kDefaultPoints : row.points);
+    font.setWeight(weightOf(row.weight));
     return font;
 }
 

@@ -3,7 +3,7 @@
 // The one place where the faces the window was designed with are mapped to
 // installed faces with Arabic coverage.
 
-#include "window/control_spec.h"
+#include "window/control_row.h"
 
 #include <QFont>
 #include <QStringList>
@@ -19,6 +19,6 @@ inline constexpr const char* kNaskhFamily = "Noto Naskh Arabic UI";
 inline constexpr double kDefaultPoints = 8;
 
 QFont windowDefaultFont();
-QFont fontFor(const FontSpec& spec);
+QFont fontFor(const FontStyle& row);
 
 }  // namespace tavrimo

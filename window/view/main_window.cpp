@@ -68,19 +68,19 @@ void MainWindow::build()
     tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
     tabs_->tabBar()->setExpanding(false);
     tabs_->tabBar()->setUsesScrollButtons(false);
-    for (std::u16string_view caption : tab.spec->items) {
+    for (std::u16string_view caption : tab.row->items) {
         auto* page = new PageCanvas(tabs_);
-        tabs_->addTab(page, QString::fromStdU16String(std::u16string(caption)));
+        tabs_->addTab(page, toQString(caption));
         pages_.push_back(page);
     }
     tabs_->setCurrentIndex(kStartPage);
 
     for (ControlId id = 0; id < model_.size(); ++id) {
         const Control& c = model_.at(id);
-        if (c.spec->kind == Kind::Form || c.spec->kind == Kind::TabControl || neverShown(*c.spec))
+        if (c.row->kind == Kind::Form || c.row->kind == Kind::TabControl || neverShown(*c.row))
             continue;
         const ControlId container = model_.containerOf(id);
-        QWidget* parent = container == tabControlId_ ? pages_.at(static_cast<size_t>(c.spec->page)) : widgetOf(container);
+        QWidget* parent = container == tabControlId_ ? pages_.at(static_cast<size_t>(c.row->page)) : widgetOf(container);
         QWidget* widget = createWidget(c, parent);
         widgets_[static_cast<size_t>(id)] = widget;
         place(id);
@@ -129,12 +129,12 @@ void MainWindow::wireInput(ControlId id, QWidget* widget)
 void MainWindow::wireDefaultButtons()
 {
     for (ControlId id = 0; id < model_.size(); ++id) {
-        const ControlSpec& spec = *model_.at(id).spec;
-        if (!spec.isDefault && !spec.isCancel)
+        const ControlRow& row = *model_.at(id).row;
+        if (!row.isDefault && !row.isCancel)
             continue;
         auto* button = qobject_cast<QAbstractButton*>(widgetOf(id));
         PageCanvas* page = pages_.at(static_cast<size_t>(model_.pageOf(id)));
-        const QList<QKeySequence> keys = spec.isDefault
+        const QList<QKeySequence> keys = row.isDefault
                                              ? QList<QKeySequence>{QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}
                                              : QList<QKeySequence>{QKeySequence(Qt::Key_Escape)};
         for (const QKeySequence& key : keys) {
@@ -142,7 +142,7 @@ void MainWindow::wireDefaultButtons()
             shortcut->setContext(Qt::WidgetWithChildrenShortcut);
             connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
         }
-        if (auto* push = qobject_cast<QPushButton*>(button); push && spec.isDefault)
+        if (auto* push = qobject_cast<QPushButton*>(button); push && row.isDefault)
             push->setDefault(true);
     }
 }
@@ -152,10 +152,10 @@ void MainWindow::orderTabs()
 {
     std::vector<ControlId> order;
     for (ControlId id = 0; id < model_.size(); ++id)
-        if (widgetOf(id) && model_.at(id).spec->tabOrder >= 0 && widgetOf(id)->focusPolicy() != Qt::NoFocus)
+        if (widgetOf(id) && model_.at(id).row->tabOrder >= 0 && widgetOf(id)->focusPolicy() != Qt::NoFocus)
             order.push_back(id);
     std::stable_sort(order.begin(), order.end(), [this](ControlId a, ControlId b) {
-        return model_.at(a).spec->tabOrder < model_.at(b).spec->tabOrder;
+        return model_.at(a).row->tabOrder < model_.at(b).row->tabOrder;
     });
     QWidget* previous = tabs_->tabBar();
     for (ControlId id : order) {

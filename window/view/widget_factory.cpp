@@ -83,11 +83,6 @@ void BlankWrappingLabel::rewrap()
     setText(lines.join(u'\n'));
 }
 
-bool neverShown(const ControlSpec& spec)
-{
-    return !spec.visible && (spec.kind == Kind::Image || spec.kind == Kind::PictureBox || spec.multiLine);
-}
-
 QColor toQColor(Colour colour)
 {
     return QColor::fromRgb(colour.resolved());
@@ -95,7 +90,6 @@ QColor toQColor(Colour colour)
 
 namespace {
 
-QString toQString(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
 
 void setPaletteColour(QPalette& palette, QPalette::ColorRole role, const QColor& colour)
 {
@@ -212,7 +206,7 @@ private:
 bool paletteBack(QWidget* widget, QPalette& palette, const Control& c)
 {
     const QColor back = toQColor(c.backColor);
-    switch (c.spec->kind) {
+    switch (c.row->kind) {
     case Kind::TextBox:
     case Kind::ComboBox:
         setPaletteColour(palette, QPalette::Base, back);
@@ -236,7 +230,7 @@ bool paletteBack(QWidget* widget, QPalette& palette, const Control& c)
 bool paletteFore(QPalette& palette, const Control& c)
 {
     const QColor fore = toQColor(c.foreColor);
-    switch (c.spec->kind) {
+    switch (c.row->kind) {
     case Kind::TextBox:
         setPaletteColour(palette, QPalette::Text, fore);
         return true;
@@ -267,18 +261,18 @@ void drawFore(QWidget* widget, const Control& c)
 
 void drawLabel3DColours(Label3D* label, const Control& c)
 {
-    label->setColours(toQColor(c.backColor), toQColor(c.foreColor), toQColor(c.spec->shadow));
+    label->setColours(toQColor(c.backColor), toQColor(c.foreColor), toQColor(c.row->shadow));
 }
 
 }  // namespace
 
 QWidget* createWidget(const Control& control, QWidget* parent)
 {
-    const ControlSpec& spec = *control.spec;
+    const ControlRow& row = *control.row;
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::TextBox:
-        if (spec.multiLine) {
+        if (row.multiLine) {
             auto* edit = new QPlainTextEdit(parent);
             edit->setReadOnly(true);
             edit->setTabChangesFocus(true);  // a keyboard user can leave the formula box
@@ -289,7 +283,7 @@ QWidget* createWidget(const Control& control, QWidget* parent)
             auto* edit = new FieldEdit(parent);
             // The boxes hold numbers: a minus sign stays in front of its digits.
             edit->setLayoutDirection(Qt::LeftToRight);
-            edit->setAlignment(spec.centred ? Qt::AlignCenter : Qt::AlignLeft);
+            edit->setAlignment(row.centred ? Qt::AlignCenter : Qt::AlignLeft);
             edit->setText(control.text);
             widget = edit;
         }
@@ -308,7 +302,7 @@ QWidget* createWidget(const Control& control, QWidget* parent)
         break;
     case Kind::ComboBox: {
         auto* combo = new QComboBox(parent);
-        for (std::u16string_view item : spec.items)
+        for (std::u16string_view item : row.items)
             combo->addItem(toQString(item));
         combo->setCurrentIndex(control.listIndex);
         widget = combo;
@@ -350,10 +344,10 @@ QWidget* createWidget(const Control& control, QWidget* parent)
     case Kind::TabControl:
         return nullptr;
     }
-    widget->setObjectName(QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size()))
-                          + (spec.index >= 0 ? QStringLiteral("(%1)").arg(spec.index) : QString()));
-    if (spec.font.face != Face::Default || spec.font.weight != 400)
-        new FontOnShow(widget, fontFor(spec.font));
+    widget->setObjectName(QString::fromLatin1(row.name.data(), static_cast<qsizetype>(row.name.size()))
+                          + (row.index >= 0 ? QStringLiteral("(%1)").arg(row.index) : QString()));
+    if (row.font.face != Face::Default || row.font.weight != 400)
+        new FontOnShow(widget, fontFor(row.font));
     widget->setEnabled(control.enabled);
     // Both colours in one palette: each new palette is passed on to the
     // widget's parts.
@@ -421,7 +415,7 @@ void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notic
         break;
     case Notice::Picture:
         if (auto* image = dynamic_cast<PictureLabel*>(widget))
-            image->showPicture(c.picture == kNoControl ? nullptr : pictureOf(model.at(c.picture).spec->name));
+            image->showPicture(c.picture == kNoControl ? nullptr : pictureOf(model.at(c.picture).row->name));
         break;
     case Notice::FocusRequest:
         if (!widget->hasFocus())

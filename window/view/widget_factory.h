@@ -47,10 +47,8 @@ private:
     QString caption_;
 };
 
-// Controls that start hidden and that nothing ever shows (the stores of the
-// formula page and the colour holder of the unit page) get no widget.
-bool neverShown(const ControlSpec& spec);
-
+// A widget for a control; none for the form and the tab control, which the
+// window builds itself.
 QWidget* createWidget(const Control& control, QWidget* parent);
 
 // Draws one property of the model onto the control's widget.

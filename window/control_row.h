@@ -2,11 +2,19 @@
 
 // The static description of a control: one row of the window's initial state.
 
+#include <QString>
+
 #include <cstdint>
 #include <span>
 #include <string_view>
 
 namespace tavrimo {
+
+// The window's texts are stored as UTF-16 literals.
+inline QString toQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 enum class Kind {
     Form, TabControl, TextBox, OptionButton, CommandButton, ComboBox,
@@ -33,7 +41,7 @@ struct Colour {
 // that stand in for them.
 enum class Face : uint8_t { Default, MsSansSerif, MudirMT };
 
-struct FontSpec {
+struct FontStyle {
     Face face = Face::Default;
     double points = 0;
     int weight = 400;
@@ -43,7 +51,7 @@ struct Geometry {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     int index = -1;
     Kind kind = Kind::Label;
@@ -56,7 +64,7 @@ struct ControlSpec {
     Colour back{};
     Colour fore{};
     Colour shadow{};  // 3-D label shadow colour
-    FontSpec font;
+    FontStyle font;
     bool visible = true;
     bool enabled = true;
     bool selected = false;     // option button Value
@@ -70,6 +78,13 @@ struct ControlSpec {
     int pictureHeight = 0;
 };
 
-std::span<const ControlSpec> initialWindowState();
+std::span<const ControlRow> initialWindowState();
+
+// Controls that start hidden and that nothing ever shows: the stores of the
+// formula page and the colour holder of the unit page. They need no widget.
+inline bool neverShown(const ControlRow& row)
+{
+    return !row.visible && (row.kind == Kind::Image || row.kind == Kind::PictureBox || row.multiLine);
+}
 
 }  // namespace tavrimo
