@@ -4,8 +4,8 @@
 // events to their handlers. Delivery counts handler runs and their nesting,
 // and stops a failure at the boundary of the handler it ended.
 
-#include "app/failure.h"
-#include "app/form.h"
+#include "form/failure.h"
+#include "form/form.h"
 #include "app/routing.h"
 #include "window/model.h"
 

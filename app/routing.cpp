@@ -1,6 +1,6 @@
 #include "app/routing.h"
 
-#include "app/form.h"
+#include "form/form.h"
 #include "geometry/formulas.h"
 #include "quadratic/solver.h"
 #include "temperature/temperature.h"

@@ -13,7 +13,7 @@
 
 #include "app/program.h"
 #include "window/properties.h"
-#include "window/view/application.h"
+#include "app/application.h"
 
 #include <QAbstractButton>
 #include <QApplication>

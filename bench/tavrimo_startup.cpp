@@ -1,7 +1,7 @@
 // Tavrimo as app/main.cpp starts it, with the first-frame probe attached.
 
 #include "probe.h"
-#include "window/view/application.h"
+#include "app/application.h"
 
 #include <QApplication>
 

@@ -3,7 +3,7 @@
 
 #include "driver/runner.h"
 #include "driver/script.h"
-#include "window/view/application.h"
+#include "app/application.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "driver/runner.h"
 
 #include "window/properties.h"
-#include "window/view/application.h"
+#include "app/application.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Lenient reading of any bytes: no crash, no hang, a finite value or an
 // overflow, never any other failure.
 
-#include "app/failure.h"
+#include "form/failure.h"
 #include "fuzz/check.h"
 #include "units/numbers.h"
 

@@ -2,7 +2,7 @@
 // correctly rounded 15-digit value, positional exactly for exponents -4 to
 // 14, and a text that strict reading takes back to the same value.
 
-#include "app/failure.h"
+#include "form/failure.h"
 #include "fuzz/check.h"
 #include "units/numbers.h"
 

@@ -2,7 +2,7 @@
 // overflow. What it accepts, number writing writes back in a form that
 // reads back to the same text.
 
-#include "app/failure.h"
+#include "form/failure.h"
 #include "fuzz/check.h"
 #include "units/numbers.h"
 

@@ -11,7 +11,7 @@
 //    likewise;
 //  - the solver's outputs change only when "النتيجة" is pressed.
 
-#include "app/failure.h"
+#include "form/failure.h"
 #include "app/program.h"
 #include "fuzz/check.h"
 #include "temperature/temperature.h"

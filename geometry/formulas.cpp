@@ -1,6 +1,6 @@
 #include "geometry/formulas.h"
 
-#include "app/form.h"
+#include "form/form.h"
 
 namespace tavrimo {
 

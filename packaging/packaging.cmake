@@ -26,7 +26,7 @@ set(TAVRIMO_ICO "${PROJECT_SOURCE_DIR}/assets/pictures/tavrimo.ico")
 
 set(tavrimo_generated "${CMAKE_CURRENT_BINARY_DIR}/generated")
 configure_file("${PROJECT_SOURCE_DIR}/app/version.h.in" "${tavrimo_generated}/app/version.h" @ONLY)
-target_include_directories(tavrimo-view PRIVATE "${tavrimo_generated}")
+target_include_directories(tavrimo-app PRIVATE "${tavrimo_generated}")
 
 set(TAVRIMO_DESKTOP_FILE "${tavrimo_generated}/${TAVRIMO_APP_ID}.desktop")
 set(TAVRIMO_METAINFO_FILE "${tavrimo_generated}/${TAVRIMO_APP_ID}.metainfo.xml")

@@ -4,7 +4,7 @@
 // the category on view, the Tab key and the arrow keys reach everything, and
 // the message box's button speaks Arabic.
 
-#include "window/view/application.h"
+#include "app/application.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "app/failure.h"
+#include "form/failure.h"
 #include "units/numbers.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "units/catalogue.h"
 
-#include "app/form.h"
+#include "form/form.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "units/conversion.h"
 
-#include "app/failure.h"
-#include "app/form.h"
+#include "form/failure.h"
+#include "form/form.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "units/entry_fields.h"
 
-#include "app/failure.h"
-#include "app/form.h"
+#include "form/failure.h"
+#include "form/form.h"
 #include "units/conversion.h"
 
 namespace tavrimo {

@@ -1,6 +1,6 @@
 #include "units/numbers.h"
 
-#include "app/failure.h"
+#include "form/failure.h"
 
 #include <algorithm>
 #include <charconv>

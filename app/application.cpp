@@ -1,4 +1,4 @@
-#include "window/view/application.h"
+#include "app/application.h"
 
 #include "app/version.h"
 #include "window/view/fonts.h"
