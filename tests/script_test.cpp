@@ -1,0 +1,100 @@
+// The script language of tavrimo-script: what a line means, and which lines
+// are refused before anything runs.
+
+#include "driver/script.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavrimo::script;
+
+namespace {
+
+// A window with the few controls the table below uses.
+const Names kNames{
+    [](const std::string& name, int index) {
+        if (name == "txtTAS")
+            return index >= 0 && index <= 6;
+        return index < 0 && (name == "txtC" || name == "Combo1" || name == "optArea");
+    },
+    [](const std::string&, int, const std::string& property) { return property == "Text" || property == "Tag"; },
+};
+
+struct Accepted {
+    const char* name;
+    const char* line;
+    Verb verb;
+    const char* control;
+    int index;
+    const char* property;
+    std::u16string_view text;
+    int number;
+};
+
+class AcceptedLines : public ::testing::TestWithParam<Accepted> {};
+
+TEST_P(AcceptedLines, mean_what_they_say)
+{
+    const Accepted& a = GetParam();
+    const std::vector<Command> commands = parse(QString::fromUtf8(a.line), kNames);
+    ASSERT_EQ(commands.size(), 1u);
+    const Command& c = commands.front();
+    EXPECT_EQ(c.verb, a.verb);
+    EXPECT_EQ(c.name, a.control);
+    EXPECT_EQ(c.index, a.index);
+    EXPECT_EQ(c.property, a.property);
+    EXPECT_EQ(c.text, QString::fromUtf16(a.text.data(), static_cast<qsizetype>(a.text.size())));
+    EXPECT_EQ(c.number, a.number);
+}
+
+INSTANTIATE_TEST_SUITE_P(Script, AcceptedLines, ::testing::Values(
+    Accepted{"last_page", "page 2", Verb::Page, "", -1, "", u"", 2},
+    Accepted{"array_member", "type txtTAS(6) \"1\"", Verb::Type, "txtTAS", 6, "", u"1", 0},
+    Accepted{"blanks_kept_inside_quotes", "paste txtC \" 12 \"", Verb::Paste, "txtC", -1, "", u" 12 ", 0},
+    Accepted{"tab_escape", "type txtC \"1\\t2\"", Verb::Type, "txtC", -1, "", u"1\t2", 0},
+    Accepted{"line_escapes", "type txtC \"\\r\\n\"", Verb::Type, "txtC", -1, "", u"\r\n", 0},
+    Accepted{"quote_and_backslash", "type txtC \"\\\"\\\\\"", Verb::Type, "txtC", -1, "", u"\"\\", 0},
+    Accepted{"arabic_digit_escape", "type txtC \"\\u0661\\u066B5\"", Verb::Type, "txtC", -1, "", u"\u0661\u066B5", 0},
+    Accepted{"arabic_letters_as_written", "type txtC \"١٢\"", Verb::Type, "txtC", -1, "", u"\u0661\u0662", 0},
+    Accepted{"property", "show txtTAS(3).Tag", Verb::Show, "txtTAS", 3, "Tag", u"", 0},
+    Accepted{"last_item", "pick Combo1 8", Verb::Pick, "Combo1", -1, "", u"", 8}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Refused {
+    const char* name;
+    const char* script;
+    int line;
+    const char* message;
+};
+
+class RefusedLines : public ::testing::TestWithParam<Refused> {};
+
+TEST_P(RefusedLines, name_their_line_and_what_is_wrong)
+{
+    const Refused& r = GetParam();
+    try {
+        parse(QString::fromUtf8(r.script), kNames);
+        ADD_FAILURE() << "accepted";
+    } catch (const ScriptError& error) {
+        EXPECT_EQ(error.line, r.line);
+        EXPECT_STREQ(error.what(), r.message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Script, RefusedLines, ::testing::Values(
+    Refused{"page_beyond_the_last", "# pages\npage 3", 2, "expected a page from 0 to 2, not '3'"},
+    Refused{"negative_page", "page -1", 1, "expected a page from 0 to 2, not '-1'"},
+    Refused{"item_beyond_the_list", "pick Combo1 9", 1, "expected an item from 0 to 8, not '9'"},
+    Refused{"pick_on_another_control", "pick txtC 1", 1, "pick works on Combo1 only"},
+    Refused{"index_beyond_the_array", "focus txtTAS(7)", 1, "unknown control 'txtTAS(7)'"},
+    Refused{"unknown_property", "show txtC.Colour", 1, "unknown property 'Colour' of txtC"},
+    Refused{"property_where_a_control_is_meant", "click txtC.Text", 1, "a property is not allowed here: 'txtC.Text'"},
+    Refused{"unknown_key", "key F1", 1, "unknown key 'F1'"},
+    Refused{"open_quote", "type txtC \"12", 1, "missing closing quote"},
+    Refused{"unknown_escape", "type txtC \"\\q\"", 1, "bad escape '\\q'"},
+    Refused{"short_unicode_escape", "type txtC \"\\u12\"", 1, "bad escape '\\u12'"},
+    Refused{"arabic_digits_are_not_hex", "type txtC \"\\u١٢٣٤\"", 1, "bad escape '\\u١٢٣٤'"},
+    Refused{"text_after_the_command", "stats now", 1, "unexpected 'now'"},
+    Refused{"empty_snapshot_name", "snapshot \"\"", 1, "empty file name"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
