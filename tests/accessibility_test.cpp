@@ -5,6 +5,7 @@
 // the message box's button speaks Arabic.
 
 #include "app/application.h"
+#include "window/properties.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -24,6 +25,7 @@
 #include <vector>
 
 using namespace tavrimo;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -141,7 +143,7 @@ const Expected kControls[] = {
     {"s2", QAccessible::EditableText, u"س 2"},
     {"cmdResult", QAccessible::PushButton, u"النتيجة"},
     {"cmdCls", QAccessible::PushButton, u"مسح"},
-    {"Combo1", QAccessible::ComboBox, u""},
+    {"Combo1", QAccessible::ComboBox, u"الشكل"},
     {"txtGra", QAccessible::EditableText, u"قواعد الشكل"},
     {"SSTab1", QAccessible::PageTabList, u""},
 };
@@ -190,6 +192,7 @@ TEST_F(WindowTest, the_page_tabs_are_announced_by_their_captions)
         if (strip->child(i)->role() == QAccessible::PageTab)
             tabs << strip->child(i)->text(QAccessible::Name);
     EXPECT_EQ(tabs, (QStringList{q(u"الصفحة الأولى"), q(u"الصفحة الثانية"), q(u"قواعد")}));
+    EXPECT_EQ(spokenName(window().tabControl()), q(u"صفحات البرنامج"));
 }
 
 struct CategoryCase {
@@ -276,6 +279,29 @@ TEST_F(WindowTest, the_keyboard_alone_reaches_every_page_and_every_control)
         for (const QString& control : expected)
             EXPECT_TRUE(reached.contains(control)) << control.toStdString() << " is not reached by Tab";
     }
+}
+
+// A field keeps its focus colours while the window itself loses the
+// activation (a message box, another program) or the field opens its
+// context menu; only a move of the focus to another control is a loss.
+TEST_F(WindowTest, a_field_stays_yellow_while_the_focus_only_leaves_the_window)
+{
+    showPage(0);
+    QWidget* metre = widget("txtTAS", 3);
+    metre->setFocus(Qt::TabFocusReason);
+    const ControlId id = model().require("txtTAS", 3);
+    ASSERT_EQ(formatProp(model(), id, Prop::BackColor), u"#FFFF00"_s);
+    for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(metre, &out);
+        EXPECT_EQ(formatProp(model(), id, Prop::BackColor), u"#FFFF00"_s) << "reason " << reason;
+        EXPECT_EQ(formatProp(model(), id, Prop::ForeColor), u"#C85000"_s) << "reason " << reason;
+        QFocusEvent in(QEvent::FocusIn, reason);
+        QApplication::sendEvent(metre, &in);
+    }
+    widget("txtTAS", 2)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(formatProp(model(), id, Prop::BackColor), u"#C0C0FF"_s);
+    EXPECT_EQ(formatProp(model(), id, Prop::ForeColor), u"#000000"_s);
 }
 
 // Qt's own Arabic translation is loaded: the button reads (and is announced)
