@@ -1,0 +1,20 @@
+#!/bin/sh
+# The folders include only those below them: nothing below app/ includes
+# app/, and the headless core includes no widget header.
+set -eu
+cd "$(dirname "$0")/.."
+status=0
+upward=$(grep -rn '#include "app/' form window units temperature quadratic geometry assets || true)
+if [ -n "$upward" ]; then
+    echo "These files include app/ from below it:"
+    echo "$upward"
+    status=1
+fi
+widgets=$(grep -rnE '#include <(QtWidgets/)?Q(Widget|Application|LineEdit|Label|PushButton|MessageBox|TabWidget|ComboBox)' \
+    form units temperature quadratic geometry window/model.* window/properties.* window/initial_state.cpp window/control_row.h assets/pictures.* app/program.* app/routing.* || true)
+if [ -n "$widgets" ]; then
+    echo "The headless core includes widget headers:"
+    echo "$widgets"
+    status=1
+fi
+exit $status
