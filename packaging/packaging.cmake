@@ -16,9 +16,11 @@ set(TAVRIMO_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${tavrimo_minor_text}" CACHE 
     "The version as a text, major.minor with two digits of minor")
 set(TAVRIMO_INTERNAL_NAME "Tavrimo" CACHE STRING "Internal name of the program in its version record")
 set(TAVRIMO_FILE_NAME "Tavrimo.exe" CACHE STRING "File name of the program in its version record")
-set(TAVRIMO_APP_ID "org.tavrimo.Tavrimo" CACHE STRING
+set(TAVRIMO_APP_ID "org.tavrimo.tavrimo" CACHE STRING
     "Reverse-DNS name of the desktop entry, the icon and the AppStream file")
 set(TAVRIMO_RELEASE_DATE "2026-12-06" CACHE STRING "Date of this version's release (YYYY-MM-DD)")
+set(TAVRIMO_MAINTAINER "Tavrimo developers <developers@tavrimo.org>" CACHE STRING
+    "Who answers for the Debian package, as Name <address>; the newest entry of packaging/changelog names the same")
 set(TAVRIMO_SCREENSHOT_URL "https://tavrimo.org/screenshots/page-0.png" CACHE STRING
     "Where software centres fetch the screenshot named in the AppStream file")
 set(TAVRIMO_EXECUTABLE tavrimo)
@@ -31,8 +33,10 @@ target_include_directories(tavrimo-app PRIVATE "${tavrimo_generated}")
 set(TAVRIMO_DESKTOP_FILE "${tavrimo_generated}/${TAVRIMO_APP_ID}.desktop")
 set(TAVRIMO_METAINFO_FILE "${tavrimo_generated}/${TAVRIMO_APP_ID}.metainfo.xml")
 set(TAVRIMO_WINDOWS_RC "${tavrimo_generated}/tavrimo.rc")
+set(TAVRIMO_CHANGELOG "${CMAKE_CURRENT_LIST_DIR}/changelog")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.desktop.in" "${TAVRIMO_DESKTOP_FILE}" @ONLY)
 configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.metainfo.xml.in" "${TAVRIMO_METAINFO_FILE}" @ONLY)
+configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.1.in" "${tavrimo_generated}/man/tavrimo.1" @ONLY)
 # Made on every system so that its tests can compile it; only a Windows build uses it.
 configure_file("${CMAKE_CURRENT_LIST_DIR}/windows/tavrimo.rc.in" "${TAVRIMO_WINDOWS_RC}" @ONLY)
 
@@ -42,10 +46,22 @@ if(WIN32)
   set_target_properties(tavrimo PROPERTIES OUTPUT_NAME "${tavrimo_output_name}" WIN32_EXECUTABLE ON)
 endif()
 
-# The program, its menu entry, its description for software centres and its
-# icon at every size it is drawn in. The script driver is a developer's tool
-# and is not installed.
+# The program, its menu entry, its description for software centres, its
+# icon at every size it is drawn in, its manual page, its licence and its
+# changelog. The script driver is a developer's tool and is not installed.
 install(TARGETS tavrimo RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# A stripped program (cpack, `cmake --install --strip`) also loses the
+# compiler's notes, as Debian's own packages do.
+if(NOT WIN32 AND CMAKE_OBJCOPY)
+  install(CODE "set(tavrimo_objcopy \"${CMAKE_OBJCOPY}\")")
+  install(CODE [[
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND "${tavrimo_objcopy}" --remove-section=.comment --remove-section=.note
+                              "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin/tavrimo"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+  ]])
+endif()
 install(FILES "${TAVRIMO_DESKTOP_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${TAVRIMO_METAINFO_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 # The 32-pixel icon is the window icon's own picture, stored as a PNG.
@@ -56,13 +72,37 @@ foreach(size 48 64 128 256)
           DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps" RENAME "${TAVRIMO_APP_ID}.png")
 endforeach()
 
+# The manual page and the changelog go in compressed, the way Debian keeps
+# them; gzip -n leaves out the file's name and time, so that the same sources
+# give the same package.
+if(NOT WIN32)
+  find_program(TAVRIMO_GZIP gzip REQUIRED)
+  set(tavrimo_manual "${tavrimo_generated}/man/tavrimo.1.gz")
+  set(tavrimo_changelog "${tavrimo_generated}/doc/changelog.gz")
+  file(MAKE_DIRECTORY "${tavrimo_generated}/doc")
+  add_custom_command(OUTPUT "${tavrimo_manual}"
+    COMMAND "${TAVRIMO_GZIP}" -9nkf "${tavrimo_generated}/man/tavrimo.1"
+    DEPENDS "${tavrimo_generated}/man/tavrimo.1"
+    VERBATIM)
+  add_custom_command(OUTPUT "${tavrimo_changelog}"
+    COMMAND "${CMAKE_COMMAND}" -E copy "${TAVRIMO_CHANGELOG}" "${tavrimo_generated}/doc/changelog"
+    COMMAND "${TAVRIMO_GZIP}" -9nf "${tavrimo_generated}/doc/changelog"
+    DEPENDS "${TAVRIMO_CHANGELOG}"
+    VERBATIM)
+  add_custom_target(tavrimo-documents ALL DEPENDS "${tavrimo_manual}" "${tavrimo_changelog}")
+  install(FILES "${tavrimo_manual}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+  install(FILES "${CMAKE_CURRENT_LIST_DIR}/copyright" "${tavrimo_changelog}"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/tavrimo")
+endif()
+
 # The Debian package: `cpack -G DEB` in the build folder. The Qt libraries
 # come from the program's own links (dpkg-shlibdeps); what it loads at run
 # time without linking is named here: the platform plugins, Qt's Arabic
 # translation (the message box's buttons) and the fonts the window is drawn in.
 set(CPACK_PACKAGE_NAME tavrimo)
 set(CPACK_PACKAGE_VENDOR Tavrimo)
-set(CPACK_PACKAGE_CONTACT "Tavrimo developers")
+set(CPACK_PACKAGE_CONTACT "${TAVRIMO_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TAVRIMO_MAINTAINER}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "unit and temperature converter with a quadratic solver, in Arabic")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -6,6 +6,8 @@ set -eu
 packages="g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev fonts-noto-ui-core fonts-dejavu-core"
 # Installing, packaging and starting the program under X (tests/packaging/).
 packages="$packages qt6-translations-l10n qt6-qpa-plugins desktop-file-utils appstream file dpkg-dev xvfb xauth binutils-mingw-w64-x86-64"
+# Checking the package with Debian's own checker, and its manual page.
+packages="$packages lintian man-db"
 case "${1:-}" in
     --fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     --bench) packages="$packages libbenchmark-dev" ;;

@@ -1,7 +1,8 @@
 #!/bin/sh
 # `cmake --install` lays Tavrimo out as a desktop program, and installs
-# nothing else: the program, its menu entry, its AppStream file and its icon
-# at every size in the hicolor theme. The script driver stays out.
+# nothing else: the program, its menu entry, its AppStream file, its icon
+# at every size in the hicolor theme, its manual page, its copyright file and
+# its changelog. The script driver stays out.
 # Usage: install_tree_test.sh BUILD_DIR APP_ID VERSION
 set -eu
 build_dir=$1
@@ -21,7 +22,10 @@ fail() {
 sizes="32 48 64 128 256"
 expected="./usr/bin/tavrimo
 ./usr/share/applications/$app_id.desktop
-./usr/share/metainfo/$app_id.metainfo.xml"
+./usr/share/metainfo/$app_id.metainfo.xml
+./usr/share/man/man1/tavrimo.1.gz
+./usr/share/doc/tavrimo/copyright
+./usr/share/doc/tavrimo/changelog.gz"
 for size in $sizes; do
     expected="$expected
 ./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
@@ -54,4 +58,6 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainf
     || fail "the AppStream file does not launch $app_id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the AppStream file has no release $version"
 grep -q "<screenshot type=\"default\">" "$metainfo" || fail "the AppStream file has no screenshot"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" \
+    || fail "the AppStream file does not name the program's licence GPL-3.0-or-later"
 exit $status
