@@ -15,6 +15,7 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -278,6 +279,11 @@ QWidget* createWidget(const Control& control, QWidget* parent)
             edit->setTabChangesFocus(true);  // a keyboard user can leave the formula box
             edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            // Every line of a formula text is an Arabic paragraph: it starts at the right edge.
+            QTextOption lines = edit->document()->defaultTextOption();
+            lines.setTextDirection(Qt::RightToLeft);
+            lines.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+            edit->document()->setDefaultTextOption(lines);
             widget = edit;
         } else {
             auto* edit = new FieldEdit(parent);
@@ -304,6 +310,7 @@ QWidget* createWidget(const Control& control, QWidget* parent)
         auto* combo = new QComboBox(parent);
         for (std::u16string_view item : row.items)
             combo->addItem(toQString(item));
+        combo->setPlaceholderText(toQString(row.hint));
         combo->setCurrentIndex(control.listIndex);
         widget = combo;
         break;

@@ -33,7 +33,7 @@ public:
     {
         setTextFormat(Qt::PlainText);
         setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
-        setContentsMargins(1, 0, 0, 0);
+        setContentsMargins(4, 0, 0, 0);
     }
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
