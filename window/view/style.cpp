@@ -25,4 +25,14 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
     return rect;
 }
 
+// Beside an icon, a right-to-left word on a dialog button is pushed against
+// the button's border; alone it sits in the middle.
+int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                           QStyleHintReturn* returnData) const
+{
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 }  // namespace tavrimo

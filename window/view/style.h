@@ -1,7 +1,8 @@
 #pragma once
 
 // The desktop style the window is drawn in, with room kept between a frame's
-// caption and the frame's edge on the side the caption starts from.
+// caption and the frame's edge on the side the caption starts from, and
+// dialog buttons that carry their word alone.
 
 #include <QProxyStyle>
 
@@ -14,6 +15,8 @@ public:
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override;
 };
 
 }  // namespace tavrimo
