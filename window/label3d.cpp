@@ -72,7 +72,9 @@ QRect Label3D::captionRect() const
     const int room = right - 2 * kMargin;
     const int w = std::min(captionWidth(), room);
     const int h = fontMetrics().height();
-    return {kMargin + (room - w) / 2, (height() - h) / 2, w, h};
+    // A pixel above the middle: the field on the row below may lie over the
+    // label's lower corner.
+    return {kMargin + (room - w) / 2, std::max(0, (height() - h) / 2 - 1), w, h};
 }
 
 QSize Label3D::sizeHint() const
@@ -95,8 +97,10 @@ void Label3D::paintEvent(QPaintEvent*)
         return;
     // The caption keeps its font; where even the widened label is too
     // narrow, it breaks at a blank rather than shrink.
-    const QRect area(kMargin, 0, width() - coveredRight_ - 2 * kMargin - 1, height());
-    const int flags = Qt::AlignCenter | (captionWidth() > area.width() + 1 ? Qt::TextWordWrap : Qt::TextSingleLine);
+    const QRect line = captionRect();
+    const QRect area(kMargin, line.top(), width() - coveredRight_ - 2 * kMargin - 1, height() - line.top());
+    const int flags = Qt::AlignHCenter | Qt::AlignTop
+                      | (captionWidth() > area.width() + 1 ? Qt::TextWordWrap : Qt::TextSingleLine);
     // The shadow sits one pixel down and to the right of the face.
     painter.setPen(shadow_);
     painter.drawText(area.translated(1, 1), flags, caption_);

@@ -147,6 +147,7 @@ void MainWindow::giveRoom(ControlId id, Label3D* label)
     const ControlId container = model_.containerOf(id);
     int leftmost = kGap;
     int textRight = home.right() + 1;
+    QWidget* lowest = nullptr;  // the lowest of the fields that overlap the label
     for (ControlId other = 0; other < model_.size(); ++other) {
         const Control& o = model_.at(other);
         QWidget* widget = widgetOf(other);
@@ -158,11 +159,15 @@ void MainWindow::giveRoom(ControlId id, Label3D* label)
         if (rect.right() < home.left() && rect.top() <= band.bottom() && rect.bottom() >= band.top())
             leftmost = std::max(leftmost, rect.right() + 1 + kGap);
         if (rect.intersects(home) && rect.left() > home.left()) {
-            label->stackUnder(widget);
+            const QObjectList& order = label->parentWidget()->children();
+            if (!lowest || order.indexOf(widget) < order.indexOf(lowest))
+                lowest = widget;
             if (rect.top() <= band.bottom() && rect.bottom() >= band.top())
                 textRight = std::min(textRight, rect.left());
         }
     }
+    if (lowest)
+        label->stackUnder(lowest);
     const int pixel = 15;
     label->setRoom((home.left() - leftmost) / pixel, (home.right() + 1 - textRight + pixel - 1) / pixel);
 }
