@@ -2,11 +2,11 @@
 
 #include "app/version.h"
 #include "window/view/fonts.h"
+#include "window/view/style.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QStyleFactory>
 #include <QTranslator>
 
 // The pictures are compiled into a static library, so their registration has
@@ -30,7 +30,7 @@ void MessageBoxes::showMessage(const QString& prompt, const QString& title, Mess
 
 void configureApplication(QApplication& app)
 {
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setStyle(new WindowStyle);
     app.setLayoutDirection(Qt::RightToLeft);
     app.setFont(windowDefaultFont());
     app.setApplicationName(QString::fromLatin1(version::kInternalName));

@@ -13,16 +13,19 @@ class Form;
 namespace geometry {
 
 inline constexpr std::array<std::u16string_view, 9> kFigureNames = {
-    u"دائرة", u"مربع", u"كرة", u"متوازي اضلاع", u"مخروط",
+    u"دائرة", u"مربع", u"كرة", u"متوازي مستطيلات", u"مخروط",
     u"زوايا", u"مكعب", u"موشور", u"هرم",
 };
+
+// Shown greyed in the figure list while no figure is picked.
+inline constexpr std::u16string_view kFigureListHint = u"اختر شكلاً";
 
 // Every line, the last included, ends with CR LF; blanks are as written.
 // txtCircle: circle.
 inline constexpr std::u16string_view kCircleText =
     u"المحيط: م = 2(ب)ر\r\n"
     u"المساحة: سط = (ب)ر^2\r\n"
-    u"طول القوس: ل = يه* ر \r\n"
+    u"طول القوس: ل = يه* ر (يه بالراديان)\r\n"
     u"مساحة القطاع الدائري: سط = 1/2 ل ر\r\n"
     u"\r\n"
     u"ر= نصف قطر الدائرة\r\n"
@@ -31,7 +34,7 @@ inline constexpr std::u16string_view kCircleText =
 // txt4: square inscribed in a circle.
 inline constexpr std::u16string_view kSquareText =
     u"ضلعه: ض =ر*جذر2\r\n"
-    u"محيطه: مح = 2ض\r\n"
+    u"محيطه: مح = 4ض\r\n"
     u"مساحته: سط = ض^2\r\n"
     u"قطره: ق = ض*جذر2\r\n"
     u"\r\n"
@@ -76,7 +79,7 @@ inline constexpr std::u16string_view kConeText =
     u"\r\n"
     u"(ب) = 22/7\r\n"
     u"ق = مساحة القاعدة\r\n"
-    u"قَ =  مساحة القاعدة الصغرى في جذع المخورط\r\n"
+    u"قَ =  مساحة القاعدة الصغرى في جذع المخروط\r\n"
     u"نق = نصف القطر\r\n"
     u"ع = الارتفاع\r\n"
     u"عا = العامد\r\n";
@@ -88,7 +91,7 @@ inline constexpr std::u16string_view kAnglesText =
     u"ظل يه = المقابل / المجاور\r\n"
     u"ظل يه = جب يه / تجب يه\r\n"
     u"تظل يه = المجاور / المقابل\r\n"
-    u"جب^2 يه + تجب^2 يه\r\n"
+    u"جب^2 يه + تجب^2 يه = 1\r\n"
     u"\r\n"
     u"النسب المثلثية للزوايا الشهيرة ؛\r\n"
     u"جب 45 = 1/ جذر 2\r\n"
@@ -105,8 +108,8 @@ inline constexpr std::u16string_view kAnglesText =
     u"تظل60= ظل 30\r\n"
     u"\r\n"
     u"التحويل من يه درجة إلى يه راديان وبالعكس\r\n"
-    u"يه د = (ب) يه رد ÷180\r\n"
-    u"يه رد = 180 يه د ÷ (ب\r\n";
+    u"يه رد = (ب) يه د ÷180\r\n"
+    u"يه د = 180 يه رد ÷ (ب)\r\n";
 
 // txtMokaab: cube.
 inline constexpr std::u16string_view kCubeText =
@@ -118,7 +121,7 @@ inline constexpr std::u16string_view kCubeText =
 
 // txtMoshor: prism.
 inline constexpr std::u16string_view kPrismText =
-    u"حجمه : ح = القاعدة × الارتفاع\r\n"
+    u"حجمه : ح = مساحة القاعدة × الارتفاع\r\n"
     u"حجم الموشور المائل : ح = مساحة المقطع القائم × طول حرفه\r\n"
     u"المساحة الجانبية: سط = محيط المقطع القائم × طول حرفه\r\n"
     u"المساحة الكلية: سط = المساحة الجانبية + مجموع مساحتي القاعدتين\r\n";
@@ -127,7 +130,7 @@ inline constexpr std::u16string_view kPrismText =
 inline constexpr std::u16string_view kPyramidText =
     u"الهرم : \r\n"
     u"المساحة الجانبية لهرم منتظم : سط = ط × عا\r\n"
-    u"المساحة الكمية : سطَ = سط + ق\r\n"
+    u"المساحة الكلية : سطَ = سط + ق\r\n"
     u"حجمه : ح = (1/3) ق ع\r\n"
     u"\r\n"
     u"ط = نصف محيط القاعدة\r\n"
@@ -137,7 +140,7 @@ inline constexpr std::u16string_view kPyramidText =
     u"\r\n"
     u"جذع الهرم :\r\n"
     u"المساحة الجانبية لجذع هرم منتظم : سط = (ط + طَ) عا \r\n"
-    u"المساحة الكلية : سطَ = سط +  + قَ\r\n"
+    u"المساحة الكلية : سطَ = سط + ق + قَ\r\n"
     u"حجم جذع الهرم : ح = (ع/3) [ق + قَ + جذر (ق قَ) ]\r\n"
     u"ط , طَ = نصفا محيطي القاعدتين\r\n"
     u"ق , قَ = مساحتا القاعدتين\r\n";

@@ -103,6 +103,8 @@ INSTANTIATE_TEST_SUITE_P(Opening, InitialStateSpots, ::testing::Values(
     SpotValue{"optTall", -1, Prop::Value, "true"},
     SpotValue{"optArea", -1, Prop::Value, "false"},
     SpotValue{"sqrD", -1, Prop::Enabled, "false"},
+    SpotValue{"Frame3", -1, Prop::Caption, "تحويل درجات الحرارة"},
+    SpotValue{"Frame2", -1, Prop::Caption, "حل معادلة من الدرجة الثانية"},
     SpotValue{"Image21", -1, Prop::Picture, "Image21"},
     SpotValue{"Image16", -1, Prop::Picture, ""},
     SpotValue{"Combo1", -1, Prop::ListIndex, "-1"},

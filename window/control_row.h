@@ -74,6 +74,7 @@ struct ControlRow {
     bool isDefault = false;
     bool isCancel = false;
     std::span<const std::u16string_view> items;  // drop-down list items
+    std::u16string_view hint;  // greyed in a drop-down list while nothing is picked
     int pictureWidth = 0;   // pixels of the picture an image holds from the start
     int pictureHeight = 0;
 };

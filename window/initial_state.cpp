@@ -159,7 +159,7 @@ constexpr ControlRow kInitialState[] = {
 
     // Page 1: the quadratic-equation solver.
     {.name = "Frame2", .kind = Kind::Frame, .container = "SSTab1", .page = 1, .geometry = {120, 3000, 7095, 3255},
-     .tabOrder = 31, .caption = u"حل معادلة من الدرجة الأؤلى"},
+     .tabOrder = 31, .caption = u"حل معادلة من الدرجة الثانية"},
     {.name = "Label4", .kind = Kind::Label, .container = "Frame2", .page = 1, .geometry = {4680, 600, 2295, 735},
      .tabOrder = 43, .caption = kEquationCaption, .back = named(S::ScrollBars), .fore = rgb(0xFF0000)},
     {.name = "Shape1", .kind = Kind::Shape, .container = "Frame2", .page = 1, .geometry = {4680, 840, 1695, 495},
@@ -185,7 +185,7 @@ constexpr ControlRow kInitialState[] = {
 
     // Page 1: the temperature converter.
     {.name = "Frame3", .kind = Kind::Frame, .container = "SSTab1", .page = 1, .geometry = {480, 600, 6255, 2055},
-     .tabOrder = 59, .caption = u"تحويل درجاي الحرارة"},
+     .tabOrder = 59, .caption = u"تحويل درجات الحرارة"},
     scaleName(0, {840, 360, 1230, 465}, 65, u"درجة مئوية", named(S::InactiveBorder)),
     scaleName(2, {600, 840, 1590, 465}, 64, u"درجة فهرنهايت"),
     scaleName(1, {960, 1320, 1140, 465}, 63, u"درجة كلفن"),
@@ -205,7 +205,8 @@ constexpr ControlRow kInitialState[] = {
      .tabOrder = 57, .back = kFrameYellow, .fore = rgb(0xFF0000), .font = kFormulaFont, .multiLine = true,
      .scrollBar = true},
     {.name = "Combo1", .kind = Kind::ComboBox, .container = "SSTab1", .page = 2, .geometry = {5640, 480, 1335, 315},
-     .tabOrder = 47, .back = rgb(0xC0FFC0), .items = geometry::kFigureNames},
+     .tabOrder = 47, .back = rgb(0xC0FFC0), .items = geometry::kFigureNames,
+     .hint = geometry::kFigureListHint},
     pictureSlot("Image16", 360, 1680),
     pictureSlot("Image17", 4320, 1680),
     pictureSlot("Image18", 360, 4200),

@@ -3,7 +3,16 @@
 #include <QEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tavrimo {
+
+namespace {
+
+// Blank columns at each end of the caption, the shadow's column included.
+constexpr int kMargin = 2;
+
+}  // namespace
 
 Label3D::Label3D(QWidget* parent) : QWidget(parent)
 {
@@ -15,8 +24,8 @@ void Label3D::setCaption(const QString& caption)
     if (caption == caption_)
         return;
     caption_ = caption;
-    fittedValid_ = false;
     setAccessibleName(caption);
+    relayout();
     update();
 }
 
@@ -28,37 +37,56 @@ void Label3D::setColours(const QColor& back, const QColor& face, const QColor& s
     update();
 }
 
-QSize Label3D::sizeHint() const
+void Label3D::setHome(const QRect& home)
 {
-    return fontMetrics().size(0, caption_) + QSize(2, 2);
+    home_ = home;
+    placed_ = true;
+    relayout();
 }
 
-void Label3D::resizeEvent(QResizeEvent* event)
+void Label3D::setRoom(int spareLeft, int coveredRight)
 {
-    QWidget::resizeEvent(event);
-    fittedValid_ = false;
+    spareLeft_ = std::max(0, spareLeft);
+    coveredRight_ = std::clamp(coveredRight, 0, home_.width());
+    relayout();
+}
+
+int Label3D::captionWidth() const
+{
+    return fontMetrics().horizontalAdvance(caption_) + 1;  // the shadow's column
+}
+
+void Label3D::relayout()
+{
+    if (!placed_)
+        return;
+    const int needed = captionWidth() + 2 * kMargin;
+    const int textRight = home_.right() + 1 - coveredRight_;
+    const int left = std::max(home_.left() - spareLeft_, std::min(home_.left(), textRight - needed));
+    setGeometry(QRect(QPoint(left, home_.top()), home_.bottomRight()));
+}
+
+QRect Label3D::captionRect() const
+{
+    const int right = width() - coveredRight_;
+    const int room = right - 2 * kMargin;
+    const int w = std::min(captionWidth(), room);
+    const int h = fontMetrics().height();
+    // A pixel above the middle: the field on the row below may lie over the
+    // label's lower corner.
+    return {kMargin + (room - w) / 2, std::max(0, (height() - h) / 2 - 1), w, h};
+}
+
+QSize Label3D::sizeHint() const
+{
+    return fontMetrics().size(0, caption_) + QSize(2 * kMargin + 1, 2);
 }
 
 void Label3D::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        fittedValid_ = false;
-}
-
-// A caption wider than the label is drawn in a smaller size of its font
-// rather than cut or wrapped.
-const QFont& Label3D::fittedFont()
-{
-    if (!fittedValid_) {
-        QFont font = this->font();
-        const int room = width() * 85 / 100;
-        while (font.pointSizeF() > 5 && QFontMetrics(font).horizontalAdvance(caption_) > room)
-            font.setPointSizeF(font.pointSizeF() - 0.5);
-        fitted_ = font;
-        fittedValid_ = true;
-    }
-    return fitted_;
+        relayout();
 }
 
 void Label3D::paintEvent(QPaintEvent*)
@@ -67,14 +95,17 @@ void Label3D::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), back_);
     if (caption_.isEmpty())
         return;
-    painter.setFont(fittedFont());
-    const int flags = Qt::AlignCenter | Qt::TextSingleLine;
+    // The caption keeps its font; where even the widened label is too
+    // narrow, it breaks at a blank rather than shrink.
+    const QRect line = captionRect();
+    const QRect area(kMargin, line.top(), width() - coveredRight_ - 2 * kMargin - 1, height() - line.top());
+    const int flags = Qt::AlignHCenter | Qt::AlignTop
+                      | (captionWidth() > area.width() + 1 ? Qt::TextWordWrap : Qt::TextSingleLine);
     // The shadow sits one pixel down and to the right of the face.
-    const QRect face = rect().adjusted(0, 0, -1, -1);
     painter.setPen(shadow_);
-    painter.drawText(face.translated(1, 1), flags, caption_);
+    painter.drawText(area.translated(1, 1), flags, caption_);
     painter.setPen(face_);
-    painter.drawText(face, flags, caption_);
+    painter.drawText(area, flags, caption_);
 }
 
 }  // namespace tavrimo

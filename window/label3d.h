@@ -19,25 +19,34 @@ public:
     QString caption() const { return caption_; }
     void setColours(const QColor& back, const QColor& face, const QColor& shadow);
 
+    // Places the label at `home` (pixels of its parent). The caption is drawn
+    // at the label's font, never smaller: one wider than the label widens it
+    // to the left, by at most `spareLeft` pixels, so that its right end stays
+    // beside the field it names. The last `coveredRight` columns lie under a
+    // field and take no caption.
+    void setHome(const QRect& home);
+    void setRoom(int spareLeft, int coveredRight);
+    // Where the caption is drawn, in the label's own pixels.
+    QRect captionRect() const;
+
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    // The label's font, made smaller until the caption fits its width. It is
-    // worked out again only when the caption, the size or the font changed,
-    // not at every paint.
-    const QFont& fittedFont();
+    void relayout();
+    int captionWidth() const;
 
     QString caption_;
     QColor back_ = Qt::lightGray;
     QColor face_ = Qt::black;
     QColor shadow_ = Qt::white;
-    QFont fitted_;
-    bool fittedValid_ = false;
+    QRect home_;
+    int spareLeft_ = 0;
+    int coveredRight_ = 0;
+    bool placed_ = false;
 };
 
 }  // namespace tavrimo

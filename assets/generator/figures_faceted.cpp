@@ -54,9 +54,9 @@ void drawBox(Canvas &c)
     // The diagonal is taken between corners where it meets no edge at a narrow angle.
     c.line(b.frontBottomRight, b.backTopLeft, Stroke::Hidden);
 
-    c.label(letters::length, lerp(b.frontBottomLeft, b.frontBottomRight, 0.5), Place::Below, 3);
-    c.label(letters::height, lerp(b.frontBottomLeft, b.frontTopLeft, 0.5), Place::Left, 4);
-    c.label(letters::width, beside(b.frontBottomRight, b.backBottomRight, 0.5, -11));
+    c.label(letters::boxLength, lerp(b.frontBottomLeft, b.frontBottomRight, 0.5), Place::Below, 3);
+    c.label(letters::boxHeight, lerp(b.frontBottomLeft, b.frontTopLeft, 0.5), Place::Left, 4);
+    c.label(letters::boxWidth, beside(b.frontBottomRight, b.backBottomRight, 0.5, -11));
     c.label(letters::diagonal, beside(b.frontBottomRight, b.backTopLeft, 0.56, 10));
 }
 

@@ -25,7 +25,7 @@ void drawCircleSector(Canvas &c)
 
     c.label(letters::angle, polar(o, 26, middle));
     c.label(letters::side, polar(o, r + 2, middle), Place::Right);
-    c.label(letters::radius, beside(o, a, 0.5, -11));
+    c.label(letters::circleRadius, beside(o, a, 0.5, -11));
 }
 
 void drawSquareInCircle(Canvas &c)
@@ -33,16 +33,15 @@ void drawSquareInCircle(Canvas &c)
     const QPointF o(82.5, 81.5);
     const qreal h = 49;  // half the side
     const QRectF square(o.x() - h, o.y() - h, 2 * h, 2 * h);
-    const QPointF foot(o.x(), square.bottom());  // middle of the lower side
+    const QPointF corner = square.bottomRight();  // the radius of the circle ends at a corner
 
     c.circle(o, h * std::numbers::sqrt2);
     c.polygon(QPolygonF(square));
-    c.line(o, foot, Stroke::Thin);
-    c.rightAngle(foot, o, square.bottomRight(), 5);
+    c.line(o, corner, Stroke::Thin);
     c.dot(o);
 
-    c.label(letters::side, QPointF(o.x(), (square.top() + o.y() - h * std::numbers::sqrt2) / 2));
-    c.label(letters::slant, QPointF(o.x(), (o.y() + foot.y()) / 2), Place::Right, 3);
+    c.label(letters::squareSide, QPointF(o.x(), (square.top() + o.y() - h * std::numbers::sqrt2) / 2));
+    c.label(letters::circleRadius, beside(o, corner, 0.5, -9));
 }
 
 void drawRightTriangle(Canvas &c)

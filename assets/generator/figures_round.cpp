@@ -178,7 +178,9 @@ void drawSphereZone(Canvas &c)
 
 void drawSphereWedge(Canvas &c)
 {
-    const SphereView s({78.5, 75.5}, 64, 28);
+    // The lower slot it is shown in lies near the foot of the page, so the
+    // sphere keeps to the picture's upper 134 rows.
+    const SphereView s({78.5, 68.5}, 61, 28);
     const qreal r = s.radius();
     const qreal from = -15, to = 55;  // longitudes of the two half-circles
     const QPointF o = s.centre();
@@ -247,7 +249,7 @@ void drawCone(Canvas &c)
 
 void drawConeFrustum(Canvas &c)
 {
-    const QPointF top(56.5, 22.5), bottom(56.5, 74.5);
+    const QPointF top(56.5, 25.5), bottom(56.5, 76.5);
     const qreal topRx = 26, topRy = 7, rx = 44, ry = 15;
     const QPointF topRight(top.x() + topRx, top.y());
     const QPointF rim = bottom + QPointF(rx * std::cos(radians(-55)), -ry * std::sin(radians(-55)));
@@ -260,7 +262,7 @@ void drawConeFrustum(Canvas &c)
     c.line(top, topRight, Stroke::Thin);
     c.line(bottom, rim, Stroke::Hidden);
 
-    c.label(letters::radius, QPointF(lerp(top, topRight, 0.5).x(), top.y() - topRy), Place::Above, 2);
+    c.label(letters::smallRadius, QPointF(lerp(top, topRight, 0.5).x(), top.y() - topRy), Place::Above, 2);
     c.label(letters::radius, beside(bottom, rim, 0.65, 11));
     c.label(letters::height, lerp(top, bottom, 0.5), Place::Left, 4);
     c.label(letters::slant, beside(topRight, QPointF(bottom.x() + rx, bottom.y()), 0.5, 10));

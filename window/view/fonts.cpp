@@ -7,8 +7,10 @@ namespace {
 QFont family(const char* name, double points)
 {
     QFont font(QString::fromLatin1(name));
-    // Latin digits and signs come from a general face where the Arabic one has none.
-    font.setFamilies(QStringList{QString::fromLatin1(name), QStringLiteral("DejaVu Sans")});
+    // Signs the Arabic face lacks (+ = ^) come from the Noto face of the same
+    // design and width as its digits, Latin letters from a general face.
+    font.setFamilies(QStringList{QString::fromLatin1(name), QStringLiteral("Noto Sans Devanagari UI"),
+                                 QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(points);
     return font;
 }

@@ -1,6 +1,7 @@
 #include "window/view/main_window.h"
 
 #include "assets/pictures.h"
+#include "window/label3d.h"
 #include "window/view/accessibility.h"
 #include "window/view/page_canvas.h"
 #include "window/view/widget_factory.h"
@@ -20,6 +21,30 @@
 #include <string>
 
 namespace tavrimo {
+
+namespace {
+
+// The tab strip keeps within the 360 twips above the page content, so that
+// nothing of a page from its Top 360 on lies under it.
+class PageTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        QSize size = QTabBar::tabSizeHint(index);
+        size.setHeight(std::min(size.height(), MainWindow::kTabStripHeight));
+        return size;
+    }
+};
+
+class TabControl : public QTabWidget {
+public:
+    explicit TabControl(QWidget* parent) : QTabWidget(parent) { setTabBar(new PageTabBar(this)); }
+};
+
+}  // namespace
 
 MainWindow::MainWindow(WindowModel& model, QWidget* parent)
     : QWidget(parent), model_(model), widgets_(static_cast<size_t>(model.size()), nullptr)
@@ -62,7 +87,7 @@ void MainWindow::build()
 
     tabControlId_ = model_.require("SSTab1");
     const Control& tab = model_.at(tabControlId_);
-    tabs_ = new QTabWidget(this);
+    tabs_ = new TabControl(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     tabs_->setGeometry(twipsToPixels(QRect(tab.left, tab.top, tab.width, tab.height)));
     tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
@@ -88,6 +113,9 @@ void MainWindow::build()
             drawProperty(widget, model_, id, Notice::Picture);
         wireInput(id, widget);
     }
+    for (ControlId id = 0; id < model_.size(); ++id)
+        if (auto* label = qobject_cast<Label3D*>(widgetOf(id)))
+            giveRoom(id, label);
     wireDefaultButtons();
     orderTabs();
     tabs_->tabBar()->setFocus(Qt::OtherFocusReason);
@@ -100,8 +128,48 @@ void MainWindow::place(ControlId id)
     QWidget* widget = widgetOf(id);
     if (auto* page = qobject_cast<PageCanvas*>(widget->parentWidget()))
         page->place(widget, twips);
+    else if (auto* label = qobject_cast<Label3D*>(widget))
+        label->setHome(twipsToPixels(twips));
     else
         widget->setGeometry(twipsToPixels(twips));
+}
+
+// A 3-D label may widen to the left over free page, up to the nearest
+// control on its row, and leaves the columns under a field on its right
+// to the field, which lies on top of it. Its row is the band its caption
+// takes, the label's middle.
+void MainWindow::giveRoom(ControlId id, Label3D* label)
+{
+    constexpr int kGap = 60;  // twips kept clear before the next control
+    const Control& c = model_.at(id);
+    const QRect home(c.left, c.top, c.width, c.height);
+    const QRect band = home.adjusted(0, c.height / 5, 0, -c.height / 5);
+    const ControlId container = model_.containerOf(id);
+    int leftmost = kGap;
+    int textRight = home.right() + 1;
+    QWidget* lowest = nullptr;  // the lowest of the fields that overlap the label
+    for (ControlId other = 0; other < model_.size(); ++other) {
+        const Control& o = model_.at(other);
+        QWidget* widget = widgetOf(other);
+        if (other == id || !widget || model_.containerOf(other) != container || o.row->page != c.row->page)
+            continue;
+        const QRect rect(o.left, o.top, o.width, o.height);
+        if (rect.contains(home))
+            continue;  // the page background it sits on
+        if (rect.right() < home.left() && rect.top() <= band.bottom() && rect.bottom() >= band.top())
+            leftmost = std::max(leftmost, rect.right() + 1 + kGap);
+        if (rect.intersects(home) && rect.left() > home.left()) {
+            const QObjectList& order = label->parentWidget()->children();
+            if (!lowest || order.indexOf(widget) < order.indexOf(lowest))
+                lowest = widget;
+            if (rect.top() <= band.bottom() && rect.bottom() >= band.top())
+                textRight = std::min(textRight, rect.left());
+        }
+    }
+    if (lowest)
+        label->stackUnder(lowest);
+    const int pixel = 15;
+    label->setRoom((home.left() - leftmost) / pixel, (home.right() + 1 - textRight + pixel - 1) / pixel);
 }
 
 void MainWindow::wireInput(ControlId id, QWidget* widget)

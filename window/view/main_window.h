@@ -14,12 +14,15 @@ class QTabWidget;
 
 namespace tavrimo {
 
+class Label3D;
 class PageCanvas;
 
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kStartPage = 2;
+    // Pixels of the tab strip's tabs; the page frame below them adds its own.
+    static constexpr int kTabStripHeight = 22;
 
     explicit MainWindow(WindowModel& model, QWidget* parent = nullptr);
 
@@ -35,6 +38,7 @@ protected:
 private:
     void build();
     void place(ControlId id);
+    void giveRoom(ControlId id, Label3D* label);
     void wireInput(ControlId id, QWidget* widget);
     void wireDefaultButtons();
     void orderTabs();

@@ -1,5 +1,7 @@
 #include "window/view/page_canvas.h"
 
+#include "window/label3d.h"
+
 namespace tavrimo {
 
 QRect twipsToPixels(const QRect& twips)
@@ -21,7 +23,11 @@ void PageCanvas::place(QWidget* child, const QRect& twips)
 void PageCanvas::placeOne(QWidget* child, const QRect& twips) const
 {
     const QPoint origin = parentWidget() ? mapTo(tabControl_, QPoint(0, 0)) : QPoint(0, 0);
-    child->setGeometry(twipsToPixels(twips).translated(-origin));
+    const QRect pixels = twipsToPixels(twips).translated(-origin);
+    if (auto* label = qobject_cast<Label3D*>(child))
+        label->setHome(pixels);
+    else
+        child->setGeometry(pixels);
 }
 
 void PageCanvas::placeAll()

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QPlainTextEdit>
@@ -15,6 +16,7 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -58,7 +60,7 @@ void BlankWrappingLabel::changeEvent(QEvent* event)
 void BlankWrappingLabel::rewrap()
 {
     const QFontMetrics metrics(font());
-    const int width = std::max(1, contentsRect().width());
+    const int width = std::max(1, this->width() - kLeftMargin);
     QStringList lines;
     QString line;
     qsizetype i = 0;
@@ -80,7 +82,36 @@ void BlankWrappingLabel::rewrap()
         i = wordEnd;
     }
     lines << line;
+    // A few pixels between the left edge and the text, as far as the widest
+    // line leaves room: an equation framed by a rectangle over the label
+    // then keeps clear of the rectangle's side.
+    int widest = 0;
+    for (const QString& l : std::as_const(lines))
+        widest = std::max(widest, metrics.horizontalAdvance(l));
+    setContentsMargins(kLeftMargin + std::clamp(width - widest, 0, 3), 0, 0, 0);
+    lines_ = lines;
     setText(lines.join(u'\n'));
+}
+
+// The lines are set a little further apart than the font's line spacing, so
+// that a line under a run of blanks (the equation in its rectangle) keeps
+// clear of what lies just above it.
+void BlankWrappingLabel::paintEvent(QPaintEvent* event)
+{
+    if (lines_.size() < 2) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    const QFontMetrics metrics(font());
+    const QRect area = contentsRect();
+    int top = area.top();
+    for (const QString& line : std::as_const(lines_)) {
+        painter.drawText(QRect(area.left(), top, area.width(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine, line);
+        top += metrics.lineSpacing() + kLineGap;
+    }
 }
 
 QColor toQColor(Colour colour)
@@ -278,6 +309,11 @@ QWidget* createWidget(const Control& control, QWidget* parent)
             edit->setTabChangesFocus(true);  // a keyboard user can leave the formula box
             edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            // Every line of a formula text is an Arabic paragraph: it starts at the right edge.
+            QTextOption lines = edit->document()->defaultTextOption();
+            lines.setTextDirection(Qt::RightToLeft);
+            lines.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+            edit->document()->setDefaultTextOption(lines);
             widget = edit;
         } else {
             auto* edit = new FieldEdit(parent);
@@ -304,6 +340,7 @@ QWidget* createWidget(const Control& control, QWidget* parent)
         auto* combo = new QComboBox(parent);
         for (std::u16string_view item : row.items)
             combo->addItem(toQString(item));
+        combo->setPlaceholderText(toQString(row.hint));
         combo->setCurrentIndex(control.listIndex);
         widget = combo;
         break;

@@ -33,7 +33,7 @@ public:
     {
         setTextFormat(Qt::PlainText);
         setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
-        setContentsMargins(1, 0, 0, 0);
+        setContentsMargins(kLeftMargin, 0, 0, 0);
     }
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
@@ -41,10 +41,14 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    static constexpr int kLeftMargin = 1;
+    static constexpr int kLineGap = 3;
     void rewrap();
     QString caption_;
+    QStringList lines_;
 };
 
 // A widget for a control; none for the form and the tab control, which the

@@ -1,0 +1,256 @@
+// The real window as a reader sees it: the tab strip leaves every page in
+// view, the drawings lie whole on their page, the unit names keep their font
+// and their room, fields lie over the labels they touch, the formula lines
+// start at the right, the figure list says what to do, and no caption or
+// equation runs into a border.
+
+#include "app/application.h"
+#include "window/label3d.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleOptionGroupBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace tavrimo;
+
+namespace {
+
+QString q(std::u16string_view text) { return toQString(text); }
+
+class LayoutTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    }
+
+    MainWindow& window() { return app_.window(); }
+    WindowModel& model() { return app_.program().window(); }
+    QWidget* widget(std::string_view name, int index = -1) { return window().widgetOf(model().require(name, index)); }
+
+    void showPage(int page)
+    {
+        window().tabControl()->setCurrentIndex(page);
+        QApplication::processEvents();
+    }
+
+    void pick(int figure)
+    {
+        showPage(2);
+        model().userPick(model().require("Combo1"), figure);
+        QApplication::processEvents();
+    }
+
+    Application app_;
+};
+
+std::string nameOf(const QWidget* w) { return w->objectName().toStdString(); }
+
+TEST_F(LayoutTest, the_tab_strip_leaves_every_page_in_view_from_its_top_360)
+{
+    QTabWidget* tabs = window().tabControl();
+    for (int page = 0; page < 3; ++page) {
+        SCOPED_TRACE(page);
+        showPage(page);
+        const int pageTop = tabs->currentWidget()->mapTo(tabs, QPoint(0, 0)).y();
+        EXPECT_LE(pageTop, 24);  // 360 twips
+        EXPECT_LT(tabs->tabBar()->geometry().bottom(), pageTop);
+    }
+}
+
+// The ink of each drawing (what is not white) lies inside the page on view,
+// a pixel clear of its edge, and clear of the formula box and the list.
+TEST_F(LayoutTest, every_drawing_lies_whole_in_view_clear_of_the_formula_box_and_list)
+{
+    const char* slots[] = {"Image16", "Image17", "Image18", "Image19"};
+    int drawings = 0;
+    for (int figure = 0; figure < 9; ++figure) {
+        pick(figure);
+        QWidget* page = window().tabControl()->currentWidget();
+        const QRect inView = page->rect().adjusted(1, 1, -1, -1);
+        const QRect formulas(widget("txtGra")->mapTo(page, QPoint(0, 0)), widget("txtGra")->size());
+        const QRect list(widget("Combo1")->mapTo(page, QPoint(0, 0)), widget("Combo1")->size());
+        for (const char* slot : slots) {
+            SCOPED_TRACE(std::to_string(figure) + " " + slot);
+            auto* image = qobject_cast<QLabel*>(widget(slot));
+            const QImage picture = image->pixmap().toImage();
+            if (picture.isNull())
+                continue;
+            ++drawings;
+            QRect ink;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    if (qGray(picture.pixel(x, y)) < 200)
+                        ink |= QRect(x, y, 1, 1);
+            ASSERT_FALSE(ink.isEmpty());
+            const qreal ratio = picture.devicePixelRatio();
+            const QRect onPage(image->mapTo(page, QPoint(qFloor(ink.left() / ratio), qFloor(ink.top() / ratio))),
+                               QSize(qCeil(ink.width() / ratio), qCeil(ink.height() / ratio)));
+            EXPECT_TRUE(inView.contains(onPage)) << "ink " << onPage.x() << "," << onPage.y() << " "
+                                                 << onPage.width() << "x" << onPage.height() << " page "
+                                                 << inView.width() << "x" << inView.height();
+            EXPECT_FALSE(onPage.intersects(formulas));
+            EXPECT_FALSE(onPage.intersects(list));
+        }
+    }
+    EXPECT_EQ(drawings, 15);
+}
+
+// Every 3-D label in view draws its whole name at its own size, inside the
+// label, and overlaps no other control but a field that lies over it, clear
+// of the name.
+void expectNamesReadable(QWidget* container, const std::string& where)
+{
+    for (QObject* child : container->children()) {
+        auto* label = qobject_cast<Label3D*>(child);
+        if (!label || !label->isVisible() || label->caption().isEmpty())
+            continue;
+        SCOPED_TRACE(where + " " + nameOf(label) + " " + label->caption().toStdString());
+        const QRect name = label->captionRect();
+        EXPECT_GE(name.width(), label->fontMetrics().horizontalAdvance(label->caption()));
+        EXPECT_TRUE(label->rect().contains(name));
+        const QRect nameInParent = name.translated(label->pos());
+        const QObjectList& order = container->children();
+        for (QObject* o : order) {
+            auto* other = qobject_cast<QWidget*>(o);
+            if (!other || other == label || !other->isVisible() || other->geometry().contains(label->geometry()))
+                continue;  // the page background the label sits on
+            if (!other->geometry().intersects(label->geometry()))
+                continue;
+            SCOPED_TRACE("overlaps " + nameOf(other));
+            EXPECT_TRUE(qobject_cast<QLineEdit*>(other)) << "only a field may overlap a label";
+            EXPECT_GT(order.indexOf(other), order.indexOf(label)) << "the field lies over the label";
+            EXPECT_FALSE(other->geometry().intersects(nameInParent)) << "the field covers the name";
+        }
+    }
+}
+
+TEST_F(LayoutTest, unit_names_keep_their_font_and_stay_clear_of_every_other_control)
+{
+    showPage(0);
+    QWidget* page = window().tabControl()->currentWidget();
+    for (const char* option : {"optArea", "optSize", "optW", "optTall"}) {
+        QTest::mouseClick(widget(option), Qt::LeftButton);
+        QApplication::processEvents();
+        for (int i = 0; i < 12; ++i)
+            if (widget("Label3D1", i)->isVisible())
+                EXPECT_DOUBLE_EQ(widget("Label3D1", i)->font().pointSizeF(), 8.25) << option << " " << i;
+        expectNamesReadable(page, option);
+    }
+    showPage(1);
+    EXPECT_DOUBLE_EQ(widget("Label3D2", 2)->font().pointSizeF(), 13.5);
+    expectNamesReadable(widget("Frame3"), "Frame3");
+}
+
+TEST_F(LayoutTest, each_formula_line_starts_at_the_right_edge_of_the_box)
+{
+    pick(8);
+    auto* box = qobject_cast<QPlainTextEdit*>(widget("txtGra"));
+    const int right = box->viewport()->width();
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.text().trimmed().isEmpty() || !block.isVisible())
+            continue;
+        QTextCursor start(block);
+        const QRect caret = box->cursorRect(start);
+        if (caret.bottom() > box->viewport()->height())
+            break;  // lines below need scrolling
+        SCOPED_TRACE(block.text().toStdString());
+        EXPECT_GE(caret.x(), right - 10);
+    }
+}
+
+TEST_F(LayoutTest, the_figure_list_shows_a_greyed_hint_until_a_figure_is_picked)
+{
+    showPage(2);
+    auto* list = qobject_cast<QComboBox*>(widget("Combo1"));
+    EXPECT_EQ(list->placeholderText(), q(u"اختر شكلاً"));
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_EQ(model().at(model().require("Combo1")).listIndex, -1);
+    EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(widget("txtGra"))->toPlainText().isEmpty());
+    pick(4);
+    EXPECT_EQ(list->currentText(), q(u"مخروط"));
+}
+
+// The equation's red ink lies inside the blue rectangle, two pixels clear of
+// its sides, and the caption's first line above it.
+TEST_F(LayoutTest, the_equation_lies_inside_its_rectangle)
+{
+    showPage(1);
+    QWidget* frame = widget("Frame2");
+    const QImage shot = frame->grab().toImage();
+    const QRect rectangle = widget("Shape1")->geometry();
+    const QRect label = widget("Label4")->geometry();
+    const qreal ratio = shot.devicePixelRatio();
+    int inside = 0;
+    for (int y = label.top(); y <= label.bottom(); ++y) {
+        for (int x = label.left(); x <= label.right(); ++x) {
+            const QColor c = shot.pixelColor(qRound(x * ratio), qRound(y * ratio));
+            if (c.red() < 180 || c.green() > 120 || c.blue() > 120)
+                continue;  // not the caption's red
+            if (y < rectangle.top() - 1)
+                continue;  // the first line, above the rectangle
+            EXPECT_TRUE(rectangle.adjusted(2, 2, -2, -2).contains(x, y)) << x << "," << y;
+            ++inside;
+        }
+    }
+    EXPECT_GT(inside, 50);
+}
+
+TEST_F(LayoutTest, frame_captions_keep_clear_of_the_frame_edge)
+{
+    for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
+        SCOPED_TRACE(name);
+        auto* frame = qobject_cast<QGroupBox*>(widget(name));
+        showPage(model().pageOf(model().require(name)));
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        option.lineWidth = 1;
+        const QRect caption = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        EXPECT_GE(caption.width(), frame->fontMetrics().horizontalAdvance(frame->title()));
+        EXPECT_GE(caption.left(), 3);
+        EXPECT_LE(caption.right(), frame->width() - 4);
+    }
+}
+
+TEST_F(LayoutTest, button_words_keep_clear_of_the_button_border)
+{
+    showPage(1);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("..."), q(u"خطأ"), QMessageBox::Ok, &window());
+    box.show();
+    QApplication::processEvents();
+    for (QAbstractButton* button : {qobject_cast<QAbstractButton*>(widget("cmdResult")),
+                                    qobject_cast<QAbstractButton*>(widget("cmdCls")), box.button(QMessageBox::Ok)}) {
+        SCOPED_TRACE(button->text().toStdString());
+        EXPECT_TRUE(button->icon().isNull() || box.button(QMessageBox::Ok) != button);
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text().remove(u'&')) + 12, button->width());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    configureApplication(qapp);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
