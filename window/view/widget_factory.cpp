@@ -467,12 +467,13 @@ void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notic
     switch (notice) {
     case Notice::Text:
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            if (edit->text() != c.text)
-                edit->setText(c.text);
             // The caret where the model puts it: at the end in the field
             // being typed in, at the start (sign and leading digits in view)
-            // in any other.
-            edit->setCursorPosition(c.selStart);
+            // in any other. Taken before the line edit reports its own.
+            const int caret = c.selStart;
+            if (edit->text() != c.text)
+                edit->setText(c.text);
+            edit->setCursorPosition(caret);
         } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
             text->setPlainText(c.text);
         break;
