@@ -36,15 +36,31 @@ void Program::deliver(ControlId id, Event event)
     ++stats_.handlers;
     ScopedValue depth(depth_, depth_ + 1);
     stats_.depth = std::max(stats_.depth, depth_);
+
+    // The handling of a person's edit notes which fields it assigns, so that
+    // a failure leaves no amount of an earlier edit beside the new one.
+    const bool personEdit = route->clearStale && !editFailed_ && window_.personEditing() == id;
+    bool failed = false;
+    std::vector<ControlId> assigned;
+    ScopedValue editFailed(editFailed_, personEdit ? &failed : editFailed_);
+    if (personEdit)
+        window_.setAssignmentLog(&assigned);
     try {
         route->run(form_, index);
     } catch (const Failure& failure) {
+        if (editFailed_)
+            *editFailed_ = true;
         if (failureListener_) {
             QString name = QString::fromLatin1(route->handler.data(), static_cast<qsizetype>(route->handler.size()));
             if (index >= 0)
                 name += QStringLiteral("(%1)").arg(index);
             failureListener_(name, failure.reason);
         }
+    }
+    if (personEdit) {
+        window_.setAssignmentLog(nullptr);
+        if (failed)
+            route->clearStale(form_, assigned, id);
     }
 }
 

@@ -44,6 +44,9 @@ private:
     FailureListener failureListener_;
     HandlerStats stats_;
     int depth_ = 0;
+    // Whether a handler run ended in a failure while a person's edit is
+    // being handled; null while none is.
+    bool* editFailed_ = nullptr;
 };
 
 }  // namespace tavrimo

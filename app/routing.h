@@ -8,6 +8,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace tavrimo {
 
@@ -20,6 +21,9 @@ struct Route {
     void (*run)(Form& form, int index);
     // When this says so, the event starts no handler.
     bool (*blocked)(const Form& form) = nullptr;
+    // After the handling of a person's edit of the field ended in a failure:
+    // empties the fields of the converter that the handling did not assign.
+    void (*clearStale)(Form& form, std::span<const ControlId> assigned, ControlId edited) = nullptr;
 };
 
 std::span<const Route> routingTable();

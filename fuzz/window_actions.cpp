@@ -9,6 +9,9 @@
 //    fields hold a complete conversion (running it again changes nothing)
 //    and the edited field holds what was typed; the temperature fields
 //    likewise;
+//  - no two non-empty fields of a converter show amounts that disagree
+//    (beyond the rounding of 15-digit texts), whatever the action and
+//    whether it failed;
 //  - the solver's outputs change only when "النتيجة" is pressed.
 
 #include "form/failure.h"
@@ -16,11 +19,14 @@
 #include "fuzz/check.h"
 #include "temperature/temperature.h"
 #include "units/conversion.h"
+#include "window/properties.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 using namespace tavrimo;
@@ -37,9 +43,10 @@ public:
 };
 
 // The characters a person types, chosen by one byte.
-constexpr std::array<char16_t, 24> kKeys = {
+constexpr std::array<char16_t, 28> kKeys = {
     u'0', u'1', u'2', u'3', u'4', u'5', u'6', u'7', u'8', u'9', u'.', u',',
     u'-', u'+', u'e', u'E', u' ', u'a', u'&', u'H', u'\t', u'\n', u'ب', u'9',
+    u'٣', u'٫', u'۷', u'٠',
 };
 
 class Input {
@@ -145,6 +152,7 @@ public:
             break;
         }
 
+        checkAgreement();
         const HandlerStats stats = program_.takeStats();
         FUZZ_CHECK(stats.handlers <= kMaxHandlersPerAction, "%d handler runs for one action", stats.handlers);
         FUZZ_CHECK(stats.depth <= kMaxDepth, "nesting %d deep", stats.depth);
@@ -201,6 +209,73 @@ private:
             FUZZ_CHECK(false, "wrote %s, which does not read back", qPrintable(text));
         }
         FUZZ_CHECK(writeNumber(value, program_.form().numbers) == text, "wrote %s, not in its own form", qPrintable(text));
+    }
+
+    // Two amounts agree when they differ by no more than the rounding of a
+    // few 15-digit texts.
+    static bool agree(double x, double y, double scale)
+    {
+        return std::abs(x - y) <= 1e-12 * scale + 1e-290;
+    }
+
+    // Every non-empty field of a converter shows the same amount: the unit
+    // fields in base units, the temperature fields in degrees Celsius. A
+    // text that is not a number (a lone sign the person typed) shows none.
+    void checkAgreement()
+    {
+        const Form& f = program_.form();
+        const WindowModel& w = program_.window();
+        const int step = f.selected(f.c.optArea) ? 2 : f.selected(f.c.optSize) ? 3 : 1;
+        std::vector<std::pair<double, ControlId>> amounts;
+        for (int k = 0; k < 7; ++k) {
+            const ControlId id = f.c.txtTAS[static_cast<size_t>(k)];
+            if (w.at(id).text.isEmpty())
+                continue;
+            try {
+                const double power = std::pow(10.0, step * (k - 3));
+                const double base = readLenient(w.at(id).text, f.numbers) * power;
+                if (std::isfinite(base))
+                    amounts.emplace_back(base, id);
+            } catch (const Failure&) {
+            }
+        }
+        for (ControlId id : f.c.txtUSA) {
+            if (w.at(id).text.isEmpty() || !w.at(id).visible)
+                continue;
+            try {
+                const double base = readStrict(w.at(id).text, f.numbers) / readStrict(w.at(id).tag, NumberFormat{u'.'});
+                if (std::isfinite(base))
+                    amounts.emplace_back(base, id);
+            } catch (const Failure&) {
+            }
+        }
+        for (const auto& [amount, id] : amounts)
+            FUZZ_CHECK(agree(amount, amounts.front().first, std::max(std::abs(amount), std::abs(amounts.front().first))),
+                       "%s shows %s, %s shows %s", qPrintable(controlName(w.at(id))), qPrintable(w.at(id).text),
+                       qPrintable(controlName(w.at(amounts.front().second))),
+                       qPrintable(w.at(amounts.front().second).text));
+
+        using namespace temperature;
+        std::vector<std::pair<double, ControlId>> celsius;
+        double scale = 0;
+        const auto add = [&](ControlId id, auto toCelsius) {
+            if (w.at(id).text.isEmpty())
+                return;
+            try {
+                const double value = readStrict(w.at(id).text, f.numbers);
+                scale += std::abs(value);
+                celsius.emplace_back(toCelsius(value), id);
+            } catch (const Failure&) {
+            }
+        };
+        add(f.c.txtC, [](double c) { return c; });
+        add(f.c.txtF, [](double t) { return (t - kFahrenheitOffset) * kFahrenheitToCelsius; });
+        add(f.c.txtK, [](double k) { return k - kKelvinOffset; });
+        for (const auto& [amount, id] : celsius)
+            FUZZ_CHECK(!std::isfinite(amount) || agree(amount, celsius.front().first, scale), "%s shows %s, %s shows %s",
+                       qPrintable(controlName(w.at(id))), qPrintable(w.at(id).text),
+                       qPrintable(controlName(w.at(celsius.front().second))),
+                       qPrintable(w.at(celsius.front().second).text));
     }
 
     void checkSettled(ControlId field, const QString& typed)

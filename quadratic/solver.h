@@ -15,7 +15,7 @@ inline constexpr std::u16string_view kErrorPrompt = u"لم تدخل أي معط�
 inline constexpr std::u16string_view kErrorTitle = u"خطأ";
 // The prompt ends in 28 blanks, as the message box has always shown it.
 inline constexpr std::u16string_view kNoRootsPrompt =
-    u"في هذه الحالة يكون جذر دلتا سالب مما يعني عدم وجود أي جواب لهذه المعادلة وتكون مستحيلة الحل"
+    u"في هذه الحالة يكون دلتا سالبًا مما يعني عدم وجود أي حل حقيقي لهذه المعادلة فهي مستحيلة الحل في مجموعة الأعداد الحقيقية"
     u"                            ";
 inline constexpr std::u16string_view kNoRootsTitle = u"...";
 }  // namespace quadratic

@@ -3,6 +3,8 @@
 #include "form/failure.h"
 #include "form/form.h"
 
+#include <algorithm>
+
 namespace tavrimo {
 
 using namespace temperature;
@@ -22,6 +24,14 @@ void write(Form& form, ControlId field, double value)
 double toFahrenheit(double celsius) { return checked(celsius * kCelsiusToFahrenheit + kFahrenheitOffset); }
 
 }  // namespace
+
+void clearUnassignedTemperatureFields(Form& form, std::span<const ControlId> assigned, ControlId edited)
+{
+    ScopedValue quiet(form.temperatureRunning, true);
+    for (ControlId field : {form.c.txtC, form.c.txtF, form.c.txtK})
+        if (field != edited && std::find(assigned.begin(), assigned.end(), field) == assigned.end())
+            form.w.setText(field, QString());
+}
 
 void txtC_Change(Form& form)
 {

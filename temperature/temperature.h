@@ -4,6 +4,10 @@
 // types. The field being edited keeps its text; the other two are computed
 // from it, the third always by way of the Celsius text.
 
+#include "window/model.h"
+
+#include <span>
+
 namespace tavrimo {
 
 class Form;
@@ -18,5 +22,10 @@ inline constexpr double kFahrenheitToCelsius = 5.0 / 9.0;
 void txtC_Change(Form& form);
 void txtF_Change(Form& form);
 void txtK_Change(Form& form);
+
+// Empties the temperature fields other than `edited` and those in
+// `assigned`, without starting any handler: after a failed edit neither of
+// the others keeps the temperature of an earlier one.
+void clearUnassignedTemperatureFields(Form& form, std::span<const ControlId> assigned, ControlId edited);
 
 }  // namespace tavrimo

@@ -204,13 +204,13 @@ struct CategoryCase {
 
 const CategoryCase kCategoryCases[] = {
     {"optArea", "txtTAS", 3, u"متر مربع"},
-    {"optArea", "txtUSA", 2, u"فدان"},
+    {"optArea", "txtUSA", 2, u"إيكر"},
     {"optArea", "txtUSA", 3, u"ميل مربع"},
     {"optSize", "txtTAS", 6, u"كيلومتر مكعب"},
     {"optSize", "txtUSA", 2, u"ياردة مكعبة"},
     {"optW", "txtTAS", 3, u"غرام"},
     {"optW", "txtUSA", 0, u"أونسة"},
-    {"optW", "txtUSA", 3, u"طن"},
+    {"optW", "txtUSA", 3, u"طن طويل"},
     {"optTall", "txtTAS", 0, u"مليمتر"},
     {"optTall", "txtUSA", 4, u"ميل بحري"},
 };

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 using namespace tavrimo;
@@ -112,7 +114,14 @@ INSTANTIATE_TEST_SUITE_P(Examples, LenientReading, ::testing::Values(
     ReadCase{"hexadecimal_lower_case", "&h1a", 26},
     ReadCase{"octal", "&O17", 15},
     ReadCase{"tiny_becomes_zero", "1e-400", 0},
-    ReadCase{"arabic_letters", "ميل", 0}),
+    ReadCase{"arabic_letters", "ميل", 0},
+    ReadCase{"arabic_indic_digits", "١٢٣", 123},
+    ReadCase{"arabic_separator", "١٢٫٥", 12.5},
+    ReadCase{"extended_arabic_indic_digits", "۱۲۳۴۵۶۷۸۹۰", 1234567890},
+    ReadCase{"arabic_digits_in_the_exponent", "٢E٣", 2000},
+    ReadCase{"arabic_digits_stop_at_a_letter", "٤٥م", 45},
+    ReadCase{"mixed_digit_sets", "1٢۳", 123},
+    ReadCase{"arabic_separator_then_point_stops", "٠٫٥.5", 0.5}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LenientReadingLimits, a_number_beyond_the_double_range_is_an_overflow)
@@ -149,7 +158,13 @@ INSTANTIATE_TEST_SUITE_P(Accepted, StrictReading, ::testing::Values(
     ReadCase{"exponent_form", "6.21371192E-07", 6.21371192e-7},
     ReadCase{"factor_text", "0.621371192E-3", 0.000621371192},
     ReadCase{"lower_case_exponent", "1e+15", 1e15},
-    ReadCase{"tiny_becomes_zero", "1e-400", 0}),
+    ReadCase{"tiny_becomes_zero", "1e-400", 0},
+    ReadCase{"arabic_indic_digits", "٣٧", 37},
+    ReadCase{"arabic_separator", " -١٢٫٥ ", -12.5},
+    ReadCase{"extended_arabic_indic_digits", "۹۸٫۶", 98.6},
+    ReadCase{"arabic_digits_in_the_exponent", "١e-٣", 0.001},
+    ReadCase{"smallest_subnormal", "4.9406564584124654E-324", 4.9406564584124654e-324},
+    ReadCase{"halfway_below_the_smallest_subnormal", "2.5e-324", 4.9406564584124654e-324}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RejectCase {
@@ -182,13 +197,81 @@ INSTANTIATE_TEST_SUITE_P(Rejected, StrictRejection, ::testing::Values(
     RejectCase{"inner_blank", "1 0", FailureReason::TypeMismatch},
     RejectCase{"tab_at_the_end", "1\t", FailureReason::TypeMismatch},
     RejectCase{"beyond_the_range", "1e400", FailureReason::Overflow},
-    RejectCase{"far_beyond_the_range", "-99999e99999", FailureReason::Overflow}),
+    RejectCase{"far_beyond_the_range", "-99999e99999", FailureReason::Overflow},
+    RejectCase{"arabic_separator_twice", "١٫٢٫٣", FailureReason::TypeMismatch},
+    RejectCase{"arabic_comma", "١٬٥", FailureReason::TypeMismatch},
+    RejectCase{"lone_arabic_separator", "٫", FailureReason::TypeMismatch}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StrictReadingFormat, takes_only_the_users_separator)
 {
     EXPECT_EQ(readStrict(u"1,5", kComma), 1.5);
     EXPECT_THROW(readStrict(u"1.5", kComma), Failure);
+}
+
+// Texts far longer than any field holds, built from a head, a long run of
+// one character and a tail. The value is checked against the C library's
+// reading of the same text; an overflow there is HUGE_VAL with ERANGE.
+struct LongCase {
+    const char* name;
+    const char* head;
+    char run;
+    int count;
+    const char* tail;
+    bool overflows;
+    double value;  // when it does not overflow
+};
+
+std::string longText(const LongCase& c)
+{
+    return c.head + std::string(static_cast<size_t>(c.count), c.run) + c.tail;
+}
+
+class LongTexts : public ::testing::TestWithParam<LongCase> {};
+
+TEST_P(LongTexts, read_to_the_right_value_or_overflow_in_both_readings)
+{
+    const LongCase& c = GetParam();
+    const std::string text = longText(c);
+    errno = 0;
+    const double reference = std::strtod(text.c_str(), nullptr);
+    ASSERT_EQ(c.overflows, errno == ERANGE && std::isinf(reference)) << "the table disagrees with strtod";
+    if (!c.overflows)
+        ASSERT_EQ(reference, c.value) << "the table disagrees with strtod";
+    const QString q = QString::fromLatin1(text);
+    for (const auto& read : {readLenient, readStrict}) {
+        if (c.overflows) {
+            try {
+                read(q, kPoint);
+                ADD_FAILURE() << "no overflow";
+            } catch (const Failure& failure) {
+                EXPECT_EQ(failure.reason, FailureReason::Overflow);
+            }
+        } else {
+            EXPECT_EQ(read(q, kPoint), c.value);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, LongTexts, ::testing::Values(
+    LongCase{"zeros_after_the_point_then_a_huge_exponent", "0.", '0', 2'000'000, "1e9999999", true, 0},
+    LongCase{"zeros_before_the_point_then_a_tiny_exponent", "1", '0', 2'000'000, "e-9999999", false, 0},
+    LongCase{"zeros_after_the_point_then_an_exponent_that_fits", "0.", '0', 2'000'000, "1e2000100", false, 1e99},
+    LongCase{"zeros_before_the_point_then_an_exponent_that_fits", "1", '0', 2'000'000, "e-2000005", false, 1e-5},
+    LongCase{"many_zeros_are_still_zero", "-0.", '0', 2'000'000, "e9999999", false, -0.0},
+    LongCase{"a_long_exponent", "1e", '0', 2'000'000, "7", false, 1e7},
+    LongCase{"a_long_exponent_overflows", "1e", '9', 2'000'000, "", true, 0},
+    LongCase{"a_long_negative_exponent_underflows", "1e-", '9', 2'000'000, "", false, 0},
+    LongCase{"many_digits_round_correctly", "0.", '3', 1'000'000, "", false, 1.0 / 3},
+    LongCase{"a_tail_beyond_the_kept_digits_rounds_up", "9007199254740993", '0', 1000, "1e-1001", false,
+             9007199254740994.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LongTexts, arabic_digits_read_like_ascii_ones_at_any_length)
+{
+    const QString arabic = QStringLiteral("٠٫") + QString(300, QChar(0x0660)) + QStringLiteral("١٢٣") + QString(697, QChar(0x06F9));
+    EXPECT_EQ(readStrict(arabic, kPoint), 1.24e-301);
+    EXPECT_EQ(readLenient(arabic, kPoint), 1.24e-301);
 }
 
 }  // namespace

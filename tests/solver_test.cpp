@@ -46,9 +46,17 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, Solutions, ::testing::Values(
     Solution{"double_root", "1", "2", "1", "0", "-1", "-1"},
     Solution{"fractional_root", "2", "3", "-5", "7", "1", "-2.5"},
     Solution{"repeating_root", "3", "2", "-1", "4", "0.333333333333333", "-1"},
-    Solution{"roots_from_the_displayed_square_root", "1", "0", "-2", "2.82842712474619", "1.41421356237309",
-             "-1.41421356237309"},
-    Solution{"blanks_around_numbers", " 1 ", "-3", "2", "1", "2", "1"}),
+    Solution{"roots_from_the_full_square_root", "1", "0", "-2", "2.82842712474619", "1.4142135623731",
+             "-1.4142135623731"},
+    Solution{"blanks_around_numbers", " 1 ", "-3", "2", "1", "2", "1"},
+    Solution{"small_root_beside_a_large_b", "1", "100000000", "1", "100000000", "-1E-08", "-100000000"},
+    Solution{"small_root_beside_a_large_negative_b", "1", "-100000000", "1", "100000000", "100000000", "1E-08"},
+    Solution{"zero_root_beside_a_huge_b", "1", "123456789012345678", "0", "1.23456789012346E+17", "0",
+             "-1.23456789012346E+17"},
+    Solution{"tiny_a", "1e-300", "1", "1", "1", "-1", "-1E+300"},
+    Solution{"negative_a_without_b", "-1", "0", "4", "4", "-2", "2"},
+    Solution{"zero_roots_without_b", "2", "0", "0", "0", "0", "0"},
+    Solution{"arabic_digits", "١", "٠", "-٤", "4", "2", "-2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Refusal {
@@ -57,7 +65,18 @@ struct Refusal {
     const char* b;
     const char* c;
     bool noRoots;  // the information message, else the error message
-    const char* sqrDAfter;
+};
+
+// Records what the result fields show when a message box opens.
+class ResultsAtMessage : public MessagePresenter {
+public:
+    void showMessage(const QString&, const QString&, MessageIcon) override
+    {
+        const auto text = [this](const char* name) { return window->at(window->require(name)).text; };
+        shown.push_back((text("sqrD") + u'|' + text("s1") + u'|' + text("s2")).toStdString());
+    }
+    const WindowModel* window = nullptr;
+    std::vector<std::string> shown;
 };
 
 class Refusals : public ::testing::TestWithParam<Refusal> {};
@@ -81,28 +100,51 @@ TEST_P(Refusals, show_exactly_one_message_and_change_what_they_should)
         EXPECT_EQ(m.title, q("خطأ"));
         EXPECT_EQ(m.icon, MessageIcon::Critical);
     }
-    EXPECT_EQ(f.text("sqrD").toStdString(), r.sqrDAfter);
-    EXPECT_EQ(f.text("s1"), u"2"_s);
-    EXPECT_EQ(f.text("s2"), u"1"_s);
+    // No result of the earlier equation stays beside the message.
+    EXPECT_EQ(f.text("sqrD"), u""_s);
+    EXPECT_EQ(f.text("s1"), u""_s);
+    EXPECT_EQ(f.text("s2"), u""_s);
 }
 
 INSTANTIATE_TEST_SUITE_P(Messages, Refusals, ::testing::Values(
-    Refusal{"empty_field", "1", "", "2", false, "1"},
-    Refusal{"blanks_only", "1", "   ", "2", false, "1"},
-    Refusal{"letters", "x", "2", "1", false, "1"},
-    Refusal{"lone_sign", "1", "-", "1", false, "1"},
-    Refusal{"square_overflows", "1", "1e200", "1", false, "1"},
-    Refusal{"product_overflows", "1e300", "1", "1e300", false, "1"},
-    Refusal{"slightly_negative_discriminant", "1", "2", "1.0000001", true, "1"},
-    Refusal{"linear_equation_shows_b_first", "0", "5", "1", false, "5"},
-    Refusal{"nothing_at_all", "0", "0", "0", false, "0"}),
+    Refusal{"empty_field", "1", "", "2", false},
+    Refusal{"blanks_only", "1", "   ", "2", false},
+    Refusal{"letters", "x", "2", "1", false},
+    Refusal{"lone_sign", "1", "-", "1", false},
+    Refusal{"square_overflows", "1", "1e200", "1", false},
+    Refusal{"product_overflows", "1e300", "1", "1e300", false},
+    Refusal{"slightly_negative_discriminant", "1", "2", "1.0000001", true},
+    Refusal{"linear_equation", "0", "5", "1", false},
+    Refusal{"nothing_at_all", "0", "0", "0", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SolverPrompts, the_no_roots_prompt_keeps_its_trailing_blanks)
+TEST(SolverPrompts, the_no_roots_prompt_says_delta_is_negative_and_keeps_its_trailing_blanks)
 {
-    EXPECT_EQ(quadratic::kNoRootsPrompt.size(), 119u);
-    EXPECT_TRUE(toQString(quadratic::kNoRootsPrompt).endsWith(QString(28, u' ')));
-    EXPECT_FALSE(toQString(quadratic::kNoRootsPrompt).endsWith(QString(29, u' ')));
+    EXPECT_EQ(toQString(quadratic::kNoRootsPrompt),
+              q("في هذه الحالة يكون دلتا سالبًا مما يعني عدم وجود أي حل حقيقي لهذه المعادلة فهي مستحيلة الحل في مجموعة الأعداد الحقيقية")
+                  + QString(28, u' '));
+}
+
+TEST(SolverMessages, the_results_are_empty_before_the_message_box_opens)
+{
+    ResultsAtMessage messages;
+    Program program({}, messages);
+    messages.window = &program.window();
+    program.start();
+    WindowModel& w = program.window();
+    const auto press = [&w](const char* a, const char* b, const char* c) {
+        w.userEdit(w.require("txtA"), QString::fromUtf8(a));
+        w.userEdit(w.require("txtB"), QString::fromUtf8(b));
+        w.userEdit(w.require("txtG"), QString::fromUtf8(c));
+        w.userClick(w.require("cmdResult"));
+    };
+    press("1", "-3", "2");
+    press("0", "5", "1");  // a = 0
+    press("1", "-3", "2");
+    press("1", "1", "1");  // negative discriminant
+    press("1", "-3", "2");
+    press("1", "-3", "");  // an empty coefficient
+    EXPECT_EQ(messages.shown, (std::vector<std::string>{"||", "||", "||"}));
 }
 
 TEST(SolverClearing, clearing_empties_only_the_coefficients)

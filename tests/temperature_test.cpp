@@ -74,14 +74,15 @@ struct BadTemperature {
 
 class TemperatureFailures : public ::testing::TestWithParam<BadTemperature> {};
 
-TEST_P(TemperatureFailures, end_the_handler_and_keep_the_other_fields)
+TEST_P(TemperatureFailures, end_the_handler_and_empty_the_other_fields)
 {
     TestForm form;
     form.paste("txtC", -1, u"10"_s);
     form.paste("txtF", -1, QString::fromUtf8(GetParam().text));
     EXPECT_EQ(form.failures, GetParam().failures);
-    EXPECT_EQ(form.text("txtC"), u"10"_s);
-    EXPECT_EQ(form.text("txtK"), u"283"_s);
+    EXPECT_EQ(form.text("txtF"), trimSpaces(QString::fromUtf8(GetParam().text)).toString());
+    EXPECT_EQ(form.text("txtC"), u""_s);
+    EXPECT_EQ(form.text("txtK"), u""_s);
 }
 
 INSTANTIATE_TEST_SUITE_P(BadInput, TemperatureFailures, ::testing::Values(
@@ -94,14 +95,37 @@ INSTANTIATE_TEST_SUITE_P(BadInput, TemperatureFailures, ::testing::Values(
     BadTemperature{"beyond_the_range", "1e400", {"txtF_Change: overflow"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TemperatureEdges, a_result_beyond_the_range_is_never_written)
+TEST(TemperatureEdges, a_result_beyond_the_range_is_never_written_and_no_old_one_stays)
 {
     TestForm form;
     form.paste("txtF", -1, u"50"_s);
     form.paste("txtC", -1, u"1.5e308"_s);
     EXPECT_EQ(form.failures, std::vector<std::string>{"txtC_Change: overflow"});
-    EXPECT_EQ(form.text("txtF"), u"50"_s);
-    EXPECT_EQ(form.text("txtK"), u"283"_s);
+    EXPECT_EQ(form.text("txtF"), u""_s);
+    EXPECT_EQ(form.text("txtK"), u""_s);
+}
+
+TEST(TemperatureEdges, a_lone_sign_empties_the_other_fields_until_the_digit_lands)
+{
+    TestForm form;
+    form.paste("txtC", -1, u"20"_s);
+    form.paste("txtC", -1, u"-"_s);
+    EXPECT_EQ(form.failures, std::vector<std::string>{"txtC_Change: type mismatch"});
+    EXPECT_EQ(form.text("txtF"), u""_s);
+    EXPECT_EQ(form.text("txtK"), u""_s);
+    form.type("txtC", u"4"_s);
+    EXPECT_EQ(form.text("txtC"), u"-4"_s);
+    EXPECT_EQ(form.text("txtF"), u"24.8"_s);
+    EXPECT_EQ(form.text("txtK"), u"269"_s);
+}
+
+TEST(TemperatureEdges, arabic_digits_convert)
+{
+    TestForm form;
+    form.type("txtC", u"٣٧"_s);
+    EXPECT_EQ(form.text("txtF"), u"98.6"_s);
+    EXPECT_EQ(form.text("txtK"), u"310"_s);
+    EXPECT_TRUE(form.failures.empty());
 }
 
 TEST(TemperatureEdges, a_negative_number_typed_sign_first_converts_once_the_digit_lands)

@@ -41,6 +41,35 @@ TEST(ChangeRule, assigning_the_same_text_raises_nothing)
     EXPECT_EQ(changes, 2);
 }
 
+TEST(WrittenTexts, a_field_without_the_focus_shows_its_first_character_the_focused_one_its_end)
+{
+    TestForm f;
+    f.type("txtF", u"2"_s);
+    EXPECT_EQ(f.text("txtC"), u"-16.6666666666667"_s);
+    EXPECT_EQ(f.show("txtC", -1, Prop::SelStart), "0");
+    EXPECT_EQ(f.show("txtK", -1, Prop::SelStart), "0");
+    f.type("txtF", u" "_s);  // trimmed: the program rewrites the focused field
+    EXPECT_EQ(f.text("txtF"), u"2"_s);
+    EXPECT_EQ(f.show("txtF", -1, Prop::SelStart), "1");
+    f.type("txtTAS", 3, u"7"_s);
+    EXPECT_EQ(f.show("txtUSA", 0, Prop::SelStart), "0");
+    EXPECT_EQ(f.show("txtTAS", 0, Prop::SelStart), "0");
+}
+
+TEST(EntryLength, an_edit_beyond_a_thousand_characters_is_refused_whole)
+{
+    TestForm f;
+    const ControlId metre = f.id("txtTAS", 3);
+    f.focus(metre);
+    const QString longest = QString(999, u'0') + u'1';
+    EXPECT_TRUE(f.w().userEdit(metre, longest));
+    EXPECT_EQ(f.text("txtTAS", 0), u"1000"_s);
+    EXPECT_FALSE(f.w().userEdit(metre, longest + u'2'));
+    EXPECT_EQ(f.text("txtTAS", 3), longest);
+    EXPECT_EQ(f.text("txtTAS", 0), u"1000"_s);
+    EXPECT_EQ(f.program.takeStats().handlers, 2);  // GotFocus and the one edit taken
+}
+
 TEST(InitialState, creating_the_window_runs_no_handler)
 {
     RecordingMessages messages;
@@ -99,10 +128,12 @@ INSTANTIATE_TEST_SUITE_P(Opening, InitialStateSpots, ::testing::Values(
     SpotValue{"Form1", -1, Prop::Caption, "Tavrimo"},
     SpotValue{"Form1", -1, Prop::Width, "7590"},
     SpotValue{"Form1", -1, Prop::Height, "6855"},
+    SpotValue{"txtUSA", 0, Prop::Tag, "39.370078740157480"},
+    SpotValue{"txtUSA", 4, Prop::Tag, "0.53995680345572354E-3"},
     SpotValue{"txtUSA", 0, Prop::ForeColor, "#000000"},
     SpotValue{"optTall", -1, Prop::Value, "true"},
     SpotValue{"optArea", -1, Prop::Value, "false"},
-    SpotValue{"sqrD", -1, Prop::Enabled, "false"},
+    SpotValue{"sqrD", -1, Prop::Enabled, "true"},
     SpotValue{"Frame3", -1, Prop::Caption, "تحويل درجات الحرارة"},
     SpotValue{"Frame2", -1, Prop::Caption, "حل معادلة من الدرجة الثانية"},
     SpotValue{"Image21", -1, Prop::Picture, "Image21"},

@@ -20,20 +20,25 @@ inline constexpr std::array<std::array<std::u16string_view, 12>, kCategories> kU
     {u"مليمتر", u"سنتيمتر", u"ديسيمتر", u"متر", u"ديكامتر", u"هيكتومتر", u"كيلومتر",
      u"بوصة", u"قدم", u"ياردة", u"ميل", u"ميل بحري"},
     {u"مليمتر مربع", u"سنتيمتر مربع", u"ديسيمتر مربع", u"متر مربع", u"ديكامتر مربع", u"هيكتومتر مربع",
-     u"كيلومتر مربع", u"بوصة مربعة", u"قدم مربع", u"فدان", u"ميل مربع", u""},
+     u"كيلومتر مربع", u"بوصة مربعة", u"قدم مربع", u"إيكر", u"ميل مربع", u""},
     {u"مليمتر مكعب", u"سنتيمتر مكعب", u"ديسيمتر مكعب", u"متر مكعب", u"ديكامتر مكعب", u"هيكتومتر مكعب",
      u"كيلومتر مكعب", u"بوصة مكعبة", u"قدم مكعب", u"ياردة مكعبة", u"", u""},
     {u"مليغرام", u"سنتيغرام", u"ديسيغرام", u"غرام", u"ديكاغرام", u"هيكتوغرام", u"كيلوغرام",
-     u"أونسة", u"رطل", u"طن متري", u"طن", u""},
+     u"أونسة", u"رطل", u"طن متري", u"طن طويل", u""},
 }};
 
 // How many units of txtUSA(j) make one base unit, as the Tag of txtUSA(j)
-// holds it. An empty text marks an imperial slot the category does not use.
+// holds it: the exact definitions (inch 0.0254 m, foot 0.3048 m, yard
+// 0.9144 m, mile 1609.344 m, nautical mile 1852 m, acre 4046.8564224 m²,
+// ounce 28.349523125 g, pound 453.59237 g, long ton 1016046.9088 g) written
+// with 17 significant digits, so that each reads to the double nearest the
+// exact factor. An empty text marks an imperial slot the category does not use.
 inline constexpr std::array<std::array<std::u16string_view, 5>, kCategories> kFactorTexts = {{
-    {u"39.3700787402", u"3.28082913114", u"1.09361090636", u"0.621371192E-3", u"0.539956803E-3"},
-    {u"1549.90700558", u"10.764262648", u"0.247109993E-3", u"0.386000000E-6", u""},
-    {u"61023.9824251", u"35.3141319141", u"1.30794203693", u"", u""},
-    {u"0.352739907E-1", u"0.220462442E-2", u"0.000001", u"0.984200000E-6", u""},
+    {u"39.370078740157480", u"3.2808398950131234", u"1.0936132983377078", u"0.62137119223733397E-3",
+     u"0.53995680345572354E-3"},
+    {u"1550.0031000062000", u"10.763910416709722", u"0.24710538146716534E-3", u"0.38610215854244585E-6", u""},
+    {u"61023.744094732284", u"35.314666721488590", u"1.3079506193143922", u"", u""},
+    {u"0.035273961949580412", u"0.0022046226218487757", u"0.000001", u"0.98420652761106063E-6", u""},
 }};
 
 // The optional imperial slots 3 and 4: their fields and labels are shown or

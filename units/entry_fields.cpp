@@ -4,6 +4,8 @@
 #include "form/form.h"
 #include "units/conversion.h"
 
+#include <algorithm>
+
 namespace tavrimo {
 
 namespace {
@@ -46,13 +48,37 @@ void selectAllOnPress(Form& form, ControlId field)
     form.w.requestFocus(field);
 }
 
+// A field the person empties takes the amount away: the other fields of the
+// category go empty with it. An empty text the program writes converts
+// nothing and empties nothing.
+bool emptied(Form& form, ControlId field)
+{
+    if (!form.text(field).isEmpty())
+        return false;
+    if (form.w.personEditing() == field)
+        clearUnassignedUnitFields(form, {}, field);
+    return true;
+}
+
 }  // namespace
+
+void clearUnassignedUnitFields(Form& form, std::span<const ControlId> assigned, ControlId edited)
+{
+    ScopedValue quiet(form.conversionRunning, true);
+    const auto clear = [&](ControlId field) {
+        if (field != edited && form.w.at(field).visible
+            && std::find(assigned.begin(), assigned.end(), field) == assigned.end())
+            form.w.setText(field, QString());
+    };
+    std::for_each(form.c.txtTAS.begin(), form.c.txtTAS.end(), clear);
+    std::for_each(form.c.txtUSA.begin(), form.c.txtUSA.end(), clear);
+}
 
 void txtTAS_Change(Form& form, int index)
 {
     const ControlId field = metric(form, index);
     trimField(form, field);
-    if (form.text(field).isEmpty())
+    if (emptied(form, field))
         return;
     runConversionOfCategory(form, true);
 }
@@ -61,7 +87,7 @@ void txtUSA_Change(Form& form, int index)
 {
     const ControlId field = imperial(form, index);
     trimField(form, field);
-    if (form.text(field).isEmpty())
+    if (emptied(form, field))
         return;
     ScopedValue edited(form.editedImperialField, index);
 

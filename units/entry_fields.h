@@ -4,6 +4,10 @@
 // colours the field and picks the driving field, a mouse press selects the
 // whole text.
 
+#include "window/model.h"
+
+#include <span>
+
 namespace tavrimo {
 
 class Form;
@@ -16,5 +20,10 @@ void txtTAS_LostFocus(Form& form, int index);
 void txtUSA_LostFocus(Form& form, int index);
 void txtTAS_MouseDown(Form& form, int index);
 void txtUSA_MouseDown(Form& form, int index);
+
+// Empties every unit field the current category uses, except `edited` and
+// the fields in `assigned`, without starting any handler. After a failed
+// edit no field keeps the amount of an earlier one.
+void clearUnassignedUnitFields(Form& form, std::span<const ControlId> assigned, ControlId edited);
 
 }  // namespace tavrimo

@@ -13,7 +13,27 @@ namespace tavrimo {
 
 namespace {
 
-bool isDigit(QChar ch) { return ch >= u'0' && ch <= u'9'; }
+// The value of a digit: the ASCII digits, the Arabic-Indic digits and the
+// extended Arabic-Indic digits (Persian and Urdu keyboards) all count; -1
+// for anything else.
+int digitValue(QChar ch)
+{
+    const char16_t u = ch.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= 0x0660 && u <= 0x0669)
+        return u - 0x0660;
+    if (u >= 0x06F0 && u <= 0x06F9)
+        return u - 0x06F0;
+    return -1;
+}
+
+bool isDigit(QChar ch) { return digitValue(ch) >= 0; }
+
+char asciiDigit(QChar ch) { return static_cast<char>('0' + digitValue(ch)); }
+
+// The Arabic decimal separator, which an Arabic keyboard types for the point.
+constexpr char16_t kArabicDecimalSeparator = 0x066B;
 
 // A decimal number broken into its parts, as found in a text.
 struct DecimalParts {
@@ -25,57 +45,76 @@ struct DecimalParts {
     std::string exponentDigits;
 };
 
-// Converts the parts to a double. Beyond the double range a value fails with
-// an overflow; below it, it becomes zero.
+// The exponent's value, held at +-kExponentLimit when it is larger: far
+// beyond any digit count a text can have, so that the sum with the position
+// of the first digit still tells overflow from underflow.
+constexpr long long kExponentLimit = 1'000'000'000'000'000LL;
+
+long long exponentValue(const DecimalParts& parts)
+{
+    long long exponent = 0;
+    for (char d : parts.exponentDigits) {
+        exponent = exponent * 10 + (d - '0');
+        if (exponent > kExponentLimit) {
+            exponent = kExponentLimit;
+            break;
+        }
+    }
+    return parts.exponentNegative ? -exponent : exponent;
+}
+
+// Converts the parts to a double, correctly rounded whatever the length of
+// the text. Beyond the double range a value fails with an overflow; below
+// it, it becomes zero.
 double toDouble(const DecimalParts& parts)
 {
+    const double zero = parts.negative ? -0.0 : 0.0;
+    const std::string digits = parts.integerDigits + parts.fractionDigits;
+    const size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return zero;
+    const size_t last = digits.find_last_not_of('0');
+
+    // The decimal exponent of the first significant digit.
+    const long long magnitude = static_cast<long long>(parts.integerDigits.size())
+                                - static_cast<long long>(first) - 1 + exponentValue(parts);
+    if (magnitude > 308)
+        throw Failure{FailureReason::Overflow};
+    if (magnitude < -325)
+        return zero;
+
+    // Doubles and the midpoints between them have at most 767 significant
+    // digits, so 800 digits and a last 1 standing for any further non-zero
+    // digits round exactly as the whole text does.
+    constexpr size_t kKeptDigits = 800;
     std::string ascii;
-    ascii.reserve(parts.integerDigits.size() + parts.fractionDigits.size() + parts.exponentDigits.size() + 4);
+    ascii.reserve(kKeptDigits + 16);
     if (parts.negative)
         ascii += '-';
-    ascii += parts.integerDigits.empty() ? std::string("0") : parts.integerDigits;
-    if (!parts.fractionDigits.empty()) {
-        ascii += '.';
-        ascii += parts.fractionDigits;
-    }
-    if (parts.hasExponent) {
-        ascii += 'e';
-        if (parts.exponentNegative)
-            ascii += '-';
-        ascii += parts.exponentDigits;
-    }
+    const size_t count = last - first + 1;
+    ascii += digits[first];
+    ascii += '.';
+    ascii.append(digits, first + 1, std::min(count, kKeptDigits) - 1);
+    if (count > kKeptDigits)
+        ascii += '1';
+    ascii += 'e';
+    ascii += std::to_string(magnitude);
+
     double value = 0;
     const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (error == std::errc())
         return value;
-
-    // Out of range: decide between too large and too small from the position
-    // of the first significant digit and the exponent.
-    const std::string digits = parts.integerDigits + parts.fractionDigits;
-    const auto first = digits.find_first_not_of('0');
-    if (first == std::string::npos)
-        return parts.negative ? -0.0 : 0.0;
-    long long magnitude = static_cast<long long>(parts.integerDigits.size()) - static_cast<long long>(first);
-    long long exponent = 0;
-    for (char d : parts.exponentDigits) {
-        exponent = exponent * 10 + (d - '0');
-        if (exponent > 100000)
-            break;
-    }
-    magnitude += parts.exponentNegative ? -exponent : exponent;
     if (magnitude > 0)
         throw Failure{FailureReason::Overflow};
-    return parts.negative ? -0.0 : 0.0;
+    return zero;
 }
 
 double readRadixInteger(QStringView digits, int radix)
 {
     double value = 0;
     for (QChar ch : digits) {
-        int d = -1;
-        if (isDigit(ch))
-            d = ch.unicode() - u'0';
-        else if (radix == 16 && ch.toLower() >= u'a' && ch.toLower() <= u'f')
+        int d = digitValue(ch);
+        if (d < 0 && radix == 16 && ch.toLower() >= u'a' && ch.toLower() <= u'f')
             d = ch.toLower().unicode() - u'a' + 10;
         if (d < 0 || d >= radix)
             break;
@@ -130,8 +169,8 @@ double readLenient(QStringView text, const NumberFormat& format)
     for (; i < s.size(); ++i) {
         const QChar ch = s[i];
         if (isDigit(ch))
-            (point ? parts.fractionDigits : parts.integerDigits) += static_cast<char>(ch.unicode());
-        else if (!point && (ch == u'.' || ch == format.decimalSeparator))
+            (point ? parts.fractionDigits : parts.integerDigits) += asciiDigit(ch);
+        else if (!point && (ch == u'.' || ch == format.decimalSeparator || ch == kArabicDecimalSeparator))
             point = true;
         else
             break;
@@ -145,7 +184,7 @@ double readLenient(QStringView text, const NumberFormat& format)
             negative = s[j++] == u'-';
         std::string digits;
         for (; j < s.size() && isDigit(s[j]); ++j)
-            digits += static_cast<char>(s[j].unicode());
+            digits += asciiDigit(s[j]);
         if (!digits.empty()) {
             parts.hasExponent = true;
             parts.exponentNegative = negative;
@@ -164,10 +203,10 @@ double readStrict(QStringView text, const NumberFormat& format)
     if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
         parts.negative = s[i++] == u'-';
     for (; i < s.size() && isDigit(s[i]); ++i)
-        parts.integerDigits += static_cast<char>(s[i].unicode());
-    if (i < s.size() && s[i] == format.decimalSeparator)
+        parts.integerDigits += asciiDigit(s[i]);
+    if (i < s.size() && (s[i] == format.decimalSeparator || s[i] == kArabicDecimalSeparator))
         for (++i; i < s.size() && isDigit(s[i]); ++i)
-            parts.fractionDigits += static_cast<char>(s[i].unicode());
+            parts.fractionDigits += asciiDigit(s[i]);
     if (parts.integerDigits.empty() && parts.fractionDigits.empty())
         throw Failure{FailureReason::TypeMismatch};
     if (i < s.size() && (s[i] == u'E' || s[i] == u'e')) {
@@ -176,7 +215,7 @@ double readStrict(QStringView text, const NumberFormat& format)
         if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
             parts.exponentNegative = s[i++] == u'-';
         for (; i < s.size() && isDigit(s[i]); ++i)
-            parts.exponentDigits += static_cast<char>(s[i].unicode());
+            parts.exponentDigits += asciiDigit(s[i]);
         if (parts.exponentDigits.empty())
             throw Failure{FailureReason::TypeMismatch};
     }

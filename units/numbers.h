@@ -10,6 +10,10 @@
 //  - Number writing gives the shortest text of at most 15 significant digits,
 //    positional for decimal exponents -4 to 14, otherwise like 1E-05.
 //
+// Both readings take the Arabic-Indic digits (U+0660..U+0669, and
+// U+06F0..U+06F9 of Persian and Urdu keyboards) as the digits 0 to 9 and the
+// Arabic decimal separator U+066B as the decimal point, and read a text of any
+// length to the correctly rounded double. Number writing uses ASCII digits.
 // Every text that number writing produces reads back with strict reading.
 
 #include <QString>

@@ -67,6 +67,9 @@ struct ControlRow {
     FontStyle font;
     bool visible = true;
     bool enabled = true;
+    // A result box: the person can select and copy its text but not type
+    // into it, and it never takes the keyboard focus.
+    bool locked = false;
     bool selected = false;     // option button Value
     bool multiLine = false;
     bool scrollBar = false;

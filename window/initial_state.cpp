@@ -57,10 +57,10 @@ constexpr ControlRow solverLabel(std::string_view name, int index, Geometry g, i
             .tabOrder = tab, .caption = caption, .back = named(S::ScrollBars), .fore = kSolverLetters};
 }
 
-constexpr ControlRow solverField(std::string_view name, Geometry g, int tab, Colour back, bool enabled = true)
+constexpr ControlRow solverField(std::string_view name, Geometry g, int tab, Colour back, bool locked = false)
 {
     return {.name = name, .kind = Kind::TextBox, .container = "Frame2", .page = 1, .geometry = g, .tabOrder = tab,
-            .back = back, .enabled = enabled};
+            .back = back, .locked = locked};
 }
 
 constexpr ControlRow temperatureField(std::string_view name, int top, int tab)
@@ -132,11 +132,11 @@ constexpr ControlRow kInitialState[] = {
     option("optArea", 840, 855, 28, u"مساحات"),
     option("optSize", 1320, 735, 27, u"حجوم"),
     option("optW", 1800, 735, 26, u"أوزان"),
-    unitField("txtUSA", 4, {3120, 960, 3735, 420}, 12, u"0.539956803E-3"),
-    unitField("txtUSA", 3, {3120, 1320, 3735, 420}, 11, u"0.621371192E-3"),
-    unitField("txtUSA", 2, {3120, 1650, 3735, 420}, 10, u"1.09361090636"),
-    unitField("txtUSA", 1, {3120, 1995, 3735, 420}, 9, u"3.28082913114"),
-    unitField("txtUSA", 0, {3120, 2355, 3735, 420}, 8, u"39.3700787402"),
+    unitField("txtUSA", 4, {3120, 960, 3735, 420}, 12, u"0.53995680345572354E-3"),
+    unitField("txtUSA", 3, {3120, 1320, 3735, 420}, 11, u"0.62137119223733397E-3"),
+    unitField("txtUSA", 2, {3120, 1650, 3735, 420}, 10, u"1.0936132983377078"),
+    unitField("txtUSA", 1, {3120, 1995, 3735, 420}, 9, u"3.2808398950131234"),
+    unitField("txtUSA", 0, {3120, 2355, 3735, 420}, 8, u"39.370078740157480"),
     unitField("txtTAS", 6, {3480, 3480, 3375, 420}, 7),
     unitField("txtTAS", 5, {3120, 3840, 3735, 420}, 6),
     unitField("txtTAS", 4, {2760, 4200, 4095, 420}, 5),
@@ -170,11 +170,11 @@ constexpr ControlRow kInitialState[] = {
     solverField("txtA", {240, 600, 1215, 285}, 33, rgb(0xFFE0C0)),
     solverField("txtB", {1680, 600, 1215, 285}, 34, rgb(0xFFE0C0)),
     solverField("txtG", {3120, 600, 1215, 285}, 35, rgb(0xFFE0C0)),
-    solverField("sqrD", {240, 1560, 1215, 285}, 37, rgb(0xFFFFC0), false),
+    solverField("sqrD", {240, 1560, 1215, 285}, 37, rgb(0xFFFFC0), true),
     solverLabel("Label5", -1, {1560, 1560, 735, 255}, 42, u"جذر دلتا"),
-    solverField("s1", {240, 2280, 1215, 285}, 39, rgb(0xC0FFC0), false),
+    solverField("s1", {240, 2280, 1215, 285}, 39, rgb(0xC0FFC0), true),
     solverLabel("Label6", -1, {1560, 2400, 375, 255}, 41, u"س 1"),
-    solverField("s2", {240, 2760, 1215, 285}, 38, rgb(0xC0FFC0), false),
+    solverField("s2", {240, 2760, 1215, 285}, 38, rgb(0xC0FFC0), true),
     solverLabel("Label7", -1, {1560, 2880, 375, 255}, 40, u"س 2"),
     {.name = "cmdResult", .kind = Kind::CommandButton, .container = "Frame2", .page = 1,
      .geometry = {3360, 1680, 1215, 495}, .tabOrder = 36, .caption = u"النتيجة", .back = kFrameYellow,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace tavrimo {
 
@@ -98,24 +99,47 @@ void WindowModel::raise(ControlId id, Event event)
 
 void WindowModel::setText(ControlId id, const QString& text)
 {
+    if (assignmentLog_)
+        assignmentLog_->push_back(id);
     Control& c = mut(id);
     if (c.text == text)
         return;
     c.text = text;
-    // A new text leaves the caret at its end with nothing selected.
-    c.selStart = static_cast<int>(text.size());
+    // In the field the person is typing in, the caret stands at the end of
+    // the new text, so the next key lands there. Any other field shows its
+    // text from the first character: a sign and the leading digits stay in
+    // view however wide the number.
+    c.selStart = id == focused_ ? static_cast<int>(text.size()) : 0;
     c.selLength = 0;
     notify(id, Notice::Text);
     raise(id, Event::Change);
 }
 
-void WindowModel::userEdit(ControlId id, const QString& text)
+bool WindowModel::userEdit(ControlId id, const QString& text)
 {
+    if (text.size() > kMaxEntryLength)
+        return false;
     Control& c = mut(id);
     if (c.text == text)
-        return;
+        return true;
     c.text = text;
+    const ControlId outer = std::exchange(personEditing_, id);
     raise(id, Event::Change);
+    personEditing_ = outer;
+    return true;
+}
+
+void WindowModel::userFocusIn(ControlId id)
+{
+    focused_ = id;
+    raise(id, Event::GotFocus);
+}
+
+void WindowModel::userFocusOut(ControlId id)
+{
+    if (focused_ == id)
+        focused_ = kNoControl;
+    raise(id, Event::LostFocus);
 }
 
 void WindowModel::setTag(ControlId id, const QString& tag)

@@ -54,6 +54,10 @@ struct Control {
 
 class WindowModel {
 public:
+    // No entry field takes a text longer than this: no number a person means
+    // needs more, and a longer paste is refused whole, never cut.
+    static constexpr int kMaxEntryLength = 1000;
+
     using EventSink = std::function<void(ControlId, Event)>;
     using Observer = std::function<void(ControlId, Notice)>;
 
@@ -84,16 +88,26 @@ public:
     void setPictureFrom(ControlId id, ControlId source);
     void requestFocus(ControlId id);
 
-    // What the person does, reported by the view.
-    void userEdit(ControlId id, const QString& text);
+    // What the person does, reported by the view. An edit to a text longer
+    // than kMaxEntryLength is refused (false) and changes nothing.
+    bool userEdit(ControlId id, const QString& text);
     void userSelection(ControlId id, int start, int length);
-    void userFocusIn(ControlId id) { raise(id, Event::GotFocus); }
-    void userFocusOut(ControlId id) { raise(id, Event::LostFocus); }
+    void userFocusIn(ControlId id);
+    void userFocusOut(ControlId id);
     void userMouseDown(ControlId id) { raise(id, Event::MouseDown); }
     void userClick(ControlId id);
     void userPick(ControlId id, int listIndex);
 
     void raise(ControlId id, Event event);
+
+    // The field whose edit by the person is being handled, kNoControl while
+    // none is.
+    ControlId personEditing() const { return personEditing_; }
+    // The control that has the keyboard focus, kNoControl when none has.
+    ControlId focused() const { return focused_; }
+    // While set, every text the program assigns (changed or not) is noted
+    // in the log.
+    void setAssignmentLog(std::vector<ControlId>* log) { assignmentLog_ = log; }
 
 private:
     void notify(ControlId id, Notice notice);
@@ -102,6 +116,9 @@ private:
     std::vector<Control> controls_;
     EventSink sink_;
     std::vector<Observer> observers_;
+    ControlId personEditing_ = kNoControl;
+    ControlId focused_ = kNoControl;
+    std::vector<ControlId>* assignmentLog_ = nullptr;
 };
 
 }  // namespace tavrimo

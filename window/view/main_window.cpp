@@ -175,7 +175,10 @@ void MainWindow::giveRoom(ControlId id, Label3D* label)
 void MainWindow::wireInput(ControlId id, QWidget* widget)
 {
     if (auto* field = qobject_cast<FieldEdit*>(widget)) {
-        connect(field, &QLineEdit::textEdited, this, [this, id](const QString& text) { model_.userEdit(id, text); });
+        connect(field, &QLineEdit::textEdited, this, [this, id, field](const QString& text) {
+            if (!model_.userEdit(id, text))
+                field->setText(model_.at(id).text);
+        });
         const auto reportSelection = [this, id, field] {
             if (field->hasSelectedText())
                 model_.userSelection(id, field->selectionStart(), static_cast<int>(field->selectedText().size()));

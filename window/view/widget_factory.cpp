@@ -15,19 +15,115 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShowEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextDocument>
 #include <QTextOption>
 #include <QRadioButton>
+#include <QValidator>
 
 #include <algorithm>
 #include <string>
 
 namespace tavrimo {
 
+namespace {
+
+// Refuses a text longer than an entry field takes. The line edit then undoes
+// the whole key or paste, so a number is never cut into another number.
+class EntryLengthValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return input.size() > WindowModel::kMaxEntryLength ? Invalid : Acceptable;
+    }
+};
+
+// The line edit keeps an undo step for every character each edit removes or
+// inserts. Past this many, the record is dropped, so that pasting over and
+// over into a field holds no growing memory.
+constexpr qsizetype kUndoBudget = 20000;
+
+}  // namespace
+
+FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setValidator(new EntryLengthValidator(this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        length_ = text.size();
+        updateToolTip();
+    });
+    connect(this, &QLineEdit::textEdited, this, &FieldEdit::noteEdit);
+}
+
+void FieldEdit::makeResultBox()
+{
+    resultBox_ = true;
+    setReadOnly(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
 void FieldEdit::mousePressEvent(QMouseEvent* event)
 {
     QLineEdit::mousePressEvent(event);
     Q_EMIT pressed();
+}
+
+// A result box offers Copy for its whole text when nothing of it is selected.
+void FieldEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (resultBox_ && !hasSelectedText())
+        selectAll();
+    QLineEdit::contextMenuEvent(event);
+}
+
+void FieldEdit::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    updateToolTip();
+}
+
+void FieldEdit::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateToolTip();
+}
+
+void FieldEdit::updateToolTip()
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins());
+    // The line edit keeps two pixels free at either side of its text.
+    const bool wider = fontMetrics().horizontalAdvance(text()) > contents.width() - 4;
+    setToolTip(wider ? text() : QString());
+}
+
+void FieldEdit::noteEdit(const QString& text)
+{
+    undoWeight_ += length_ + text.size();
+    if (undoWeight_ > kUndoBudget) {
+        undoWeight_ = 0;
+        // Not from inside the line edit's own change: once it has finished.
+        QMetaObject::invokeMethod(this, &FieldEdit::forgetUndoRecord, Qt::QueuedConnection);
+    }
+}
+
+void FieldEdit::forgetUndoRecord()
+{
+    // Setting the text it holds empties the line edit's undo record and
+    // changes nothing else; the caret and selection are put back.
+    const int start = selectionStart();
+    const int selected = static_cast<int>(selectedText().size());
+    const int cursor = cursorPosition();
+    setText(text());
+    if (start >= 0 && selected > 0)
+        setSelection(cursor == start ? start + selected : start, cursor == start ? -selected : selected);
+    else
+        setCursorPosition(cursor);
 }
 
 void BlankWrappingLabel::setCaption(const QString& caption)
@@ -321,6 +417,8 @@ QWidget* createWidget(const Control& control, QWidget* parent)
             edit->setLayoutDirection(Qt::LeftToRight);
             edit->setAlignment(row.centred ? Qt::AlignCenter : Qt::AlignLeft);
             edit->setText(control.text);
+            if (row.locked)
+                edit->makeResultBox();
             widget = edit;
         }
         break;
@@ -405,9 +503,15 @@ void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notic
     const Control& c = model.at(id);
     switch (notice) {
     case Notice::Text:
-        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && edit->text() != c.text)
-            edit->setText(c.text);
-        else if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            // The caret where the model puts it: at the end in the field
+            // being typed in, at the start (sign and leading digits in view)
+            // in any other. Taken before the line edit reports its own.
+            const int caret = c.selStart;
+            if (edit->text() != c.text)
+                edit->setText(c.text);
+            edit->setCursorPosition(caret);
+        } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
             text->setPlainText(c.text);
         break;
     case Notice::Caption:

@@ -11,16 +11,33 @@
 namespace tavrimo {
 
 // A single-line text box that reports a mouse press after the line edit has
-// placed its caret, so the program's selection is what stays.
+// placed its caret, so the program's selection is what stays. A text wider
+// than the box shows in full in its tooltip. An entry box refuses whole any
+// edit that would make its text longer than the model takes, and keeps a
+// bounded undo record.
 class FieldEdit : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit FieldEdit(QWidget* parent = nullptr);
+    // A result box: read-only, never takes the focus, copied from its menu.
+    void makeResultBox();
 Q_SIGNALS:
     void pressed();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void updateToolTip();
+    void noteEdit(const QString& text);
+    void forgetUndoRecord();
+
+    qsizetype length_ = 0;
+    qsizetype undoWeight_ = 0;
+    bool resultBox_ = false;
 };
 
 // A label that breaks its caption into lines at blanks within its width, the
