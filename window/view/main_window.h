@@ -4,12 +4,15 @@
 // every control at its place. The window holds no logic: it draws what the
 // model holds and reports what the person does as model events.
 
+#include "window/keyboard.h"
 #include "window/model.h"
 
 #include <QWidget>
 
+#include <utility>
 #include <vector>
 
+class QShortcut;
 class QTabWidget;
 
 namespace tavrimo {
@@ -36,7 +39,10 @@ private:
     void build();
     void place(ControlId id);
     void wireInput(ControlId id, QWidget* widget);
-    void wireDefaultButtons();
+    void wireWindowKeys();
+    void pressButtonFor(WindowKey key);
+    void turnPage(int step);
+    bool moveOptionSelection(ControlId option, int key);
     void orderTabs();
 
     WindowModel& model_;
@@ -44,6 +50,7 @@ private:
     ControlId tabControlId_ = kNoControl;
     std::vector<PageCanvas*> pages_;
     std::vector<QWidget*> widgets_;
+    std::vector<std::pair<WindowKey, QShortcut*>> windowKeys_;
 };
 
 }  // namespace tavrimo

@@ -1,6 +1,7 @@
 #include "window/view/widget_factory.h"
 
 #include "assets/pictures.h"
+#include "window/keyboard.h"
 #include "window/label3d.h"
 #include "window/view/fonts.h"
 
@@ -386,8 +387,10 @@ void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notic
         widget->setEnabled(c.enabled);
         break;
     case Notice::Value:
-        if (auto* button = qobject_cast<QRadioButton*>(widget))
+        if (auto* button = qobject_cast<QRadioButton*>(widget)) {
             button->setChecked(c.value);
+            button->setFocusPolicy(isTabStop(model, id) ? Qt::StrongFocus : Qt::ClickFocus);
+        }
         break;
     case Notice::ListIndex:
         if (auto* combo = qobject_cast<QComboBox*>(widget))
