@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QImageWriter>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -96,10 +97,14 @@ void Runner::print(const QString& line)
     out_.flush();
 }
 
-// A message box is answered with its OK button as soon as it is up, after
-// its texts are printed.
+// Notes the pointer reaching the widget it moves over. A message box is
+// answered with its OK button as soon as it is up, after its texts are
+// printed.
 bool Runner::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseMove && pointerTarget_ && watched == pointerTarget_
+        && static_cast<QMouseEvent*>(event)->globalPosition().toPoint() == pointerGoal_)
+        pointerArrived_ = true;
     if (event->type() == QEvent::Show) {
         if (auto* box = qobject_cast<QMessageBox*>(watched)) {
             QTimer::singleShot(0, box, [this, box] {
@@ -188,19 +193,23 @@ void Runner::snapshot(const QString& fileName)
         fail("cannot write the snapshot " + fileName.toStdString());
 }
 
-void Runner::pointAt(QWidget* widget, QPoint pos)
+// The pointer moves as the platform moves it: at once offscreen, through the
+// display server under X11. The move counts once the widget has seen it.
+void Runner::pointAt(QWidget* widget, QPoint pos, const std::string& what)
 {
-    // The pointer itself goes there too, for what reads its position (a list
-    // that has just opened ignores a release too close to where it opened).
-    QCursor::setPos(widget->mapToGlobal(pos));
-    QTest::mouseMove(widget, pos);
-    settle();
+    pointerTarget_ = widget;
+    pointerGoal_ = widget->mapToGlobal(pos);
+    pointerArrived_ = false;
+    QCursor::setPos(pointerGoal_);
+    const bool arrived = QTest::qWaitFor([this] { return pointerArrived_; }, 5000);
+    pointerTarget_ = nullptr;
+    if (!arrived)
+        fail("the pointer did not reach " + what);
 }
 
 void Runner::showPage(int page)
 {
     QTabBar* bar = app_.window().tabControl()->tabBar();
-    pointAt(bar, bar->tabRect(page).center());
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(page).center());
     settle();
     if (app_.window().tabControl()->currentIndex() != page)
@@ -253,7 +262,6 @@ void Runner::click(const script::Command& command)
         option.text = radio->text();
         point = radio->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, radio).center();
     }
-    pointAt(widget, point);
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, point);
     settle();
     const Control& c = app_.program().window().at(id);
@@ -327,7 +335,6 @@ void Runner::pick(const script::Command& command)
     picked_ = -1;
 
     const QPoint press = combo->rect().center();
-    pointAt(combo, press);
     QTest::mouseClick(combo, Qt::LeftButton, Qt::NoModifier, press);
     QAbstractItemView* list = combo->view();
     if (!QTest::qWaitFor([list] { return list->isVisible() && list->window()->windowHandle()
@@ -335,16 +342,21 @@ void Runner::pick(const script::Command& command)
         fail(command, "did not open its list");
     const QModelIndex index = list->model()->index(item, combo->modelColumn());
     list->scrollTo(index);
-    const QRect rect = list->visualRect(index);
-    if (!list->viewport()->rect().contains(rect.center()))
+    // The part of the item on view, which a long item overflows.
+    const QRect rect = list->visualRect(index).intersected(list->viewport()->rect());
+    if (rect.width() < 24 || rect.height() < 4)
         fail(command.control + " did not show item " + std::to_string(item));
-    // The pointer crosses the item from the end farther from where the list
-    // was pressed open, then clicks its middle.
+    // The pointer comes onto the item from the end farther from where the
+    // list was pressed open (the list takes a release right beside that
+    // point for the end of the opening click), then clicks its middle.
+    const std::string what = "item " + std::to_string(item) + " of " + command.control;
     const QPoint pressed = list->viewport()->mapFromGlobal(combo->mapToGlobal(press));
-    const QPoint nearEnd(rect.left() + 2, rect.center().y());
-    const QPoint farEnd(rect.right() - 2, rect.center().y());
-    pointAt(list->viewport(), (nearEnd - pressed).manhattanLength() > (farEnd - pressed).manhattanLength() ? nearEnd : farEnd);
-    pointAt(list->viewport(), rect.center());
+    const QPoint leftEnd(rect.left() + 2, rect.center().y());
+    const QPoint rightEnd(rect.right() - 2, rect.center().y());
+    pointAt(list->viewport(), (leftEnd - pressed).manhattanLength() > (rightEnd - pressed).manhattanLength() ? leftEnd : rightEnd, what);
+    pointAt(list->viewport(), rect.center(), what);
+    if (list->currentIndex() != index)
+        fail(what + " is not under the pointer");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     if (!QTest::qWaitFor([list] { return !list->isVisible(); }, 5000) || picked_ != item
         || app_.program().window().at(id).listIndex != item)

@@ -58,8 +58,8 @@ private:
     void dump();
     void settle();
     void snapshot(const QString& fileName);
-    // Points the mouse at `pos` of `widget`, as the pointer itself moves there.
-    void pointAt(QWidget* widget, QPoint pos);
+    // Moves the pointer over `pos` of `widget` (`what` the person points at).
+    void pointAt(QWidget* widget, QPoint pos, const std::string& what);
     [[noreturn]] void fail(const std::string& message) const;
     [[noreturn]] void fail(const script::Command& command, const std::string& what) const;
     QString focusName() const;
@@ -71,6 +71,9 @@ private:
     QTextStream& out_;
     int line_ = 0;       // the line of the command being performed
     int picked_ = -1;    // the item the figure list last reported picked
+    QWidget* pointerTarget_ = nullptr;  // the widget the pointer is moving over
+    QPoint pointerGoal_;                // where it is moving to, on the screen
+    bool pointerArrived_ = false;
 };
 
 }  // namespace tavrimo
