@@ -94,8 +94,15 @@ void MainWindow::build()
     wireWindowKeys();
     orderTabs();
     // The control with the keyboard focus always shows it, also when the
-    // mouse put the focus there, drawn by the style from the window's palette.
+    // mouse put the focus there, drawn by the style from the window's
+    // palette; the style drops the mark each time the window is activated.
     setAttribute(Qt::WA_KeyboardFocusChange);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == this) {
+            setAttribute(Qt::WA_KeyboardFocusChange);
+            markEnterButton();
+        }
+    });
     tabs_->tabBar()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -170,10 +177,19 @@ void MainWindow::wireWindowKeys()
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, step = step] { turnPage(step); });
     }
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::markEnterButton);
+    markEnterButton();
+}
 
+// The button that Enter would press wears the default button's frame: the
+// default button, or the command button that has the focus instead.
+void MainWindow::markEnterButton()
+{
+    const ControlId target = buttonForKey(model_, WindowKey::Enter, controlOf(QApplication::focusWidget()),
+                                          tabs_->currentIndex());
     for (ControlId id = 0; id < model_.size(); ++id)
-        if (auto* push = qobject_cast<QPushButton*>(widgetOf(id)); push && model_.at(id).row->isDefault)
-            push->setDefault(true);
+        if (auto* push = qobject_cast<QPushButton*>(widgetOf(id)))
+            push->setDefault(id == target);
 }
 
 void MainWindow::pressButtonFor(WindowKey key)

@@ -41,6 +41,7 @@ private:
     void wireInput(ControlId id, QWidget* widget);
     void wireWindowKeys();
     void pressButtonFor(WindowKey key);
+    void markEnterButton();
     void turnPage(int step);
     bool moveOptionSelection(ControlId option, int key);
     void orderTabs();
