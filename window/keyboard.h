@@ -23,8 +23,9 @@ ControlId buttonForKey(const WindowModel& model, WindowKey key, ControlId focuse
 // `option` is not an option button or has no other in its group.
 ControlId neighbourOption(const WindowModel& model, ControlId option, int step);
 
-// Whether Tab stops at the control. Of a group of option buttons only the
-// selected one is a stop, so Tab enters the group at the selection.
+// Whether Tab stops at the control while it is shown and enabled. Of a group
+// of option buttons only the selected one is a stop, so Tab enters the group
+// at the selection.
 bool isTabStop(const WindowModel& model, ControlId id);
 
 }  // namespace tavrimo
