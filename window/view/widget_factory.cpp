@@ -9,12 +9,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShowEvent>
+#include <QStyleOptionFrame>
 #include <QTextDocument>
 #include <QRadioButton>
 
@@ -27,6 +29,19 @@ void FieldEdit::mousePressEvent(QMouseEvent* event)
 {
     QLineEdit::mousePressEvent(event);
     Q_EMIT pressed();
+}
+
+bool MultiLineEdit::event(QEvent* event)
+{
+    const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::Paint && hasFocus()) {
+        QPainter painter(this);
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        option.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+        style()->drawPrimitive(QStyle::PE_FrameLineEdit, &option, &painter, this);
+    }
+    return handled;
 }
 
 void BlankWrappingLabel::setCaption(const QString& caption)
@@ -274,7 +289,7 @@ QWidget* createWidget(const Control& control, QWidget* parent)
     switch (row.kind) {
     case Kind::TextBox:
         if (row.multiLine) {
-            auto* edit = new QPlainTextEdit(parent);
+            auto* edit = new MultiLineEdit(parent);
             edit->setReadOnly(true);
             edit->setTabChangesFocus(true);  // a keyboard user can leave the formula box
             edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
