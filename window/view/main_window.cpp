@@ -95,7 +95,8 @@ void MainWindow::build()
     orderTabs();
     // The control with the keyboard focus always shows it, also when the
     // mouse put the focus there, drawn by the style from the window's
-    // palette; the style drops the mark each time the window is activated.
+    // palette. Qt clears this flag when the window is shown and activated,
+    // so it is set again whenever the focus moves.
     setAttribute(Qt::WA_KeyboardFocusChange);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now && now->window() == this) {
@@ -241,7 +242,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress && qobject_cast<const QRadioButton*>(widget)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right)
-            && static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier)
+            && (static_cast<QKeyEvent*>(event)->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
             return moveOptionSelection(controlOf(widget), key) || QWidget::eventFilter(watched, event);
     }
     if (event->type() == QEvent::FocusOut && qobject_cast<const QRadioButton*>(widget)) {
