@@ -76,6 +76,12 @@ int main(int argc, char* argv[])
     app.window().activateWindow();
     if (!QTest::qWaitForWindowActive(&app.window()))
         QApplication::setActiveWindow(&app.window());
-    runner.run(commands);
+    try {
+        runner.run(commands);
+    } catch (const tavrimo::ActionError& error) {
+        out.flush();
+        err << fileName << ':' << error.line << ": " << error.what() << '\n';
+        return 3;
+    }
     return 0;
 }

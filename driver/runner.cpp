@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCursor>
+#include <QImageWriter>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +19,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace tavrimo {
 
@@ -26,17 +30,26 @@ QString quote(const QString& text)
     return u'"' + escapeText(text) + u'"';
 }
 
-Qt::Key keyOf(const std::string& name)
+struct KeyPress {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+KeyPress keyOf(const std::string& name)
 {
-    static const std::pair<std::string_view, Qt::Key> kKeys[] = {
-        {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete}, {"Home", Qt::Key_Home},
-        {"End", Qt::Key_End}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right}, {"Tab", Qt::Key_Tab},
-        {"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape},
+    // Shift+Tab reaches a program as Backtab, as the keyboard sends it.
+    static const std::pair<std::string_view, KeyPress> kKeys[] = {
+        {"Backspace", {Qt::Key_Backspace, {}}}, {"Delete", {Qt::Key_Delete, {}}}, {"Home", {Qt::Key_Home, {}}},
+        {"End", {Qt::Key_End, {}}}, {"Left", {Qt::Key_Left, {}}}, {"Right", {Qt::Key_Right, {}}},
+        {"Up", {Qt::Key_Up, {}}}, {"Down", {Qt::Key_Down, {}}}, {"Tab", {Qt::Key_Tab, {}}},
+        {"Shift+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}}, {"Ctrl+Tab", {Qt::Key_Tab, Qt::ControlModifier}},
+        {"Ctrl+Shift+Tab", {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}},
+        {"Enter", {Qt::Key_Return, {}}}, {"Esc", {Qt::Key_Escape, {}}},
     };
     for (const auto& [n, k] : kKeys)
         if (n == name)
             return k;
-    return Qt::Key_unknown;
+    return {Qt::Key_unknown, {}};
 }
 
 // The key a character is typed with: its own key for ASCII, otherwise a key
@@ -60,6 +73,9 @@ Runner::Runner(Application& app, QTextStream& out) : app_(app), out_(out)
         print(QStringLiteral("failure %1: %2").arg(handler, QString::fromLatin1(why.data(), static_cast<qsizetype>(why.size()))));
     });
     qApp->installEventFilter(this);
+    // What the list reports picked, to check that a pick happened.
+    for (QComboBox* combo : app_.window().findChildren<QComboBox*>())
+        connect(combo, &QComboBox::activated, this, [this](int index) { picked_ = index; });
 }
 
 script::Names Runner::names() const
@@ -81,10 +97,14 @@ void Runner::print(const QString& line)
     out_.flush();
 }
 
-// A message box is answered with its OK button as soon as it is up, after
-// its texts are printed.
+// Notes the pointer reaching the widget it moves over. A message box is
+// answered with its OK button as soon as it is up, after its texts are
+// printed.
 bool Runner::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseMove && pointerTarget_ && watched == pointerTarget_
+        && static_cast<QMouseEvent*>(event)->globalPosition().toPoint() == pointerGoal_)
+        pointerArrived_ = true;
     if (event->type() == QEvent::Show) {
         if (auto* box = qobject_cast<QMessageBox*>(watched)) {
             QTimer::singleShot(0, box, [this, box] {
@@ -102,13 +122,40 @@ bool Runner::eventFilter(QObject* watched, QEvent* event)
 void Runner::run(const std::vector<script::Command>& commands)
 {
     app_.program().takeStats();
-    for (const script::Command& command : commands)
+    for (const script::Command& command : commands) {
+        line_ = command.line;
         perform(command);
+    }
+}
+
+void Runner::fail(const std::string& message) const
+{
+    throw ActionError(line_, message);
+}
+
+void Runner::fail(const script::Command& command, const std::string& what) const
+{
+    fail(command.control + ' ' + what);
 }
 
 int Runner::controlId(const script::Command& command) const
 {
     return app_.program().window().find(command.name, command.index);
+}
+
+QWidget* Runner::widgetFor(int id) const
+{
+    const Kind kind = app_.program().window().at(id).row->kind;
+    if (kind == Kind::TabControl)
+        return app_.window().tabControl()->tabBar();
+    if (kind == Kind::Form)
+        return &app_.window();
+    return app_.window().widgetOf(id);
+}
+
+bool Runner::hasFocus(int id) const
+{
+    return QApplication::focusWidget() && app_.window().controlOf(QApplication::focusWidget()) == id;
 }
 
 void Runner::settle()
@@ -121,12 +168,12 @@ void Runner::perform(const script::Command& command)
     using script::Verb;
     switch (command.verb) {
     case Verb::Page: showPage(command.number); break;
-    case Verb::Focus: focus(controlId(command)); break;
-    case Verb::Click: click(controlId(command)); break;
-    case Verb::Type: type(controlId(command), command.text); break;
-    case Verb::Paste: paste(controlId(command), command.text); break;
+    case Verb::Focus: focus(command, "take the focus"); break;
+    case Verb::Click: click(command); break;
+    case Verb::Type: type(command); break;
+    case Verb::Paste: paste(command); break;
     case Verb::Key: key(command.key); break;
-    case Verb::Pick: pick(controlId(command), command.number); break;
+    case Verb::Pick: pick(command); break;
     case Verb::Show: show(command); break;
     case Verb::Dump: dump(); break;
     case Verb::Stats: {
@@ -134,11 +181,30 @@ void Runner::perform(const script::Command& command)
         print(QStringLiteral("stats handlers=%1 depth=%2").arg(stats.handlers).arg(stats.depth));
         break;
     }
-    case Verb::Snapshot:
-        app_.window().grab().save(command.text, "PNG");
-        break;
+    case Verb::Snapshot: snapshot(command.text); break;
     }
     settle();
+}
+
+void Runner::snapshot(const QString& fileName)
+{
+    QImageWriter writer(fileName, "PNG");
+    if (!writer.write(app_.window().grab().toImage()))
+        fail("cannot write the snapshot " + fileName.toStdString());
+}
+
+// The pointer moves as the platform moves it: at once offscreen, through the
+// display server under X11. The move counts once the widget has seen it.
+void Runner::pointAt(QWidget* widget, QPoint pos, const std::string& what)
+{
+    pointerTarget_ = widget;
+    pointerGoal_ = widget->mapToGlobal(pos);
+    pointerArrived_ = false;
+    QCursor::setPos(pointerGoal_);
+    const bool arrived = QTest::qWaitFor([this] { return pointerArrived_; }, 5000);
+    pointerTarget_ = nullptr;
+    if (!arrived)
+        fail("the pointer did not reach " + what);
 }
 
 void Runner::showPage(int page)
@@ -146,6 +212,8 @@ void Runner::showPage(int page)
     QTabBar* bar = app_.window().tabControl()->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(page).center());
     settle();
+    if (app_.window().tabControl()->currentIndex() != page)
+        fail("the tab of page " + std::to_string(page) + " did not show its page");
 }
 
 void Runner::showPageOf(int id)
@@ -155,22 +223,37 @@ void Runner::showPageOf(int id)
         showPage(page);
 }
 
-void Runner::focus(int id)
+void Runner::focus(const script::Command& command, const std::string& action)
 {
+    const int id = controlId(command);
+    const Control& c = app_.program().window().at(id);
+    if (!c.visible)
+        fail(command, "is hidden and cannot " + action);
+    if (!c.enabled)
+        fail(command, "is disabled and cannot " + action);
     showPageOf(id);
-    QWidget* widget = app_.window().widgetOf(id);
-    if (!widget || widget->hasFocus() || !widget->isEnabled() || widget->focusPolicy() == Qt::NoFocus)
+    QWidget* widget = widgetFor(id);
+    if (!widget || !widget->isVisible())
+        fail(command, "is not on view and cannot " + action);
+    if (widget->focusPolicy() == Qt::NoFocus)
+        fail(command, "cannot take the focus");
+    if (hasFocus(id))
         return;
     widget->setFocus(Qt::TabFocusReason);
     settle();
+    if (!hasFocus(id))
+        fail(command, "did not take the focus");
 }
 
-void Runner::click(int id)
+void Runner::click(const script::Command& command)
 {
+    const int id = controlId(command);
+    if (!app_.program().window().at(id).visible)
+        fail(command, "is hidden and cannot be clicked");
     showPageOf(id);
-    QWidget* widget = app_.window().widgetOf(id);
+    QWidget* widget = widgetFor(id);
     if (!widget || !widget->isVisible())
-        return;
+        fail(command, "is not on view and cannot be clicked");
     QPoint point = widget->rect().center();
     if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
         // Press where the button takes clicks: its circle and caption.
@@ -181,16 +264,26 @@ void Runner::click(int id)
     }
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, point);
     settle();
+    const Control& c = app_.program().window().at(id);
+    if (!c.enabled)
+        return;  // a disabled control takes no click
+    if (c.row->kind == Kind::TextBox && !hasFocus(id))
+        fail(command, "did not take the focus from the click");
+    if (c.row->kind == Kind::OptionButton && !c.value)
+        fail(command, "was not selected by the click");
 }
 
-void Runner::type(int id, const QString& text)
+void Runner::type(const script::Command& command)
 {
-    focus(id);
-    QWidget* widget = app_.window().widgetOf(id);
-    if (!widget || !widget->hasFocus())
-        return;
+    const int id = controlId(command);
+    if (app_.program().window().at(id).row->kind != Kind::TextBox)
+        fail(command, "is not a text box and cannot be typed into");
+    focus(command, "be typed into");
+    QWidget* widget = widgetFor(id);
     QTest::keyClick(widget, Qt::Key_End);
-    for (QChar ch : text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && (edit->hasSelectedText() || edit->cursorPosition() != edit->text().size()))
+        fail(command, "did not put the caret at the end of its text");
+    for (QChar ch : command.text) {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : widget;
         const Qt::Key key = keyForCharacter(ch);
         QTest::sendKeyEvent(QTest::Press, target, key, QString(ch), Qt::NoModifier);
@@ -199,17 +292,21 @@ void Runner::type(int id, const QString& text)
     }
 }
 
-void Runner::paste(int id, const QString& text)
+void Runner::paste(const script::Command& command)
 {
-    focus(id);
-    auto* edit = qobject_cast<QLineEdit*>(app_.window().widgetOf(id));
-    if (!edit || !edit->hasFocus())
-        return;
+    const int id = controlId(command);
+    const ControlRow& row = *app_.program().window().at(id).row;
+    if (row.kind != Kind::TextBox || row.multiLine)
+        fail(command, "is not a single-line text box and cannot be pasted into");
+    focus(command, "be pasted into");
+    auto* edit = qobject_cast<QLineEdit*>(widgetFor(id));
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty()) {
+    if (edit->selectedText() != edit->text())
+        fail(command, "did not select its whole text");
+    if (command.text.isEmpty()) {
         QTest::keyClick(edit, Qt::Key_Delete);
     } else {
-        QApplication::clipboard()->setText(text);
+        QApplication::clipboard()->setText(command.text);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     }
     settle();
@@ -218,21 +315,52 @@ void Runner::paste(int id, const QString& text)
 void Runner::key(const std::string& name)
 {
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &app_.window();
-    QTest::keyClick(target, keyOf(name));
+    const KeyPress press = keyOf(name);
+    QTest::keyClick(target, press.key, press.modifiers);
     settle();
 }
 
-void Runner::pick(int id, int item)
+// A person presses the list open, moves the pointer to the item and clicks it.
+void Runner::pick(const script::Command& command)
 {
+    const int id = controlId(command);
+    const int item = command.number;
+    const Control& c = app_.program().window().at(id);
+    if (!c.visible || !c.enabled)
+        fail(command, c.visible ? "is disabled and cannot be opened" : "is hidden and cannot be opened");
     showPageOf(id);
-    auto* combo = qobject_cast<QComboBox*>(app_.window().widgetOf(id));
-    QTest::mouseClick(combo, Qt::LeftButton);
-    settle();
+    auto* combo = qobject_cast<QComboBox*>(widgetFor(id));
+    if (!combo || !combo->isVisible())
+        fail(command, "is not on view and cannot be opened");
+    picked_ = -1;
+
+    const QPoint press = combo->rect().center();
+    QTest::mouseClick(combo, Qt::LeftButton, Qt::NoModifier, press);
     QAbstractItemView* list = combo->view();
-    const QRect rect = list->visualRect(list->model()->index(item, 0));
-    QTest::mouseMove(list->viewport(), rect.center());
+    if (!QTest::qWaitFor([list] { return list->isVisible() && list->window()->windowHandle()
+                                         && list->window()->windowHandle()->isExposed(); }, 5000))
+        fail(command, "did not open its list");
+    const QModelIndex index = list->model()->index(item, combo->modelColumn());
+    list->scrollTo(index);
+    // The part of the item on view, which a long item overflows.
+    const QRect rect = list->visualRect(index).intersected(list->viewport()->rect());
+    if (rect.width() < 24 || rect.height() < 4)
+        fail(command.control + " did not show item " + std::to_string(item));
+    // The pointer comes onto the item from the end farther from where the
+    // list was pressed open (the list takes a release right beside that
+    // point for the end of the opening click), then clicks its middle.
+    const std::string what = "item " + std::to_string(item) + " of " + command.control;
+    const QPoint pressed = list->viewport()->mapFromGlobal(combo->mapToGlobal(press));
+    const QPoint leftEnd(rect.left() + 2, rect.center().y());
+    const QPoint rightEnd(rect.right() - 2, rect.center().y());
+    pointAt(list->viewport(), (leftEnd - pressed).manhattanLength() > (rightEnd - pressed).manhattanLength() ? leftEnd : rightEnd, what);
+    pointAt(list->viewport(), rect.center(), what);
+    if (list->currentIndex() != index)
+        fail(what + " is not under the pointer");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
-    settle();
+    if (!QTest::qWaitFor([list] { return !list->isVisible(); }, 5000) || picked_ != item
+        || app_.program().window().at(id).listIndex != item)
+        fail(command.control + " did not pick item " + std::to_string(item));
 }
 
 QString Runner::focusName() const

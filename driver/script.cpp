@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
-#include <cctype>
 #include <utility>
 
 namespace tavrimo::script {
@@ -16,9 +16,22 @@ constexpr std::array<std::pair<std::string_view, Verb>, 11> kVerbs = {{
     {"dump", Verb::Dump}, {"stats", Verb::Stats}, {"snapshot", Verb::Snapshot},
 }};
 
-constexpr std::array<std::string_view, 9> kKeys = {
-    "Backspace", "Delete", "Home", "End", "Left", "Right", "Tab", "Enter", "Esc",
+constexpr std::array<std::string_view, 14> kKeys = {
+    "Backspace", "Delete", "Home", "End", "Left", "Right", "Up", "Down", "Tab", "Shift+Tab", "Ctrl+Tab",
+    "Ctrl+Shift+Tab", "Enter", "Esc",
 };
+
+// The value of a hexadecimal digit, or -1; any UTF-16 code unit may be asked.
+int hexDigit(char16_t ch)
+{
+    if (ch >= u'0' && ch <= u'9')
+        return ch - u'0';
+    if (ch >= u'a' && ch <= u'f')
+        return ch - u'a' + 10;
+    if (ch >= u'A' && ch <= u'F')
+        return ch - u'A' + 10;
+    return -1;
+}
 
 // Reads the words of one line: bare words and quoted texts.
 class LineReader {
@@ -218,14 +231,17 @@ QString unescape(QStringView quoted)
         case u'n': out += u'\n'; break;
         case u'r': out += u'\r'; break;
         case u'u': {
-            const QString hex = quoted.mid(i + 1, 4).toString();
+            const QStringView hex = quoted.mid(i + 1, 4);
             bool ok = hex.size() == 4;
-            for (QChar h : hex)
-                ok = ok && std::isxdigit(h.unicode()) != 0 && h.unicode() < 128;
-            const uint code = ok ? hex.toUInt(nullptr, 16) : 0;
+            char16_t code = 0;
+            for (QChar h : hex) {
+                const int digit = hexDigit(h.unicode());
+                ok = ok && digit >= 0;
+                code = static_cast<char16_t>(code * 16 + std::max(digit, 0));
+            }
             if (!ok)
-                throw std::invalid_argument("bad escape '\\u" + hex.toStdString() + "'");
-            out += QChar(static_cast<char16_t>(code));
+                throw std::invalid_argument("bad escape '\\u" + hex.toString().toStdString() + "'");
+            out += QChar(code);
             i += 4;
             break;
         }

@@ -25,9 +25,12 @@ namespace {
 constexpr long kAllowedGrowthKiB = 4 * 1024;
 constexpr int kWarmUpActions = 1000;
 
-const std::array<const char*, 22> kFields = {
+// The fields typed into are those every category shows; the last two
+// imperial fields are hidden in some, and typing into a hidden field stops
+// the driver.
+const std::array<const char*, 20> kFields = {
     "txtTAS(0)", "txtTAS(1)", "txtTAS(2)", "txtTAS(3)", "txtTAS(4)", "txtTAS(5)", "txtTAS(6)",
-    "txtUSA(0)", "txtUSA(1)", "txtUSA(2)", "txtUSA(3)", "txtUSA(4)", "txtC", "txtF", "txtK",
+    "txtUSA(0)", "txtUSA(1)", "txtUSA(2)", "txtC", "txtF", "txtK",
     "txtA", "txtB", "txtG", "optTall", "optArea", "optSize", "optW",
 };
 const std::array<const char*, 7> kKeys = {"Backspace", "Delete", "Home", "End", "Left", "Tab", "Enter"};
@@ -39,7 +42,7 @@ std::vector<std::string> generateActions(int count)
     const auto pick = [&random](size_t n) { return static_cast<size_t>(random() % n); };
     std::vector<std::string> actions;
     for (int i = 0; i < count; ++i) {
-        const char* field = kFields[pick(18)];
+        const char* field = kFields[pick(16)];
         switch (pick(10)) {
         case 0: case 1: case 2: case 3:
             actions.push_back(std::string("type ") + field + " \"" + kTyped[pick(kTyped.size())] + "\"");
@@ -52,7 +55,7 @@ std::vector<std::string> generateActions(int count)
             break;
         }
         case 5: actions.push_back(std::string("key ") + kKeys[pick(kKeys.size())]); break;
-        case 6: actions.push_back(std::string("click ") + kFields[18 + pick(4)]); break;
+        case 6: actions.push_back(std::string("click ") + kFields[16 + pick(4)]); break;
         case 7: actions.push_back(std::string("click ") + (pick(2) ? "cmdResult" : "cmdCls")); break;
         case 8: actions.push_back("pick Combo1 " + std::to_string(pick(9))); break;
         default: actions.push_back("page " + std::to_string(pick(3))); break;

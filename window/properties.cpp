@@ -42,7 +42,7 @@ const KindProps kKindProps[] = {
                           Prop::ForeColor, Prop::Left, Prop::Top, Prop::Width, Prop::Height}},
     {Kind::CommandButton, {Prop::Caption, Prop::Visible, Prop::Enabled, Prop::BackColor, Prop::Left, Prop::Top,
                            Prop::Width, Prop::Height}},
-    {Kind::ComboBox, {Prop::Visible, Prop::Enabled, Prop::ListIndex, Prop::BackColor, Prop::Left, Prop::Top,
+    {Kind::ComboBox, {Prop::Text, Prop::Visible, Prop::Enabled, Prop::ListIndex, Prop::BackColor, Prop::Left, Prop::Top,
                       Prop::Width, Prop::Height}},
     {Kind::Frame, {Prop::Caption, Prop::Visible, Prop::Enabled, Prop::BackColor, Prop::ForeColor, Prop::Left,
                    Prop::Top, Prop::Width, Prop::Height}},
@@ -117,7 +117,11 @@ QString formatProp(const WindowModel& model, ControlId id, Prop prop)
     const Control& c = model.at(id);
     const auto boolean = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
     switch (prop) {
-    case Prop::Text: return escapeText(c.text);
+    case Prop::Text:
+        // A drop-down list's text is its picked item's.
+        if (c.row->kind == Kind::ComboBox)
+            return c.listIndex < 0 ? QString() : escapeText(toQString(c.row->items[static_cast<size_t>(c.listIndex)]));
+        return escapeText(c.text);
     case Prop::Tag: return escapeText(c.tag);
     case Prop::Caption: return escapeText(c.caption);
     case Prop::Visible: return boolean(c.visible);

@@ -7,12 +7,15 @@
 #include "window/view/widget_factory.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
@@ -116,8 +119,19 @@ void MainWindow::build()
     for (ControlId id = 0; id < model_.size(); ++id)
         if (auto* label = qobject_cast<Label3D*>(widgetOf(id)))
             giveRoom(id, label);
-    wireDefaultButtons();
+    wireWindowKeys();
     orderTabs();
+    // The control with the keyboard focus always shows it, also when the
+    // mouse put the focus there, drawn by the style from the window's
+    // palette. Qt clears this flag when the window is shown and activated,
+    // so it is set again whenever the focus moves.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == this) {
+            setAttribute(Qt::WA_KeyboardFocusChange);
+            markEnterButton();
+        }
+    });
     tabs_->tabBar()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -191,31 +205,89 @@ void MainWindow::wireInput(ControlId id, QWidget* widget)
         field->installEventFilter(this);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         connect(button, &QAbstractButton::clicked, this, [this, id] { model_.userClick(id); });
+        if (model_.at(id).row->kind == Kind::OptionButton) {
+            drawProperty(button, model_, id, Notice::Value);
+            button->installEventFilter(this);
+        }
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         connect(combo, &QComboBox::activated, this, [this, id](int index) { model_.userPick(id, index); });
     }
 }
 
-// Enter and Esc press the default and cancel buttons while their page is on view.
-void MainWindow::wireDefaultButtons()
+// Enter and Esc reach the window wherever the focus is in it; the model says
+// which command button they press. Ctrl+Tab and Ctrl+Shift+Tab turn the page
+// from every control, the figure list and the formula box included, which
+// would otherwise take the key for themselves.
+void MainWindow::wireWindowKeys()
 {
-    for (ControlId id = 0; id < model_.size(); ++id) {
-        const ControlRow& row = *model_.at(id).row;
-        if (!row.isDefault && !row.isCancel)
-            continue;
-        auto* button = qobject_cast<QAbstractButton*>(widgetOf(id));
-        PageCanvas* page = pages_.at(static_cast<size_t>(model_.pageOf(id)));
-        const QList<QKeySequence> keys = row.isDefault
-                                             ? QList<QKeySequence>{QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}
-                                             : QList<QKeySequence>{QKeySequence(Qt::Key_Escape)};
-        for (const QKeySequence& key : keys) {
-            auto* shortcut = new QShortcut(key, page);
-            shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-            connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
-        }
-        if (auto* push = qobject_cast<QPushButton*>(button); push && row.isDefault)
-            push->setDefault(true);
+    const std::pair<QKeySequence, WindowKey> buttonKeys[] = {
+        {QKeySequence(Qt::Key_Return), WindowKey::Enter},
+        {QKeySequence(Qt::Key_Enter), WindowKey::Enter},
+        {QKeySequence(Qt::Key_Escape), WindowKey::Esc},
+    };
+    for (const auto& [sequence, key] : buttonKeys) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, key = key] { pressButtonFor(key); });
+        windowKeys_.emplace_back(key, shortcut);
     }
+    // Only a page with a default or cancel button takes Enter and Esc away
+    // from the focused control.
+    const auto enableButtonKeys = [this](int page) {
+        for (const auto& [key, shortcut] : windowKeys_)
+            shortcut->setEnabled(buttonForKey(model_, key, kNoControl, page) != kNoControl);
+    };
+    connect(tabs_, &QTabWidget::currentChanged, this, enableButtonKeys);
+    enableButtonKeys(tabs_->currentIndex());
+
+    const std::pair<QKeySequence, int> pageKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+    };
+    for (const auto& [sequence, step] : pageKeys) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { turnPage(step); });
+    }
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::markEnterButton);
+    markEnterButton();
+}
+
+// The button that Enter would press wears the default button's frame: the
+// default button, or the command button that has the focus instead.
+void MainWindow::markEnterButton()
+{
+    const ControlId target = buttonForKey(model_, WindowKey::Enter, controlOf(QApplication::focusWidget()),
+                                          tabs_->currentIndex());
+    for (ControlId id = 0; id < model_.size(); ++id)
+        if (auto* push = qobject_cast<QPushButton*>(widgetOf(id)))
+            push->setDefault(id == target);
+}
+
+void MainWindow::pressButtonFor(WindowKey key)
+{
+    const ControlId focused = controlOf(QApplication::focusWidget());
+    if (auto* button = qobject_cast<QAbstractButton*>(widgetOf(buttonForKey(model_, key, focused, tabs_->currentIndex()))))
+        button->click();
+}
+
+void MainWindow::turnPage(int step)
+{
+    const int count = tabs_->count();
+    tabs_->setCurrentIndex((tabs_->currentIndex() + step + count) % count);
+}
+
+// An arrow key on an option button selects the next one of its group as a
+// click would, and the focus goes with the selection.
+bool MainWindow::moveOptionSelection(ControlId option, int key)
+{
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : -1;
+    const ControlId next = neighbourOption(model_, option, step);
+    if (next == kNoControl)
+        return false;
+    widgetOf(next)->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    model_.userClick(next);
+    return true;
 }
 
 // The Tab key follows the window's tab order through the controls of the page on view.
@@ -237,14 +309,29 @@ void MainWindow::orderTabs()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::KeyPress && qobject_cast<const QRadioButton*>(widget)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right)
+            && (static_cast<QKeyEvent*>(event)->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+            return moveOptionSelection(controlOf(widget), key) || QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::FocusOut && qobject_cast<const QRadioButton*>(widget)) {
+        // The button takes Tab stops for itself when it gains the focus; the
+        // selected button of the group is the one stop again once it leaves.
+        for (ControlId id = 0; id < model_.size(); ++id)
+            if (model_.at(id).row->kind == Kind::OptionButton && widgetOf(id))
+                drawProperty(widgetOf(id), model_, id, Notice::Value);
+        return QWidget::eventFilter(watched, event);
+    }
+    if (qobject_cast<const FieldEdit*>(widget) && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
         // Focus moves between the window's controls only; the window losing
         // or regaining activation (a message box, another program) is not a
         // control losing the focus.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             return QWidget::eventFilter(watched, event);
-        const ControlId id = controlOf(qobject_cast<QWidget*>(watched));
+        const ControlId id = controlOf(widget);
         if (id != kNoControl) {
             if (event->type() == QEvent::FocusIn)
                 model_.userFocusIn(id);

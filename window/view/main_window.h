@@ -4,12 +4,15 @@
 // every control at its place. The window holds no logic: it draws what the
 // model holds and reports what the person does as model events.
 
+#include "window/keyboard.h"
 #include "window/model.h"
 
 #include <QWidget>
 
+#include <utility>
 #include <vector>
 
+class QShortcut;
 class QTabWidget;
 
 namespace tavrimo {
@@ -40,7 +43,11 @@ private:
     void place(ControlId id);
     void giveRoom(ControlId id, Label3D* label);
     void wireInput(ControlId id, QWidget* widget);
-    void wireDefaultButtons();
+    void wireWindowKeys();
+    void pressButtonFor(WindowKey key);
+    void markEnterButton();
+    void turnPage(int step);
+    bool moveOptionSelection(ControlId option, int key);
     void orderTabs();
 
     WindowModel& model_;
@@ -48,6 +55,7 @@ private:
     ControlId tabControlId_ = kNoControl;
     std::vector<PageCanvas*> pages_;
     std::vector<QWidget*> widgets_;
+    std::vector<std::pair<WindowKey, QShortcut*>> windowKeys_;
 };
 
 }  // namespace tavrimo

@@ -1,6 +1,7 @@
 #include "window/view/widget_factory.h"
 
 #include "assets/pictures.h"
+#include "window/keyboard.h"
 #include "window/label3d.h"
 #include "window/view/fonts.h"
 
@@ -124,6 +125,19 @@ void FieldEdit::forgetUndoRecord()
         setSelection(cursor == start ? start + selected : start, cursor == start ? -selected : selected);
     else
         setCursorPosition(cursor);
+}
+
+bool MultiLineEdit::event(QEvent* event)
+{
+    const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::Paint && hasFocus()) {
+        QPainter painter(this);
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        option.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+        style()->drawPrimitive(QStyle::PE_FrameLineEdit, &option, &painter, this);
+    }
+    return handled;
 }
 
 void BlankWrappingLabel::setCaption(const QString& caption)
@@ -400,7 +414,7 @@ QWidget* createWidget(const Control& control, QWidget* parent)
     switch (row.kind) {
     case Kind::TextBox:
         if (row.multiLine) {
-            auto* edit = new QPlainTextEdit(parent);
+            auto* edit = new MultiLineEdit(parent);
             edit->setReadOnly(true);
             edit->setTabChangesFocus(true);  // a keyboard user can leave the formula box
             edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -527,8 +541,10 @@ void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notic
         widget->setEnabled(c.enabled);
         break;
     case Notice::Value:
-        if (auto* button = qobject_cast<QRadioButton*>(widget))
+        if (auto* button = qobject_cast<QRadioButton*>(widget)) {
             button->setChecked(c.value);
+            button->setFocusPolicy(isTabStop(model, id) ? Qt::StrongFocus : Qt::ClickFocus);
+        }
         break;
     case Notice::ListIndex:
         if (auto* combo = qobject_cast<QComboBox*>(widget))

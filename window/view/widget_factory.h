@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace tavrimo {
 
@@ -38,6 +39,17 @@ private:
     qsizetype length_ = 0;
     qsizetype undoWeight_ = 0;
     bool resultBox_ = false;
+};
+
+// A multi-line text box. Its frame shows the keyboard focus as a single-line
+// box's does; the style would mark it by the caret alone.
+class MultiLineEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    bool event(QEvent* event) override;
 };
 
 // A label that breaks its caption into lines at blanks within its width, the
