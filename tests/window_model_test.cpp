@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Opening, InitialStateSpots, ::testing::Values(
     SpotValue{"txtUSA", 0, Prop::ForeColor, "#000000"},
     SpotValue{"optTall", -1, Prop::Value, "true"},
     SpotValue{"optArea", -1, Prop::Value, "false"},
-    SpotValue{"sqrD", -1, Prop::Enabled, "true"},
+    SpotValue{"sqrD", -1, Prop::Enabled, "false"},
     SpotValue{"Frame3", -1, Prop::Caption, "تحويل درجات الحرارة"},
     SpotValue{"Frame2", -1, Prop::Caption, "حل معادلة من الدرجة الثانية"},
     SpotValue{"Image21", -1, Prop::Picture, "Image21"},

@@ -66,10 +66,9 @@ struct ControlRow {
     Colour shadow{};  // 3-D label shadow colour
     FontStyle font;
     bool visible = true;
+    // A disabled text box is a result box: it never takes the keyboard
+    // focus and cannot be typed into, but its text can be selected and copied.
     bool enabled = true;
-    // A result box: the person can select and copy its text but not type
-    // into it, and it never takes the keyboard focus.
-    bool locked = false;
     bool selected = false;     // option button Value
     bool multiLine = false;
     bool scrollBar = false;

@@ -57,10 +57,10 @@ constexpr ControlRow solverLabel(std::string_view name, int index, Geometry g, i
             .tabOrder = tab, .caption = caption, .back = named(S::ScrollBars), .fore = kSolverLetters};
 }
 
-constexpr ControlRow solverField(std::string_view name, Geometry g, int tab, Colour back, bool locked = false)
+constexpr ControlRow solverField(std::string_view name, Geometry g, int tab, Colour back, bool enabled = true)
 {
     return {.name = name, .kind = Kind::TextBox, .container = "Frame2", .page = 1, .geometry = g, .tabOrder = tab,
-            .back = back, .locked = locked};
+            .back = back, .enabled = enabled};
 }
 
 constexpr ControlRow temperatureField(std::string_view name, int top, int tab)
@@ -170,11 +170,11 @@ constexpr ControlRow kInitialState[] = {
     solverField("txtA", {240, 600, 1215, 285}, 33, rgb(0xFFE0C0)),
     solverField("txtB", {1680, 600, 1215, 285}, 34, rgb(0xFFE0C0)),
     solverField("txtG", {3120, 600, 1215, 285}, 35, rgb(0xFFE0C0)),
-    solverField("sqrD", {240, 1560, 1215, 285}, 37, rgb(0xFFFFC0), true),
+    solverField("sqrD", {240, 1560, 1215, 285}, 37, rgb(0xFFFFC0), false),
     solverLabel("Label5", -1, {1560, 1560, 735, 255}, 42, u"جذر دلتا"),
-    solverField("s1", {240, 2280, 1215, 285}, 39, rgb(0xC0FFC0), true),
+    solverField("s1", {240, 2280, 1215, 285}, 39, rgb(0xC0FFC0), false),
     solverLabel("Label6", -1, {1560, 2400, 375, 255}, 41, u"س 1"),
-    solverField("s2", {240, 2760, 1215, 285}, 38, rgb(0xC0FFC0), true),
+    solverField("s2", {240, 2760, 1215, 285}, 38, rgb(0xC0FFC0), false),
     solverLabel("Label7", -1, {1560, 2880, 375, 255}, 40, u"س 2"),
     {.name = "cmdResult", .kind = Kind::CommandButton, .container = "Frame2", .page = 1,
      .geometry = {3360, 1680, 1215, 495}, .tabOrder = 36, .caption = u"النتيجة", .back = kFrameYellow,

@@ -431,7 +431,7 @@ QWidget* createWidget(const Control& control, QWidget* parent)
             edit->setLayoutDirection(Qt::LeftToRight);
             edit->setAlignment(row.centred ? Qt::AlignCenter : Qt::AlignLeft);
             edit->setText(control.text);
-            if (row.locked)
+            if (!row.enabled)
                 edit->makeResultBox();
             widget = edit;
         }
@@ -497,7 +497,8 @@ QWidget* createWidget(const Control& control, QWidget* parent)
                           + (row.index >= 0 ? QStringLiteral("(%1)").arg(row.index) : QString()));
     if (row.font.face != Face::Default || row.font.weight != 400)
         new FontOnShow(widget, fontFor(row.font));
-    widget->setEnabled(control.enabled);
+    // A result box stays enabled for the mouse, so that its text can be copied.
+    widget->setEnabled(control.enabled || row.kind == Kind::TextBox);
     // Both colours in one palette: each new palette is passed on to the
     // widget's parts.
     QPalette palette = widget->palette();
