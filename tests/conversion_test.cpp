@@ -126,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(Entries, TypedEntries, ::testing::Values(
     Entry{"point_after_an_inch", "optTall", "txtUSA", 0, "1.", 3, "0.0254"},
     Entry{"point_after_an_ounce", "optW", "txtUSA", 0, "1.", 3, "28.349523125"},
     Entry{"pounds", "optW", "txtUSA", 1, "2.5", 3, "1133.980925"},
+    // The reciprocal of the factor first, then the product: 871.75 / f would give 24713.6967842187.
+    Entry{"ounces_reach_grams_by_the_reciprocal", "optW", "txtUSA", 0, "871.75", 3, "24713.6967842188"},
     Entry{"square_feet", "optArea", "txtUSA", 1, "100", 3, "9.290304"},
     Entry{"cubic_yards", "optSize", "txtUSA", 2, "3", 3, "2.293664573952"},
     Entry{"square_kilometres", "optArea", "txtTAS", 6, "2.5", 3, "2500000"}),
