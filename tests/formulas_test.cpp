@@ -1,6 +1,5 @@
 #include "test_form.h"
 
-#include "assets/pictures.h"
 #include "geometry/formulas.h"
 
 #include <gtest/gtest.h>
@@ -142,51 +141,52 @@ TEST(FormulaTexts, picking_each_figure_shows_its_name_and_its_whole_text)
     }
 }
 
+// What a picture slot shows: the picture, where it stands and its size in
+// twips (a picture's pixels times 15; 1215 x 495 while empty).
 struct Pick {
     int listIndex;
-    const char* store;
-    std::array<const char*, 4> pictures;
+    size_t figure;  // row of kFigures whose text the box shows
+    std::array<const char*, 4> slots;
 };
+
+std::string slotState(TestForm& f, const char* slot)
+{
+    return f.show(slot, -1, Prop::Picture) + " " + f.show(slot, -1, Prop::Left) + "," + f.show(slot, -1, Prop::Top)
+           + " " + f.show(slot, -1, Prop::Width) + "x" + f.show(slot, -1, Prop::Height);
+}
 
 class Picks : public ::testing::TestWithParam<Pick> {};
 
-TEST_P(Picks, show_the_figures_text_and_drawings)
+TEST_P(Picks, show_the_figures_text_and_drawings_in_their_places)
 {
     TestForm f;
     const Pick& p = GetParam();
     f.w().userPick(f.id("Combo1"), 2);  // all four slots filled first
     f.w().userPick(f.id("Combo1"), p.listIndex);
-    EXPECT_EQ(f.text("txtGra"), f.text(p.store));
-    const char* slots[] = {"Image16", "Image17", "Image18", "Image19"};
-    for (size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(f.show(slots[i], -1, Prop::Picture), p.pictures[i]) << slots[i];
-        const PictureInfo* info = pictureOf(p.pictures[i]);
-        EXPECT_EQ(f.show(slots[i], -1, Prop::Width), std::to_string(info ? info->width * 15 : 1215));
-        EXPECT_EQ(f.show(slots[i], -1, Prop::Height), std::to_string(info ? info->height * 15 : 495));
-    }
+    EXPECT_EQ(f.text("txtGra"), toQString(kFigures[p.figure].text));
+    const char* names[] = {"Image16", "Image17", "Image18", "Image19"};
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(slotState(f, names[i]), p.slots[i]) << names[i];
+    EXPECT_EQ(slotState(f, "Image20"), " 2640,3120 1215x495");
 }
 
 INSTANTIATE_TEST_SUITE_P(ChoiceTable, Picks, ::testing::Values(
-    Pick{0, "txtCircle", {"Image1", "", "", ""}},
-    Pick{1, "txt4", {"Image2", "", "", ""}},
-    Pick{2, "txtBall", {"Image3", "Image4", "Image5", "Image6"}},
-    Pick{3, "txtMotwazi", {"Image7", "", "", ""}},
-    Pick{4, "txtMkhrot", {"Image8", "Image9", "", ""}},
-    Pick{5, "txtZawih", {"Image10", "", "", ""}},
-    Pick{6, "txtMokaab", {"Image11", "", "", ""}},
-    Pick{7, "txtMoshor", {"Image12", "", "", ""}},
-    Pick{8, "txtHaram", {"Image13", "Image14", "Image15", ""}},
-    Pick{-1, "txtHaram", {"Image13", "Image14", "Image15", ""}},
-    Pick{42, "txtHaram", {"Image13", "Image14", "Image15", ""}}),
+    Pick{0, 0, {"Image1 360,1680 2130x2055", " 4320,1680 1215x495", " 360,4200 1215x495", " 4320,3960 1215x495"}},
+    Pick{1, 1, {"Image2 360,1680 2475x2445", " 4320,1680 1215x495", " 360,4200 1215x495", " 4320,3960 1215x495"}},
+    Pick{2, 2, {"Image3 360,1680 2460x2310", "Image4 4320,1680 2190x2055", "Image5 360,4200 2355x2250",
+                "Image6 4320,3960 2160x2220"}},
+    Pick{3, 3, {"Image7 360,1680 3390x1980", " 4320,1680 1215x495", " 360,4200 1215x495", " 4320,3960 1215x495"}},
+    Pick{4, 4, {"Image8 360,1680 1980x2610", "Image9 4320,1680 1860x1440", " 360,4200 1215x495",
+                " 4320,3960 1215x495"}},
+    Pick{5, 5, {"Image10 360,1680 2040x1680", " 4320,1680 1215x495", " 360,4200 1215x495", " 4320,3960 1215x495"}},
+    Pick{6, 6, {"Image11 360,1680 2400x2250", " 4320,1680 1215x495", " 360,4200 1215x495", " 4320,3960 1215x495"}},
+    Pick{7, 7, {"Image12 360,1680 2310x1890", " 4320,1680 1215x495", " 360,4200 1215x495", " 4320,3960 1215x495"}},
+    Pick{8, 8, {"Image13 360,1680 1485x1635", "Image14 4320,1680 2490x2040", "Image15 360,4200 1425x1245",
+                " 4320,3960 1215x495"}},
+    Pick{-1, 8, {"Image13 360,1680 1485x1635", "Image14 4320,1680 2490x2040", "Image15 360,4200 1425x1245",
+                 " 4320,3960 1215x495"}},
+    Pick{42, 8, {"Image13 360,1680 1485x1635", "Image14 4320,1680 2490x2040", "Image15 360,4200 1425x1245",
+                 " 4320,3960 1215x495"}}),
     [](const auto& info) { return "index_" + std::to_string(info.index); });
-
-TEST(Picks, the_box_drawing_makes_its_slot_3390_by_1980_twips)
-{
-    TestForm f;
-    f.w().userPick(f.id("Combo1"), 3);
-    EXPECT_EQ(f.show("Image16", -1, Prop::Width), "3390");
-    EXPECT_EQ(f.show("Image16", -1, Prop::Height), "1980");
-    EXPECT_EQ(f.show("Image20", -1, Prop::Picture), "");
-}
 
 }  // namespace
