@@ -1,6 +1,5 @@
 #include "test_form.h"
 
-#include "quadratic/solver.h"
 
 #include <gtest/gtest.h>
 
