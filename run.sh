@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tavrimo and opens its window. Without a display it says so and saves
 # pictures of the three pages instead.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tavrimo with its tests and runs every test.
 set -eu
 cd "$(dirname "$0")"

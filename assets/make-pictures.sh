@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Re-makes the pictures in assets/pictures/ from the drawing code in
 # assets/generator/. Needs CMake, a C++20 compiler, Qt 6 (QtGui) and the fonts
 # Noto Sans Arabic UI (or Amiri) and DejaVu Sans. The generator is built in a

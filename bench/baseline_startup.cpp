@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline: a bare Qt Widgets window with the same number and kinds of
 // widgets as Tavrimo's window, at the same places, holding the same initial
 // texts, on the same page, and nothing else: no handlers, no model, no

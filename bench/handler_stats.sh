@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Handler runs and nesting depth per keystroke, through the real window
 # (tavrimo-script), for entries typed key by key into a freshly opened
 # window, one window per entry.

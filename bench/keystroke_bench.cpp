@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keystroke latency, with Google Benchmark:
 //
 //  - core/...: one keystroke through the headless program (the window model,

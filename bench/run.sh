@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures Tavrimo against a bare Qt Widgets window and prints the tables:
 # start-up time to the first painted frame and peak memory (offscreen, and on
 # a real X server under Xvfb when Xvfb is installed), keystroke latency

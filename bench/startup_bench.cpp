@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Launches the two start-up probes in turn, many times each, and prints the
 // median wall time from launch to first painted frame, the median processor
 // time (user + system) spent by then and the median peak resident memory of

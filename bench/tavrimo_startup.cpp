@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tavrimo as app/main.cpp starts it, with the first-frame probe attached.
 
 #include "probe.h"

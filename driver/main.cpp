@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavrimo-script: opens the real window without a screen, performs a script
 // of user actions on it and prints what the window then shows.
 

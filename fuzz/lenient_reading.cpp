@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lenient reading of any bytes: no crash, no hang, a finite value or an
 // overflow, never any other failure, and the same as the C library's reading
 // of the longest leading number (digits and separators put into ASCII), at

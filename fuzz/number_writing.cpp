@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number writing of any finite double: at most 15 significant digits, the
 // correctly rounded 15-digit value, positional exactly for exponents -4 to
 // 14, and a text that strict reading takes back to the same value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target once on each file given (or each file in each folder
 // given), without the fuzzing engine: the committed corpus becomes a
 // regression test of the ordinary build.

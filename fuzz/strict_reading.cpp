@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Strict reading of any bytes: a finite value, a type mismatch or an
 // overflow, the same as the C library's reading of the same text (digits and
 // separator put into ASCII), at any length. What it accepts, number writing

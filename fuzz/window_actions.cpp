@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole window model under a stream of user actions decoded from the
 // input: typing, pasting, deleting, moving the focus, the option buttons,
 // the solver's buttons and the figure list. After every action:

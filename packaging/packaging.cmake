@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tavrimo as a desktop program: its version record, what `cmake --install`
 # puts where, and the Debian package CPack builds from that.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The solver of a x^2 + b x + c = 0: "النتيجة" shows the square root of the

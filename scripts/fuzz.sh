@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and libFuzzer (with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each one for a fixed time, starting
 # from the committed corpus. A crash or a broken invariant fails the run and

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Tavrimo needs to build, run and test, where
 # they are missing. Runs as root on Debian 12.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and
 # runs the whole test suite in that build (the long soak aside). Any
 # sanitizer report fails the run.

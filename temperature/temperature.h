@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Celsius, Fahrenheit and Kelvin fields that follow each other as the person

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window as a screen reader and a keyboard-only person meet it:
 // every control that can take the focus is announced with a name and the
 // role of what it is, the unit fields are named after the units they hold in

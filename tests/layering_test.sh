@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The folders include only those below them: nothing below app/ includes
 # app/, and the headless core includes no widget header.
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window as a reader sees it: the tab strip leaves every page in
 // view, the drawings lie whole on their page, the unit names keep their font
 // and their room, fields lie over the labels they touch, the formula lines

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture the executable carries decodes, in the format and at the size
 // the window expects; a broken picture fails here, not in front of a person.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Replays one scenario through tavrimo-script and compares what it prints
 # with the "#> " lines of the scenario. A "#! exit N" line sets the expected
 # exit code, and "#! stderr TEXT" a line expected on standard error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script language of tavrimo-script: what a line means, and which lines
 // are refused before anything runs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long run through the real widgets: tavrimo-script replays tens of
 // thousands of generated user actions, and the memory the program holds at
 // the end stays within a few MiB of what it held after the first thousand.

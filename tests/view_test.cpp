@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the real widgets show of the numbers: a field the program writes while
 // another has the focus shows its first character, a text wider than its box
 // is in the box's tooltip, the solver's results can be copied but not typed

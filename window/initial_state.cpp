@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The initial state of Form1: every control with its kind, container, page,
 // geometry in twips, tab order, texts, colours and fonts. Nothing here runs a
 // handler; the window model is built from these rows as they stand.

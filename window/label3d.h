@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The 3-D label: a caption drawn in its face colour over a shadow in its

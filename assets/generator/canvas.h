@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Canvas: the drawing surface of one figure picture. It keeps the house style

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solids with flat faces, drawn in oblique view (depth goes up and to the
 // right): the rectangular box, the cube, the prism and the three pyramids.
 

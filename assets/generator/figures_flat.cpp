@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plane figures: the circle with a sector, the square in its circle and the
 // right triangle.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Round solids: the four sphere drawings, the cone and the frustum of a cone.
 //
 // The spheres are true orthographic views from slightly above, so that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Small plane-geometry helpers for the drawings. Screen coordinates: x to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program's icon: the equation 1+X-6=0 along the top, a green ruler, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make-pictures: draws Tavrimo's artwork and writes it to the directory given
 // on the command line:
 //   image1.jpg .. image15.jpg   figure drawings of the formula page

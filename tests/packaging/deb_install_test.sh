@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a person gets it: CPack builds it from this build,
 # it names the packages the program needs at run time, dpkg installs it on
 # this machine, the program starts from its menu entry under an X server

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu icons are the window icon: the 32-pixel PNG is the .ico's own
 // picture, pixel for pixel, and the larger PNGs are renderings of the same
 // drawing (brought down to 32 pixels they stay close to it).

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` lays Tavrimo out as a desktop program, and installs
 # nothing else: the program, its menu entry, its AppStream file, its icon
 # at every size in the hicolor theme, its manual page, its copyright file and

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The menu entry and the AppStream file pass the freedesktop validators with
 # nothing to say: no error, no warning, no hint, not even a pedantic one.
 # Usage: validate.sh DESKTOP_FILE METAINFO_FILE

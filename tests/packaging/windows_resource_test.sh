@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows version resource, made from its template on every system,
 # compiles with the resource compiler of a Windows cross toolchain, and the
 # compiled resource holds the program's version record and its icon.

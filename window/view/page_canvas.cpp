@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/view/page_canvas.h"
 
 #include "window/label3d.h"
