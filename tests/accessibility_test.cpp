@@ -5,7 +5,7 @@
 // the category on view, the Tab key and the arrow keys reach everything, and
 // the message box's button speaks Arabic.
 
-#include "app/application.h"
+#include "tests/window_fixture.h"
 #include "window/properties.h"
 
 #include <QAbstractButton>
@@ -26,6 +26,7 @@
 #include <vector>
 
 using namespace tavrimo;
+using namespace tavrimo::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -43,20 +44,8 @@ struct Node {
     QString widget;   // class and object name, for messages
 };
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public WindowFixture {
 protected:
-    void SetUp() override
-    {
-        window().show();
-        window().activateWindow();
-        if (!QTest::qWaitForWindowActive(&window()))
-            QApplication::setActiveWindow(&window());
-    }
-
-    MainWindow& window() { return app_.window(); }
-    WindowModel& model() { return app_.program().window(); }
-    QWidget* widget(std::string_view name, int index = -1) { return window().widgetOf(model().require(name, index)); }
-
     QString controlName(QObject* object)
     {
         auto* w = qobject_cast<QWidget*>(object);
@@ -84,15 +73,7 @@ protected:
         return nodes;
     }
 
-    void showPage(int page)
-    {
-        window().tabControl()->setCurrentIndex(page);
-        QApplication::processEvents();
-    }
-
     QString spokenName(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); }
-
-    Application app_;
 
 private:
     void walk(QAccessibleInterface* iface, std::vector<Node>& nodes, int depth)
@@ -319,13 +300,3 @@ TEST(MessageBox, the_ok_button_reads_in_arabic)
 }
 
 }  // namespace
-
-int main(int argc, char* argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    configureApplication(qapp);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

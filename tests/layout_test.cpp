@@ -5,7 +5,7 @@
 // start at the right, the figure list says what to do, and no caption or
 // equation runs into a border.
 
-#include "app/application.h"
+#include "tests/window_fixture.h"
 #include "window/label3d.h"
 
 #include <QApplication>
@@ -27,29 +27,14 @@
 #include <string>
 
 using namespace tavrimo;
+using namespace tavrimo::testing;
 
 namespace {
 
 QString q(std::u16string_view text) { return toQString(text); }
 
-class LayoutTest : public ::testing::Test {
+class LayoutTest : public WindowFixture {
 protected:
-    void SetUp() override
-    {
-        window().show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
-    }
-
-    MainWindow& window() { return app_.window(); }
-    WindowModel& model() { return app_.program().window(); }
-    QWidget* widget(std::string_view name, int index = -1) { return window().widgetOf(model().require(name, index)); }
-
-    void showPage(int page)
-    {
-        window().tabControl()->setCurrentIndex(page);
-        QApplication::processEvents();
-    }
-
     void pick(int figure)
     {
         showPage(2);
@@ -57,7 +42,6 @@ protected:
         QApplication::processEvents();
     }
 
-    Application app_;
 };
 
 std::string nameOf(const QWidget* w) { return w->objectName().toStdString(); }
@@ -245,13 +229,3 @@ TEST_F(LayoutTest, button_words_keep_clear_of_the_button_border)
 }
 
 }  // namespace
-
-int main(int argc, char* argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    configureApplication(qapp);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -5,7 +5,7 @@
 // into or focused, and an entry field refuses whole a paste or a key that
 // would make it longer than 1000 characters.
 
-#include "app/application.h"
+#include "tests/window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,19 +24,12 @@
 #include <fstream>
 
 using namespace tavrimo;
+using namespace tavrimo::testing;
 
 namespace {
 
-class ViewTest : public ::testing::Test {
+class ViewTest : public WindowFixture {
 protected:
-    void SetUp() override
-    {
-        app_.window().show();
-        app_.window().activateWindow();
-        if (!QTest::qWaitForWindowActive(&app_.window()))
-            QApplication::setActiveWindow(&app_.window());
-    }
-
     QLineEdit* field(std::string_view name, int index = -1)
     {
         return qobject_cast<QLineEdit*>(app_.window().widgetOf(app_.program().window().require(name, index)));
@@ -45,12 +38,6 @@ protected:
     const Control& control(std::string_view name, int index = -1)
     {
         return app_.program().window().at(app_.program().window().require(name, index));
-    }
-
-    void showPage(int page)
-    {
-        app_.window().tabControl()->setCurrentIndex(page);
-        QCoreApplication::processEvents();
     }
 
     // Types as a person does: the focus into the field, the caret to its end, then the keys.
@@ -82,8 +69,6 @@ protected:
         edit->setCursorPosition(caret);
         return x;
     }
-
-    Application app_;
 };
 
 TEST_F(ViewTest, a_field_written_while_another_has_the_focus_shows_its_sign_and_first_digits)
@@ -212,13 +197,3 @@ TEST_F(ViewTest, pasting_the_longest_text_over_and_over_holds_no_growing_memory)
 }
 
 }  // namespace
-
-int main(int argc, char* argv[])
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    configureApplication(qapp);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
