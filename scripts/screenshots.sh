@@ -1,0 +1,69 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Renews the README's pictures in docs/ from a built tree (build/ or the
+# folder given): the pages through tavrimo-script's snapshot, and the
+# solver's results with their tooltips from the real program under Xvfb,
+# typed and pointed at with xdotool.
+set -eu
+cd "$(dirname "$0")/.."
+build="${1:-build}"
+docs="$(pwd)/docs"
+
+snap() {  # SCALE, then the script on standard input
+    QT_SCALE_FACTOR="$1" QT_QPA_PLATFORM=offscreen "$build/tavrimo-script" -
+}
+
+snap 1 <<SCRIPT
+page 0
+type txtUSA(3) "1"
+snapshot "$docs/page-0.png"
+click optSize
+type txtTAS(3) "2.5"
+snapshot "$docs/page-0-volume.png"
+pick Combo1 2
+snapshot "$docs/page-2-sphere.png"
+pick Combo1 4
+snapshot "$docs/page-2-cone.png"
+pick Combo1 8
+snapshot "$docs/page-2-pyramid.png"
+SCRIPT
+for scale in 1 1.5 2; do
+    snap "$scale" <<SCRIPT
+page 1
+type txtF "2"
+paste txtA "1"
+paste txtB "0"
+paste txtG "-2"
+click cmdResult
+snapshot "$docs/hidpi-$scale.png"
+SCRIPT
+done
+
+# The same page in the real program, with a root's tooltip.
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+export DISPLAY="$display"
+sleep 1
+"$build/tavrimo" 2>/dev/null &
+program=$!
+sleep 2
+window=$(xdotool search --name '^Tavrimo$' | head -n 1)
+xdotool windowmove "$window" 0 0
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+at() { xdotool mousemove $((X + $1)) $((Y + $2)); }
+at 365 20; xdotool click 1; sleep 0.3      # the tab of the second page
+at 227 121; xdotool click 1; xdotool type "2"   # Fahrenheit
+at 70 258; xdotool click 1; xdotool type "1"    # a
+at 168 258; xdotool click 1; xdotool type "0"   # b
+at 262 258; xdotool click 1; xdotool type -- "-2"  # c
+xdotool key Return
+sleep 0.5
+for root in s1:372 s2:404; do
+    at 60 "${root#*:}"; sleep 0.2; xdotool mousemove_relative 1 0; sleep 1.5
+    name=page-1; [ "${root%%:*}" = s1 ] && name=page-1-s1
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$docs/$name.png"
+done
+kill "$program"
