@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QStyleOptionComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -169,6 +170,24 @@ TEST_F(LayoutTest, the_figure_list_shows_a_greyed_hint_until_a_figure_is_picked)
     EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(widget("txtGra"))->toPlainText().isEmpty());
     pick(4);
     EXPECT_EQ(list->currentText(), q(u"مخروط"));
+}
+
+// Every figure's name fits the list's text field whole, and the list stays
+// on its page.
+TEST_F(LayoutTest, the_figure_list_shows_every_name_whole)
+{
+    showPage(2);
+    auto* list = qobject_cast<QComboBox*>(widget("Combo1"));
+    EXPECT_LE(list->geometry().right(), list->parentWidget()->width() - 2);
+    for (int figure = 0; figure < 9; ++figure) {
+        pick(figure);
+        SCOPED_TRACE(list->currentText().toStdString());
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.currentText = list->currentText();
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        EXPECT_LE(list->fontMetrics().horizontalAdvance(list->currentText()), field.width());
+    }
 }
 
 // The equation's red ink lies inside the blue rectangle, two pixels clear of

@@ -455,6 +455,10 @@ QWidget* createWidget(const Control& control, QWidget* parent)
             combo->addItem(toQString(item));
         combo->setPlaceholderText(toQString(row.hint));
         combo->setCurrentIndex(control.listIndex);
+        // The list shows its longest item whole: where its own width is too
+        // narrow for it, it widens to the right, over the free edge of the page.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        combo->setMinimumWidth(combo->sizeHint().width());
         widget = combo;
         break;
     }
