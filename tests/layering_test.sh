@@ -12,7 +12,7 @@ if [ -n "$upward" ]; then
     status=1
 fi
 widgets=$(grep -rnE '#include <(QtWidgets/)?Q(Widget|Application|LineEdit|Label|PushButton|MessageBox|TabWidget|ComboBox)' \
-    form units temperature quadratic geometry window/model.* window/properties.* window/initial_state.cpp window/control_row.h assets/pictures.* app/program.* app/routing.* || true)
+    form units temperature quadratic geometry window/model.* window/properties.* window/keyboard.* window/initial_state.cpp window/control_row.h assets/pictures.* app/program.* app/routing.* || true)
 if [ -n "$widgets" ]; then
     echo "The headless core includes widget headers:"
     echo "$widgets"
