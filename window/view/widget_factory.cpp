@@ -47,6 +47,13 @@ public:
 // over into a field holds no growing memory.
 constexpr qsizetype kUndoBudget = 20000;
 
+// A disabled text box is a result box (FieldEdit::makeResultBox): its widget
+// stays enabled for the mouse, so that its text can be selected and copied.
+void showEnabled(QWidget* widget, const Control& c)
+{
+    widget->setEnabled(c.enabled || c.row->kind == Kind::TextBox);
+}
+
 }  // namespace
 
 FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent)
@@ -502,8 +509,7 @@ QWidget* createWidget(const Control& control, QWidget* parent)
                           + (row.index >= 0 ? QStringLiteral("(%1)").arg(row.index) : QString()));
     if (row.font.face != Face::Default || row.font.weight != 400)
         new FontOnShow(widget, fontFor(row.font));
-    // A result box stays enabled for the mouse, so that its text can be copied.
-    widget->setEnabled(control.enabled || row.kind == Kind::TextBox);
+    showEnabled(widget, control);
     // Both colours in one palette: each new palette is passed on to the
     // widget's parts.
     QPalette palette = widget->palette();
@@ -544,7 +550,7 @@ void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notic
         widget->setVisible(c.visible);
         break;
     case Notice::Enabled:
-        widget->setEnabled(c.enabled);
+        showEnabled(widget, c);
         break;
     case Notice::Value:
         if (auto* button = qobject_cast<QRadioButton*>(widget)) {
