@@ -52,16 +52,14 @@ void Label3D::setRoom(int spareLeft, int coveredRight)
     relayout();
 }
 
-int Label3D::captionWidth() const
-{
-    return fontMetrics().horizontalAdvance(caption_) + 1;  // the shadow's column
-}
-
+// The caption is measured here, when its text, font or place changes, not at
+// every paint.
 void Label3D::relayout()
 {
+    captionWidth_ = fontMetrics().horizontalAdvance(caption_) + 1;  // the shadow's column
     if (!placed_)
         return;
-    const int needed = captionWidth() + 2 * kMargin;
+    const int needed = captionWidth_ + 2 * kMargin;
     const int textRight = home_.right() + 1 - coveredRight_;
     const int left = std::max(home_.left() - spareLeft_, std::min(home_.left(), textRight - needed));
     setGeometry(QRect(QPoint(left, home_.top()), home_.bottomRight()));
@@ -71,7 +69,7 @@ QRect Label3D::captionRect() const
 {
     const int right = width() - coveredRight_;
     const int room = right - 2 * kMargin;
-    const int w = std::min(captionWidth(), room);
+    const int w = std::min(captionWidth_, room);
     const int h = fontMetrics().height();
     // A pixel above the middle: the field on the row below may lie over the
     // label's lower corner.
@@ -101,7 +99,7 @@ void Label3D::paintEvent(QPaintEvent*)
     const QRect line = captionRect();
     const QRect area(kMargin, line.top(), width() - coveredRight_ - 2 * kMargin - 1, height() - line.top());
     const int flags = Qt::AlignHCenter | Qt::AlignTop
-                      | (captionWidth() > area.width() + 1 ? Qt::TextWordWrap : Qt::TextSingleLine);
+                      | (captionWidth_ > area.width() + 1 ? Qt::TextWordWrap : Qt::TextSingleLine);
     // The shadow sits one pixel down and to the right of the face.
     painter.setPen(shadow_);
     painter.drawText(area.translated(1, 1), flags, caption_);

@@ -38,7 +38,6 @@ protected:
 
 private:
     void relayout();
-    int captionWidth() const;
 
     QString caption_;
     QColor back_ = Qt::lightGray;
@@ -48,6 +47,7 @@ private:
     int spareLeft_ = 0;
     int coveredRight_ = 0;
     bool placed_ = false;
+    int captionWidth_ = 0;  // pixels of the caption at the label's font
 };
 
 }  // namespace tavrimo
