@@ -3,9 +3,9 @@
 // correctly rounded 15-digit value, positional exactly for exponents -4 to
 // 14, and a text that strict reading takes back to the same value.
 
-#include "form/failure.h"
+#include "numbers/failure.h"
 #include "fuzz/check.h"
-#include "units/numbers.h"
+#include "numbers/numbers.h"
 
 #include <charconv>
 #include <cmath>

@@ -9,7 +9,7 @@
 // the middle of the rest is repeated kStretch times in place, so that a
 // short corpus file can reach texts of hundreds of thousands of digits.
 
-#include "units/numbers.h"
+#include "numbers/numbers.h"
 
 #include <QString>
 

@@ -4,10 +4,10 @@
 // separator put into ASCII), at any length. What it accepts, number writing
 // writes back in a form that reads back to the same text.
 
-#include "form/failure.h"
+#include "numbers/failure.h"
 #include "fuzz/check.h"
 #include "fuzz/reference_reading.h"
-#include "units/numbers.h"
+#include "numbers/numbers.h"
 
 #include <cmath>
 #include <cstddef>

@@ -15,7 +15,7 @@
 //    whether it failed;
 //  - the solver's outputs change only when "النتيجة" is pressed.
 
-#include "form/failure.h"
+#include "numbers/failure.h"
 #include "app/program.h"
 #include "fuzz/check.h"
 #include "temperature/temperature.h"

@@ -49,11 +49,13 @@ INSTANTIATE_TEST_SUITE_P(FinalTexts, TemperatureTexts, ::testing::Values(
     TemperatureCase{"body_fahrenheit", "txtF", "98.6", "37", "98.6", "310"},
     TemperatureCase{"zero_kelvin", "txtK", "0", "-273", "-459.4", "0"},
     TemperatureCase{"room_kelvin", "txtK", "300", "27", "80.6", "300"},
-    // Fahrenheit comes from the Celsius text as written, not from the Kelvin
-    // number: straight from Kelvin it would read 80.8222222202222.
-    TemperatureCase{"kelvin_reaches_fahrenheit_through_celsius", "txtK", "300.123456789012345", "27.1234567890123",
-                    "80.8222222202221", "300.123456789012345"},
-    TemperatureCase{"far_below_zero_fahrenheit", "txtF", "-500", "-295.555555555556", "-500", "-22.555555555556"},
+    // Each field comes from the typed amount, never from another field's
+    // rounded text: through the Celsius text it would read 80.8222222202221.
+    TemperatureCase{"kelvin_reaches_fahrenheit_exactly", "txtK", "300.123456789012345", "27.1234567890123",
+                    "80.8222222202222", "300.123456789012345"},
+    TemperatureCase{"far_below_zero_fahrenheit", "txtF", "-500", "-295.555555555556", "-500", "-22.5555555555556"},
+    TemperatureCase{"absolute_zero_fahrenheit", "txtF", "-459.67", "-273.15", "-459.67", "-0.15"},
+    TemperatureCase{"kelvin_of_ice_with_the_offset_273", "txtK", "273.15", "0.15", "32.27", "273.15"},
     TemperatureCase{"two_fahrenheit", "txtF", "2", "-16.6666666666667", "2", "256.333333333333"},
     TemperatureCase{"twenty_fahrenheit", "txtF", "20", "-6.66666666666667", "20", "266.333333333333"},
     TemperatureCase{"minus_forty_celsius", "txtC", "-40", "-40", "-40", "233"}),

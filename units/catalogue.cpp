@@ -2,13 +2,13 @@
 #include "units/catalogue.h"
 
 #include "form/form.h"
+#include "numbers/numbers.h"
 
 #include <string>
 
 namespace tavrimo {
 
 namespace {
-
 
 ControlId slotControl(const Form& form, units::OptionalSlot slot)
 {
@@ -34,6 +34,18 @@ void switchCategory(Form& form, uint8_t category)
 }
 
 }  // namespace
+
+Exact units::unitsPerBase(QStringView factorText)
+{
+    for (size_t category = 0; category < kFactorTexts.size(); ++category)
+        for (size_t j = 0; j < kFactorTexts[category].size(); ++j)
+            if (!kFactorTexts[category][j].empty() && factorText == kFactorTexts[category][j]) {
+                const std::string_view size = kUnitSizes[category][j];
+                return 1 / readExact(QString::fromLatin1(size.data(), static_cast<qsizetype>(size.size())),
+                                     NumberFormat{u'.'});
+            }
+    return readExact(factorText, NumberFormat{u'.'});
+}
 
 void lblNum(Form& form)
 {

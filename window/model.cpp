@@ -143,6 +143,15 @@ void WindowModel::userFocusOut(ControlId id)
     raise(id, Event::LostFocus);
 }
 
+void WindowModel::setInvalid(ControlId id, bool invalid)
+{
+    Control& c = mut(id);
+    if (c.invalid == invalid)
+        return;
+    c.invalid = invalid;
+    notify(id, Notice::Invalid);
+}
+
 void WindowModel::setTag(ControlId id, const QString& tag)
 {
     mut(id).tag = tag;
