@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_form.h"
 
+#include "exact_reference.h"
 #include "units/conversion.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -336,6 +338,46 @@ TEST(EntryFields, arabic_digits_and_separator_in_the_metre_field)
     EXPECT_EQ(f.text("txtTAS", 6), u"0.0125"_s);
     EXPECT_EQ(f.text("txtUSA", 1), u"41.010498687664"_s);
     EXPECT_TRUE(f.failures.empty());
+}
+
+// Random entries of one to six digits in every field of every category,
+// each checked field by field against an independent exact computation.
+TEST(RandomEntries, every_field_shows_the_exact_amount_correctly_rounded)
+{
+    using reference::Amount;
+    // The base units in one imperial unit, by definition.
+    const std::vector<std::vector<const char*>> sizes = {
+        {"0.0254", "0.3048", "0.9144", "1609.344", "1852"},
+        {"0.00064516", "0.09290304", "4046.8564224", "2589988.110336"},
+        {"0.000016387064", "0.028316846592", "0.764554857984"},
+        {"28.349523125", "453.59237", "1000000", "1016046.9088"},
+    };
+    const char* options[] = {"optTall", "optArea", "optSize", "optW"};
+    const int steps[] = {1, 2, 3, 1};
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 400; ++round) {
+        TestForm f;
+        const int category = round % 4;
+        f.click(options[category]);
+        const auto& units = sizes[static_cast<size_t>(category)];
+        const int slot = static_cast<int>(random() % (7 + units.size()));
+        std::string typed = std::to_string(random() % 1000000 / (random() % 3 == 0 ? 1 : 1 + random() % 999));
+        if (random() % 4 == 0)
+            typed.insert(random() % (typed.size() + 1), ".");
+        if (random() % 5 == 0)
+            typed.insert(0, "-");
+        const bool imperial = slot >= 7;
+        f.paste(imperial ? "txtUSA" : "txtTAS", imperial ? slot - 7 : slot, QString::fromStdString(typed));
+        ASSERT_TRUE(f.failures.empty()) << typed;
+        const Amount base = imperial ? Amount(QString::fromStdString(typed)) * Amount(units[size_t(slot - 7)])
+                                     : Amount(QString::fromStdString(typed)) * Amount::tenTo(steps[category] * (slot - 3));
+        for (int k = 0; k < 7; ++k)
+            EXPECT_EQ(reference::shown(f.text("txtTAS", k)), (base / Amount::tenTo(steps[category] * (k - 3))).shown())
+                << typed << " in slot " << slot << ", field " << k;
+        for (size_t j = 0; j < units.size(); ++j)
+            EXPECT_EQ(reference::shown(f.text("txtUSA", int(j))), (base / Amount(units[j])).shown())
+                << typed << " in slot " << slot << ", imperial field " << j;
+    }
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "exact_reference.h"
 #include "test_form.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace tavrimo;
 using namespace tavrimo::testing;
@@ -166,6 +169,34 @@ TEST(SolverClearing, results_go_with_their_equation)
         EXPECT_EQ(f.text("sqrD") + f.text("s1") + f.text("s2"), u""_s) << change;
         EXPECT_EQ(f.program.takeStats().handlers, std::string(change) == "cmdCls" ? 1 : 0) << change;
         EXPECT_TRUE(f.messages.shown.empty());
+    }
+}
+
+// Random equations against an independent computation at 4000 bits.
+TEST(RandomEquations, every_result_is_correctly_rounded)
+{
+    using reference::Amount;
+    std::mt19937 random(11);
+    const auto coefficient = [&random] {
+        std::string text = std::to_string(random() % 100000);
+        text.insert(random() % (text.size() + 1), ".");
+        if (random() % 2 == 0)
+            text.insert(0, "-");
+        return text + "E" + std::to_string(static_cast<int>(random() % 61) - 30);
+    };
+    for (int round = 0; round < 300; ++round) {
+        TestForm f;
+        const std::string a = coefficient(), b = coefficient(), c = coefficient();
+        enter(f, a.c_str(), b.c_str(), c.c_str());
+        f.click("cmdResult");
+        const Amount A(QString::fromStdString(a)), B(QString::fromStdString(b)), C(QString::fromStdString(c));
+        const Amount d = B * B - Amount(4) * A * C;
+        if (!f.messages.shown.empty() || f.text("sqrD").isEmpty())
+            continue;  // no real root, or a = 0
+        const Amount root = sqrt(d);
+        EXPECT_EQ(reference::shown(f.text("sqrD")), root.shown()) << a << " " << b << " " << c;
+        EXPECT_EQ(reference::shown(f.text("s1")), ((Amount(0) - B + root) / (Amount(2) * A)).shown()) << a << " " << b << " " << c;
+        EXPECT_EQ(reference::shown(f.text("s2")), ((Amount(0) - B - root) / (Amount(2) * A)).shown()) << a << " " << b << " " << c;
     }
 }
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "exact_reference.h"
 #include "test_form.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace tavrimo;
 using namespace tavrimo::testing;
@@ -137,6 +140,30 @@ TEST(TemperatureEdges, a_negative_number_typed_sign_first_converts_once_the_digi
     form.type("txtK", u"-5"_s);
     EXPECT_EQ(form.failures, std::vector<std::string>{"txtK_Change: type mismatch"});
     EXPECT_EQ(form.text("txtC"), u"-278"_s);
+}
+
+// Random temperatures in each field against an independent exact
+// computation with the offset 273.
+TEST(RandomTemperatures, every_field_shows_the_exact_amount_correctly_rounded)
+{
+    using reference::Amount;
+    std::mt19937 random(7);
+    const char* fields[] = {"txtC", "txtF", "txtK"};
+    for (int round = 0; round < 300; ++round) {
+        TestForm form;
+        const char* field = fields[round % 3];
+        std::string typed = std::to_string(random() % 100000);
+        typed.insert(random() % (typed.size() + 1), ".");
+        if (random() % 2 == 0)
+            typed.insert(0, "-");
+        form.paste(field, -1, QString::fromStdString(typed));
+        const Amount t(QString::fromStdString(typed));
+        const Amount nine(9), five(5), offset(273), freezing(32);
+        const Amount c = round % 3 == 0 ? t : round % 3 == 1 ? (t - freezing) * five / nine : t - offset;
+        EXPECT_EQ(reference::shown(form.text("txtC")), c.shown()) << field << " " << typed;
+        EXPECT_EQ(reference::shown(form.text("txtF")), (c * nine / five + freezing).shown()) << field << " " << typed;
+        EXPECT_EQ(reference::shown(form.text("txtK")), (c + offset).shown()) << field << " " << typed;
+    }
 }
 
 }  // namespace

@@ -96,8 +96,12 @@ void txtUSA_Change(Form& form, int index)
     const Exact amount = readExact(form.text(field), form.numbers) / units::unitsPerBase(form.w.at(field).tag);
     // Not inside a conversion: the base field's own Change handler runs for
     // this write, which is how the weight category converts an imperial entry.
-    form.w.setText(form.c.txtTAS[3], writeNumber(amount, form.numbers));
-    runConversionOfCategory(form, false);
+    // When the base text stays the same that handler does not run, and the
+    // conversion runs here, so that every field follows the new entry.
+    const QString base = writeNumber(amount, form.numbers);
+    const bool baseUnchanged = base == form.text(form.c.txtTAS[3]);
+    form.w.setText(form.c.txtTAS[3], base);
+    runConversionOfCategory(form, baseUnchanged);
 }
 
 void txtTAS_GotFocus(Form& form, int index)
