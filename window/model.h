@@ -96,6 +96,8 @@ public:
     // than kMaxEntryLength is refused (false) and changes nothing.
     bool userEdit(ControlId id, const QString& text);
     void userSelection(ControlId id, int start, int length);
+    // The focus arriving at a control: the control that had it loses it
+    // first. Nothing happens when the control has it already.
     void userFocusIn(ControlId id);
     void userFocusOut(ControlId id);
     void userMouseDown(ControlId id) { raise(id, Event::MouseDown); }
