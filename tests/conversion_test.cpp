@@ -323,6 +323,9 @@ INSTANTIATE_TEST_SUITE_P(Examples, StaleAmounts, ::testing::Values(
               {"", "", "", "", "", "", "٢،٥", "", "", "", "~", "~"}, {"txtTAS_Change(6): type mismatch"}},
     StaleCase{"cubic_kilometres_beyond_the_range", "optSize", {{"txtTAS(6)", "1"}, {"txtTAS(6)", "1e300"}},
               {"", "", "", "", "", "", "1e300", "", "", "", "~", "~"}, {"txtTAS_Change(6): overflow"}},
+    // The conversion of a weight entry runs once: one failure, not two.
+    StaleCase{"ounces_beyond_the_milligrams", "optW", {{"txtUSA(0)", "1e306"}},
+              {"", "", "", "2.8349523125E+307", "", "", "", "1e306", "", "", "~", "~"}, {"txtTAS_Change(3): overflow"}},
     StaleCase{"ounces_with_a_sign_only", "optW", {{"txtUSA(0)", "16"}, {"txtUSA(0)", "-"}},
               {"", "", "", "", "", "", "", "-", "", "", "", "~"}, {"txtUSA_Change(0): type mismatch"}},
     StaleCase{"square_metres_then_arabic_digits", "optArea", {{"txtTAS(3)", "9"}, {"txtTAS(3)", "١٠"}},

@@ -98,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(BadInput, TemperatureFailures, ::testing::Values(
     // Trimming runs the handler again on the empty text, then the outer run
     // meets the same empty text.
     BadTemperature{"blanks_only", "   ", {"txtF_Change: type mismatch", "txtF_Change: type mismatch"}},
-    BadTemperature{"beyond_the_range", "1e400", {"txtF_Change: overflow"}}),
+    BadTemperature{"beyond_the_range", "1e400", {"txtF_Change: overflow"}},
+    BadTemperature{"a_tab_is_no_blank", "5\t", {"txtF_Change: type mismatch"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TemperatureEdges, a_result_beyond_the_range_is_never_written_and_no_old_one_stays)
@@ -109,6 +110,11 @@ TEST(TemperatureEdges, a_result_beyond_the_range_is_never_written_and_no_old_one
     EXPECT_EQ(form.failures, std::vector<std::string>{"txtC_Change: overflow"});
     EXPECT_EQ(form.text("txtF"), u""_s);
     EXPECT_EQ(form.text("txtK"), u""_s);
+    // Trimmed first: what the nested run of the trimmed text wrote belongs to
+    // the same edit and stays.
+    form.paste("txtK", -1, u"1.5e308 "_s);
+    EXPECT_EQ(form.text("txtC"), u"1.5E+308"_s);
+    EXPECT_EQ(form.text("txtF"), u""_s);
 }
 
 TEST(TemperatureEdges, a_lone_sign_empties_the_other_fields_until_the_digit_lands)

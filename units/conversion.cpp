@@ -33,11 +33,13 @@ void convert(Form& form, const ConversionSteps& steps)
 {
     ScopedValue running(form.conversionRunning, true);
     const int s = form.bytSource;
+    // Read once: the conversion writes every field but the one typed in.
+    const Exact amount = typedAmount(form, steps);
 
     for (int k = 0; k < 7; ++k) {
         if (k == s)
             continue;  // the driving field stays as typed
-        const Exact value = typedAmount(form, steps) * powerOfTen(steps.exponentStep * (3 - k));
+        const Exact value = amount * powerOfTen(steps.exponentStep * (3 - k));
         form.w.setText(form.c.txtTAS[static_cast<size_t>(k)], writeNumber(value, form.numbers));
     }
 
@@ -45,7 +47,7 @@ void convert(Form& form, const ConversionSteps& steps)
         if (steps.stopsForWeight && form.selected(form.c.optW) && j == 4)
             break;
         const ControlId field = form.c.txtUSA[static_cast<size_t>(j)];
-        const Exact value = typedAmount(form, steps) * units::unitsPerBase(form.w.at(field).tag);
+        const Exact value = amount * units::unitsPerBase(form.w.at(field).tag);
         if (j == form.editedImperialField)
             continue;  // the field the person is typing in stays as typed
         form.w.setText(field, writeNumber(value, form.numbers));
