@@ -84,6 +84,18 @@ TEST(CategoryHistory, hidden_slots_keep_what_an_earlier_category_gave_them)
     EXPECT_FALSE(f.w().at(f.id("txtUSA", 4)).visible);
 }
 
+// The factor texts the fields' Tag holds are the exact unit sizes'
+// reciprocals, as near as the double each reads to (16 digits agree).
+TEST(CategoryFactors, are_the_reciprocals_of_the_defined_sizes)
+{
+    for (const auto& category : units::kFactorTexts)
+        for (std::u16string_view tag : category)
+            if (!tag.empty())
+                EXPECT_EQ(roundSignificant(units::unitsPerBase(toQString(tag)), 16),
+                          roundSignificant(readExact(toQString(tag), NumberFormat{}), 16))
+                    << toQString(tag).toStdString();
+}
+
 TEST(CategoryHistory, a_category_outside_one_to_four_leaves_the_names)
 {
     TestForm f;
