@@ -364,7 +364,9 @@ TEST(RandomEntries, every_field_shows_the_exact_amount_correctly_rounded)
         f.click(options[category]);
         const auto& units = sizes[static_cast<size_t>(category)];
         const int slot = static_cast<int>(random() % (7 + units.size()));
-        std::string typed = std::to_string(random() % 1000000 / (random() % 3 == 0 ? 1 : 1 + random() % 999));
+        const unsigned digits = random() % 1000000;
+        const unsigned divisor = random() % 3 == 0 ? 1 : 1 + random() % 999;
+        std::string typed = std::to_string(digits / divisor);
         if (random() % 4 == 0)
             typed.insert(random() % (typed.size() + 1), ".");
         if (random() % 5 == 0)

@@ -2,8 +2,8 @@
 #pragma once
 
 // A reference for what a number field must show, sharing no code with the
-// program: MPFR reads the texts, computes at 4000 bits and rounds to 15
-// significant digits itself. Two amounts show the same when their 15-digit
+// program: MPFR reads the texts and computes at 4000 bits, and the result is
+// rounded to 15 significant digits here. Two amounts show the same when their 15-digit
 // roundings agree.
 
 #include <QString>
@@ -60,18 +60,35 @@ public:
     }
 
     // "d.ddd...E[-]x" with at most 15 digits and no trailing zeros, or "0".
+    // The digits are read to 40 places first and then rounded by hand, a
+    // tie away from zero: at 4000 bits an exact tie such as 1.0000000000000005
+    // still shows as one at 40 places.
     std::string shown() const
     {
         if (mpfr_zero_p(v_))
             return "0";
         mpfr_exp_t exponent = 0;
-        char* raw = mpfr_get_str(nullptr, &exponent, 10, 15, v_, MPFR_RNDN);
+        char* raw = mpfr_get_str(nullptr, &exponent, 10, 40, v_, MPFR_RNDN);
         std::string digits(raw);
         mpfr_free_str(raw);
         std::string sign;
         if (digits[0] == '-') {
             sign = "-";
             digits.erase(0, 1);
+        }
+        const bool up = digits[15] >= '5';
+        digits.resize(15);
+        for (size_t i = digits.size(); up && i-- > 0;) {
+            if (digits[i] != '9') {
+                ++digits[i];
+                break;
+            }
+            digits[i] = '0';
+            if (i == 0) {
+                digits.insert(0, "1");
+                digits.pop_back();
+                ++exponent;
+            }
         }
         while (digits.size() > 1 && digits.back() == '0')
             digits.pop_back();
