@@ -4,6 +4,11 @@
 // Form1 drawn with real widgets: the tab control with its three pages and
 // every control at its place. The window holds no logic: it draws what the
 // model holds and reports what the person does as model events.
+//
+// The window can be zoomed from 100 % to 300 % (the zoom keys, Ctrl + wheel)
+// and resized: everything on it grows as one, the form's client area drawn
+// at the largest zoom the window holds and centred in it. The model keeps
+// its twips; only the drawing changes.
 
 #include "window/keyboard.h"
 #include "window/model.h"
@@ -36,8 +41,22 @@ public:
     ControlId controlOf(const QWidget* widget) const;
     QTabWidget* tabControl() const { return tabs_; }
 
+    int zoom() const { return zoom_; }
+    // Zooms as a person does with the zoom keys: the window takes the size
+    // of the client area at `percent`, or at the largest zoom that fits the
+    // screen when that is less. A maximised window keeps its size.
+    void zoomTo(int percent);
+    // The largest zoom at which the window fits the screen's free area.
+    int largestZoomOnScreen() const;
+    // The client area's size at 100 %.
+    QSize baseSize() const { return baseSize_; }
+
+Q_SIGNALS:
+    void zoomChanged(int percent);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void build();
@@ -50,6 +69,10 @@ private:
     void turnPage(int step);
     bool moveOptionSelection(ControlId option, int key);
     void orderTabs();
+    void wireZoomKeys();
+    void applyZoom(int percent);
+    void placeTabControl();
+    bool wheelZoom(QObject* watched, QEvent* event);
 
     WindowModel& model_;
     QTabWidget* tabs_ = nullptr;
@@ -57,6 +80,9 @@ private:
     std::vector<PageCanvas*> pages_;
     std::vector<QWidget*> widgets_;
     std::vector<std::pair<WindowKey, QShortcut*>> windowKeys_;
+    QSize baseSize_;
+    int zoom_ = 100;
+    int wheelTurn_ = 0;  // eighths of a degree of Ctrl + wheel not yet taken as a step
 };
 
 }  // namespace tavrimo

@@ -5,6 +5,7 @@
 #include "window/keyboard.h"
 #include "window/label3d.h"
 #include "window/view/fonts.h"
+#include "window/view/zoom.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -178,7 +179,9 @@ void BlankWrappingLabel::changeEvent(QEvent* event)
 void BlankWrappingLabel::rewrap()
 {
     const QFontMetrics metrics(font());
-    const int width = std::max(1, this->width() - kLeftMargin);
+    const int zoom = zoomOf(this);
+    const int leftMargin = zoomed(kLeftMargin, zoom);
+    const int width = std::max(1, this->width() - leftMargin);
     QStringList lines;
     QString line;
     qsizetype i = 0;
@@ -206,7 +209,7 @@ void BlankWrappingLabel::rewrap()
     int widest = 0;
     for (const QString& l : std::as_const(lines))
         widest = std::max(widest, metrics.horizontalAdvance(l));
-    setContentsMargins(kLeftMargin + std::clamp(width - widest, 0, 3), 0, 0, 0);
+    setContentsMargins(leftMargin + std::clamp(width - widest, 0, zoomed(3, zoom)), 0, 0, 0);
     lines_ = lines;
     setText(lines.join(u'\n'));
 }
@@ -228,7 +231,7 @@ void BlankWrappingLabel::paintEvent(QPaintEvent* event)
     for (const QString& line : std::as_const(lines_)) {
         painter.drawText(QRect(area.left(), top, area.width(), metrics.height()),
                          Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine, line);
-        top += metrics.lineSpacing() + kLineGap;
+        top += metrics.lineSpacing() + zoomed(kLineGap, zoomOf(this));
     }
 }
 
@@ -258,13 +261,15 @@ QPixmap decodePicture(const PictureInfo& info)
     return pixmap;
 }
 
-// On a screen with more than one device pixel to a pixel the picture is
-// scaled up smoothly once, here, rather than by whole pixels at each paint.
-QPixmap forScreen(const QPixmap& picture, qreal ratio)
+// The picture at `percent` on a screen with `ratio` device pixels to a
+// pixel, scaled smoothly once, here, rather than by whole pixels at each paint.
+QPixmap forScreen(const QPixmap& picture, int percent, qreal ratio)
 {
-    if (picture.isNull() || qFuzzyCompare(ratio, 1.0))
+    const qreal scale = percent / 100.0 * ratio;
+    if (picture.isNull() || qFuzzyCompare(scale, 1.0))
         return picture;
-    QPixmap scaled = picture.scaled(picture.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap scaled = picture.scaled((QSizeF(picture.size()) * scale).toSize(), Qt::IgnoreAspectRatio,
+                                    Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(ratio);
     return scaled;
 }
@@ -279,10 +284,23 @@ public:
     void showPicture(const PictureInfo* info)
     {
         pending_ = info;
+        shown_ = info;
         if (!info)
             clear();
         else if (isVisible())
             decodePending();
+    }
+
+    void setZoom(int percent)
+    {
+        if (percent == zoom_)
+            return;
+        zoom_ = percent;
+        if (shown_ && !pending_) {
+            pending_ = shown_;
+            if (isVisible())
+                decodePending();
+        }
     }
 
 protected:
@@ -297,11 +315,13 @@ private:
     {
         if (!pending_)
             return;
-        setPixmap(forScreen(decodePicture(*pending_), devicePixelRatioF()));
+        setPixmap(forScreen(decodePicture(*pending_), zoom_, devicePixelRatioF()));
         pending_ = nullptr;
     }
 
     const PictureInfo* pending_ = nullptr;
+    const PictureInfo* shown_ = nullptr;
+    int zoom_ = 100;
 };
 
 // Gives a control its own font when it is first shown, before it is first
@@ -312,7 +332,7 @@ private:
 // a text, gets a text while shown, or takes the keyboard focus (its caret).
 class FontOnShow : public QObject {
 public:
-    FontOnShow(QWidget* widget, const QFont& font) : QObject(widget), widget_(widget), font_(font)
+    FontOnShow(QWidget* widget, const FontStyle& font) : QObject(widget), widget_(widget), font_(font)
     {
         widget->installEventFilter(this);
         if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
@@ -341,12 +361,12 @@ private:
     {
         widget_->removeEventFilter(this);
         disconnect(textChanged_);
-        widget_->setFont(font_);
+        widget_->setFont(fontFor(font_, zoomOf(widget_)));
         deleteLater();
     }
 
     QWidget* widget_;
-    QFont font_;
+    FontStyle font_;
     QMetaObject::Connection textChanged_;
 };
 
@@ -507,8 +527,8 @@ QWidget* createWidget(const Control& control, QWidget* parent)
     }
     widget->setObjectName(QString::fromLatin1(row.name.data(), static_cast<qsizetype>(row.name.size()))
                           + (row.index >= 0 ? QStringLiteral("(%1)").arg(row.index) : QString()));
-    if (row.font.face != Face::Default || row.font.weight != 400)
-        new FontOnShow(widget, fontFor(row.font));
+    if (hasOwnFont(row))
+        new FontOnShow(widget, row.font);
     showEnabled(widget, control);
     // Both colours in one palette: each new palette is passed on to the
     // widget's parts.
@@ -522,6 +542,14 @@ QWidget* createWidget(const Control& control, QWidget* parent)
     if (!control.visible)
         widget->setVisible(false);
     return widget;
+}
+
+void zoomWidget(QWidget* widget, int percent)
+{
+    if (auto* image = dynamic_cast<PictureLabel*>(widget))
+        image->setZoom(percent);
+    else if (auto* shape = qobject_cast<QFrame*>(widget); shape && shape->metaObject() == &QFrame::staticMetaObject)
+        shape->setLineWidth(std::max(1, zoomed(1, percent)));
 }
 
 void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notice notice)
