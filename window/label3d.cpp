@@ -78,9 +78,10 @@ QRect Label3D::captionRect() const
     const int room = right - 2 * margin;
     const int w = std::min(captionWidth_, room);
     const int h = fontMetrics().height();
-    // A pixel above the middle: the field on the row below may lie over the
-    // label's lower corner.
-    return {margin + (room - w) / 2, std::max(0, (height() - h) / 2 - zoomed(1, zoom)), w, h};
+    // A pixel above the middle, and above the label's lowest fifth: the field
+    // on the row below may lie over the label's lower corner.
+    const int top = std::min((height() - h) / 2 - zoomed(1, zoom), height() * 4 / 5 - h);
+    return {margin + (room - w) / 2, std::max(0, top), w, h};
 }
 
 QSize Label3D::sizeHint() const

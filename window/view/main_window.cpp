@@ -133,6 +133,9 @@ void MainWindow::build()
     const ControlId form = model_.require("Form1");
     setWindowTitle(model_.at(form).caption);
     setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon.data(), static_cast<qsizetype>(kWindowIcon.size()))));
+    // The style is the application's; a new window starts it at 100 %.
+    if (auto* windowStyle = qobject_cast<WindowStyle*>(style()))
+        windowStyle->setZoom(zoom_);
     baseSize_ = twipsToPixels(QRect(0, 0, model_.at(form).width, model_.at(form).height)).size();
     setMinimumSize(baseSize_);
     resize(baseSize_);

@@ -23,7 +23,11 @@ WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("F
 
 int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
 {
-    return zoomed(QProxyStyle::pixelMetric(metric, option, widget), zoom_);
+    const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+    // The tab strip overlaps the page frame's line, which keeps its width.
+    if (metric == PM_TabBarBaseOverlap)
+        return pixels;
+    return zoomed(pixels, zoom_);
 }
 
 namespace {

@@ -43,6 +43,9 @@ public:
     }
 };
 
+// Pixels between a multi-line box's frame and its text at 100 %, as Qt has it.
+constexpr qreal kDocumentMargin = 4;
+
 // The line edit keeps an undo step for every character each edit removes or
 // inserts. Past this many, the record is dropped, so that pasting over and
 // over into a field holds no growing memory.
@@ -550,6 +553,10 @@ void zoomWidget(QWidget* widget, int percent)
         image->setZoom(percent);
     else if (auto* shape = qobject_cast<QFrame*>(widget); shape && shape->metaObject() == &QFrame::staticMetaObject)
         shape->setLineWidth(std::max(1, zoomed(1, percent)));
+    else if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
+        box->document()->setDocumentMargin(zoomedF(kDocumentMargin, percent));
+    else if (auto* list = qobject_cast<QComboBox*>(widget))
+        list->setMinimumWidth(list->sizeHint().width());  // its longest item whole, at the new font
 }
 
 void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notice notice)
