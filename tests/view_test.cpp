@@ -9,12 +9,14 @@
 // holds, and neither the window's state nor the spoken names change with it.
 
 #include "tests/window_fixture.h"
+#include "assets/pictures.h"
 #include "window/view/zoom.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabBar>
@@ -352,6 +354,55 @@ TEST_F(ZoomTest, the_window_state_and_the_spoken_names_are_the_same_at_every_zoo
         QApplication::processEvents();
         EXPECT_EQ(stateAndNames(), at100) << window().zoom();
     }
+}
+
+// Of the pixels with ink, the share that is solid: a line drawn at the
+// screen's resolution has a solid core and a one-pixel soft edge, an
+// enlarged bitmap's lines are soft all across.
+double solidShare(const QImage& image)
+{
+    int ink = 0;
+    int solid = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            ink += grey < 230;
+            solid += grey < 60;
+        }
+    return ink ? double(solid) / ink : 0;
+}
+
+TEST_F(ZoomTest, the_drawings_are_drawn_at_the_screen_resolution_never_enlarged)
+{
+    window().zoomTo(300);
+    QApplication::processEvents();
+    const int zoom = window().zoom();
+    int drawings = 0;
+    const auto check = [&](const char* slot, const PictureInfo& stored) {
+        SCOPED_TRACE(std::string(slot) + " " + std::string(stored.control));
+        const QPixmap shown = qobject_cast<QLabel*>(widget(slot))->pixmap();
+        const qreal ratio = shown.devicePixelRatio();
+        EXPECT_NEAR(shown.width(), stored.width * zoom / 100.0 * ratio, 1);
+        EXPECT_NEAR(shown.height(), stored.height * zoom / 100.0 * ratio, 1);
+        QImage enlarged(QString::fromLatin1(stored.resource.data(), static_cast<qsizetype>(stored.resource.size())),
+                        stored.format.data());
+        enlarged = enlarged.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_GT(solidShare(shown.toImage()), 1.3 * solidShare(enlarged));
+        ++drawings;
+    };
+    for (int figure = 0; figure < 9; ++figure) {
+        showPage(2);
+        model().userPick(model().require("Combo1"), figure);
+        QApplication::processEvents();
+        for (const char* slot : {"Image16", "Image17", "Image18", "Image19"}) {
+            const ControlId picture = model().at(model().require(slot)).picture;
+            if (picture != kNoControl)
+                check(slot, *pictureOf(model().at(picture).row->name));
+        }
+    }
+    showPage(1);
+    check("Image21", kPictures[kThermometer]);
+    EXPECT_EQ(drawings, 16);
 }
 
 }  // namespace

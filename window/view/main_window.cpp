@@ -132,7 +132,13 @@ void MainWindow::build()
 {
     const ControlId form = model_.require("Form1");
     setWindowTitle(model_.at(form).caption);
-    setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon.data(), static_cast<qsizetype>(kWindowIcon.size()))));
+    const auto path = [](std::string_view resource) {
+        return QString::fromLatin1(resource.data(), static_cast<qsizetype>(resource.size()));
+    };
+    QIcon icon(path(kWindowIcon));
+    for (std::string_view larger : kLargerWindowIcons)
+        icon.addFile(path(larger));
+    setWindowIcon(icon);
     // The style is the application's; a new window starts it at 100 %.
     if (auto* windowStyle = qobject_cast<WindowStyle*>(style()))
         windowStyle->setZoom(zoom_);

@@ -4,6 +4,7 @@
 #include "assets/pictures.h"
 #include "window/keyboard.h"
 #include "window/label3d.h"
+#include "window/view/drawings.h"
 #include "window/view/fonts.h"
 #include "window/view/zoom.h"
 
@@ -265,16 +266,26 @@ QPixmap decodePicture(const PictureInfo& info)
 }
 
 // The picture at `percent` on a screen with `ratio` device pixels to a
-// pixel, scaled smoothly once, here, rather than by whole pixels at each paint.
-QPixmap forScreen(const QPixmap& picture, int percent, qreal ratio)
+// pixel: the stored picture where that is one device pixel to each of its
+// pixels, else drawn afresh at that resolution by its drawing code.
+QPixmap forScreen(const PictureInfo& info, int percent, qreal ratio)
 {
     const qreal scale = percent / 100.0 * ratio;
-    if (picture.isNull() || qFuzzyCompare(scale, 1.0))
-        return picture;
-    QPixmap scaled = picture.scaled((QSizeF(picture.size()) * scale).toSize(), Qt::IgnoreAspectRatio,
-                                    Qt::SmoothTransformation);
-    scaled.setDevicePixelRatio(ratio);
-    return scaled;
+    if (qFuzzyCompare(scale, 1.0))
+        return decodePicture(info);
+    const QString key = QStringLiteral("%1@%2")
+                            .arg(QLatin1String(info.resource.data(), static_cast<qsizetype>(info.resource.size())))
+                            .arg(scale);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        const QImage drawn = drawPicture(info, scale);
+        pixmap = drawn.isNull() ? decodePicture(info).scaled((QSizeF(info.width, info.height) * scale).toSize(),
+                                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                : QPixmap::fromImage(drawn);
+        QPixmapCache::insert(key, pixmap);
+    }
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
 }
 
 // An image control. Its picture is decoded when the image is first on view:
@@ -318,7 +329,7 @@ private:
     {
         if (!pending_)
             return;
-        setPixmap(forScreen(decodePicture(*pending_), zoom_, devicePixelRatioF()));
+        setPixmap(forScreen(*pending_, zoom_, devicePixelRatioF()));
         pending_ = nullptr;
     }
 
