@@ -11,12 +11,16 @@
 #include "tests/window_fixture.h"
 #include "assets/pictures.h"
 #include "window/view/zoom.h"
+#include "window/view/zoom_memory.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabBar>
@@ -403,6 +407,39 @@ TEST_F(ZoomTest, the_drawings_are_drawn_at_the_screen_resolution_never_enlarged)
     showPage(1);
     check("Image21", kPictures[kThermometer]);
     EXPECT_EQ(drawings, 16);
+}
+
+// The window opens at the kept zoom and keeps the person's new zoom when it
+// is closed; a corrupt setting opens it at 100 %. The configuration folder
+// is the build's own (XDG_CONFIG_HOME).
+TEST_F(ZoomTest, the_window_opens_at_the_kept_zoom_and_keeps_a_new_one_when_closed)
+{
+    ASSERT_TRUE(qEnvironmentVariable("XDG_CONFIG_HOME").endsWith(u"view-config")) << "not the build's own folder";
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                         + QStringLiteral("/tavrimo/tavrimo.conf");
+    QFile::remove(file);
+    rememberZoom(150);
+    keepZoomBetweenRuns(window());
+    EXPECT_EQ(window().zoom(), clampToScreen(150));
+    QTest::keyClick(window().tabControl()->tabBar(), Qt::Key_Minus, Qt::ControlModifier);
+    QApplication::processEvents();
+    const int chosen = window().zoom();
+    window().close();
+    EXPECT_EQ(rememberedZoom(), chosen);
+}
+
+TEST_F(ZoomTest, a_corrupt_kept_zoom_opens_the_window_at_100)
+{
+    ASSERT_TRUE(qEnvironmentVariable("XDG_CONFIG_HOME").endsWith(u"view-config")) << "not the build's own folder";
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/tavrimo");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile out(folder + QStringLiteral("/tavrimo.conf"));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("[General]\nzoom=\xff\xfe" "250%\n[[\n");
+    out.close();
+    window().zoomTo(200);
+    keepZoomBetweenRuns(window());
+    EXPECT_EQ(window().zoom(), 100);
 }
 
 }  // namespace

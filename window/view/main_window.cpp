@@ -25,6 +25,7 @@
 #include <QWheelEvent>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cstdlib>
@@ -385,6 +386,27 @@ void MainWindow::resizeEvent(QResizeEvent* event)
         placeTabControl();
 }
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    keepOnScreen();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    keepOnScreen();
+}
+
+// The window's frame is known only once the window manager has framed the
+// shown window: a zoom that then no longer fits the screen comes down to the
+// largest that does.
+void MainWindow::keepOnScreen()
+{
+    if (!maximised(this) && zoom_ > largestZoomOnScreen())
+        zoomTo(zoom_);
+}
+
 // Every measure of the window grows with the zoom: the style's, the fonts,
 // the places of the controls, the room of the 3-D labels, the drawings.
 void MainWindow::applyZoom(int percent)
@@ -393,6 +415,8 @@ void MainWindow::applyZoom(int percent)
     if (auto* windowStyle = qobject_cast<WindowStyle*>(style()))
         windowStyle->setZoom(percent);
     setFont(windowDefaultFont(percent));
+    // A tooltip is a window of its own: it does not take the window's font.
+    QToolTip::setFont(windowDefaultFont(percent));
     for (ControlId id = 0; id < model_.size(); ++id) {
         QWidget* widget = widgetOf(id);
         if (!widget)
@@ -413,7 +437,6 @@ void MainWindow::applyZoom(int percent)
         if (auto* label = qobject_cast<Label3D*>(widgetOf(id)))
             giveRoom(id, label);
     }
-    Q_EMIT zoomChanged(percent);
 }
 
 // The button that Enter would press wears the default button's frame: the

@@ -30,7 +30,7 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kStartPage = 2;
-    // Pixels of the tab strip's tabs; the page frame below them adds its own.
+    // Pixels of the tab strip's tabs at 100 %; the page frame below them adds its own.
     static constexpr int kTabStripHeight = 22;
 
     explicit MainWindow(WindowModel& model, QWidget* parent = nullptr);
@@ -51,12 +51,11 @@ public:
     // The client area's size at 100 %.
     QSize baseSize() const { return baseSize_; }
 
-Q_SIGNALS:
-    void zoomChanged(int percent);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void build();
@@ -71,6 +70,7 @@ private:
     void orderTabs();
     void wireZoomKeys();
     void applyZoom(int percent);
+    void keepOnScreen();
     void placeTabControl();
     bool wheelZoom(QObject* watched, QEvent* event);
 

@@ -9,7 +9,6 @@
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
 
-
 namespace tavrimo {
 
 namespace {
@@ -56,8 +55,10 @@ bool drawScaled(const QStyle* base, QStyle::PrimitiveElement element, const QSty
 
 }  // namespace
 
-// The frames are drawn as at 100 %, on a painter scaled by the zoom, so that
-// their lines, corners and the focus mark grow with the rest.
+// The frames of the text boxes and the focus mark are drawn as at 100 %, on
+// a painter scaled by the zoom, so that their lines and corners grow with the
+// rest. (Fusion draws a group box's frame from a picture and a tab page's
+// from the strip's measures; both already follow the zoomed measures.)
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                 const QWidget* widget) const
 {

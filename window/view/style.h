@@ -5,7 +5,9 @@
 // caption and the frame's edge on the side the caption starts from, and
 // dialog buttons that carry their word alone. At a zoom it draws every
 // measure of the style (frame widths, margins, indicators, scroll bars) and
-// every frame line that much larger, so that the window grows as one.
+// the text boxes' frames and the focus mark that much larger, so that the
+// window grows as one. The style is the application's, and so is its zoom:
+// the program has one window.
 
 #include <QProxyStyle>
 

@@ -4,8 +4,10 @@
 #include "window/view/main_window.h"
 #include "window/view/zoom.h"
 
-#include <QCoreApplication>
+#include <QEvent>
 #include <QSettings>
+
+#include <algorithm>
 
 namespace tavrimo {
 
@@ -37,14 +39,38 @@ void rememberZoom(int percent)
     kept.sync();
 }
 
+namespace {
+
+// Keeps the window's zoom when the window is closed (while its frame, and so
+// the largest zoom the screen holds, is still known), if the person chose
+// one: a kept zoom that this screen cannot hold stays kept, for a larger one.
+class ZoomKeeper : public QObject {
+public:
+    ZoomKeeper(MainWindow& window, int remembered) : QObject(&window), window_(window), remembered_(remembered)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close && window_.zoom() != std::min(remembered_, window_.largestZoomOnScreen()))
+            rememberZoom(window_.zoom());
+        return false;
+    }
+
+private:
+    MainWindow& window_;
+    int remembered_;
+};
+
+}  // namespace
+
 void keepZoomBetweenRuns(MainWindow& window)
 {
-    window.zoomTo(rememberedZoom());
-    const int opened = window.zoom();
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window, [&window, opened] {
-        if (window.zoom() != opened)
-            rememberZoom(window.zoom());
-    });
+    const int remembered = rememberedZoom();
+    window.zoomTo(remembered);
+    new ZoomKeeper(window, remembered);
 }
 
 }  // namespace tavrimo

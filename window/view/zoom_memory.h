@@ -16,7 +16,7 @@ int rememberedZoom();
 void rememberZoom(int percent);
 
 // Opens the window at the kept zoom (or the largest that fits the screen),
-// and keeps the zoom it shows when the program ends if the person changed it.
+// and keeps the zoom it shows when it is closed, if the person changed it.
 void keepZoomBetweenRuns(MainWindow& window);
 
 }  // namespace tavrimo
