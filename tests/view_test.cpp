@@ -311,14 +311,18 @@ TEST_F(ZoomTest, ctrl_and_the_wheel_step_the_zoom_over_any_control_and_change_no
     EXPECT_DOUBLE_EQ(formulas->font().pointSizeF(), 12);
 }
 
-TEST_F(ZoomTest, a_zoom_step_never_makes_the_window_larger_than_the_screen)
+TEST_F(ZoomTest, a_zoom_step_never_makes_the_window_larger_than_the_screen_nor_puts_it_off_the_screen)
 {
     const QRect screen = window().screen()->availableGeometry();
+    // In the lower right corner, where a growing window would leave the screen.
+    window().move(screen.bottomRight() - QPoint(window().frameGeometry().width(), window().frameGeometry().height()));
+    QApplication::processEvents();
     for (int step = 0; step < 7; ++step) {
         QTest::keyClick(window().tabControl()->tabBar(), Qt::Key_Equal, Qt::ControlModifier);
         QApplication::processEvents();
-        EXPECT_LE(window().frameGeometry().width(), screen.width());
-        EXPECT_LE(window().frameGeometry().height(), screen.height());
+        EXPECT_TRUE(screen.contains(window().frameGeometry()))
+            << window().frameGeometry().x() << "," << window().frameGeometry().y() << " "
+            << window().frameGeometry().width() << "x" << window().frameGeometry().height();
     }
     EXPECT_EQ(window().zoom(), clampToScreen(300));
     EXPECT_EQ(window().size(), QSize(zoomed(506, window().zoom()), zoomed(457, window().zoom())));

@@ -370,8 +370,18 @@ void MainWindow::zoomTo(int percent)
         target = std::min(target, largestZoomFitting(baseSize_, size()));
     if (target != zoom_)
         applyZoom(target);
-    if (!maximised(this))
-        resize(zoomed(baseSize_.width(), zoom_), zoomed(baseSize_.height(), zoom_));
+    if (maximised(this))
+        return;
+    resize(zoomed(baseSize_.width(), zoom_), zoomed(baseSize_.height(), zoom_));
+    // Grown past the screen's right or lower edge, the window moves back
+    // onto the screen, so that every control stays reachable.
+    if (isVisible() && screen()) {
+        const QRect free = screen()->availableGeometry();
+        const QRect frame = frameGeometry();
+        const QPoint back(std::min(0, free.right() - frame.right()), std::min(0, free.bottom() - frame.bottom()));
+        if (!back.isNull())
+            move(pos() + back);
+    }
 }
 
 // A window resized by the person (its edge, maximising) shows the client
