@@ -30,10 +30,16 @@ HandlerStats Program::takeStats()
 
 void Program::deliver(ControlId id, Event event)
 {
+    if (event == Event::Change)
+        markEntry(form_, id);
     const Route* route = routes_[static_cast<size_t>(id)][static_cast<size_t>(event)];
     if (!route || (route->blocked && route->blocked(form_)))
         return;
     const int index = window_.at(id).row->index;
+    if (route->quiet) {
+        route->run(form_, index);
+        return;
+    }
     ++stats_.handlers;
     ScopedValue depth(depth_, depth_ + 1);
     stats_.depth = std::max(stats_.depth, depth_);

@@ -5,7 +5,7 @@
 // events to their handlers. Delivery counts handler runs and their nesting,
 // and stops a failure at the boundary of the handler it ended.
 
-#include "form/failure.h"
+#include "numbers/failure.h"
 #include "form/form.h"
 #include "app/routing.h"
 #include "window/model.h"

@@ -25,6 +25,9 @@ struct Route {
     // After the handling of a person's edit of the field ended in a failure:
     // empties the fields of the converter that the handling did not assign.
     void (*clearStale)(Form& form, std::span<const ControlId> assigned, ControlId edited) = nullptr;
+    // A reaction of the window rather than a handler: it is not counted
+    // among the handler runs and cannot fail.
+    bool quiet = false;
 };
 
 std::span<const Route> routingTable();

@@ -60,6 +60,41 @@ const Keystroke kKeystrokes[] = {
 
 const QString kDigits[2] = {QStringLiteral("1"), QStringLiteral("2")};
 
+// Long entries through the core: the last digit of a number of 20 and of
+// 1000 characters changes, so that every field is computed from the whole
+// text again.
+struct LongEntry {
+    const char* name;
+    const char* field;
+    int index;
+    int length;
+};
+
+const LongEntry kLongEntries[] = {
+    {"metre, 20 characters", "txtTAS", 3, 20},
+    {"mile, 20 characters", "txtUSA", 3, 20},
+    {"Fahrenheit, 20 characters", "txtF", -1, 20},
+    {"metre, 1000 characters", "txtTAS", 3, 1000},
+    {"mile, 1000 characters", "txtUSA", 3, 1000},
+};
+
+void coreLongEntry(benchmark::State& state, const LongEntry& e)
+{
+    NoMessages messages;
+    Program program(NumberFormat{u'.'}, messages);
+    program.start();
+    WindowModel& w = program.window();
+    const ControlId field = w.require(e.field, e.index);
+    w.userFocusIn(field);
+    const QString head = QStringLiteral("1.") + QString(e.length - 3, u'7');
+    w.userEdit(field, head + kDigits[1]);
+    size_t i = 0;
+    for (auto _ : state) {
+        w.userEdit(field, head + kDigits[i++ & 1]);
+        benchmark::DoNotOptimize(w.at(field).text.size());
+    }
+}
+
 // ---------------------------------------------------------------- core ----
 
 void coreKeystroke(benchmark::State& state, const Keystroke& k)
@@ -232,6 +267,9 @@ int main(int argc, char* argv[])
 
     for (const Keystroke& k : kKeystrokes)
         benchmark::RegisterBenchmark((std::string("core/") + k.name).c_str(), coreKeystroke, k)
+            ->Unit(benchmark::kMicrosecond);
+    for (const LongEntry& e : kLongEntries)
+        benchmark::RegisterBenchmark((std::string("core/") + e.name).c_str(), coreLongEntry, e)
             ->Unit(benchmark::kMicrosecond);
     for (const Keystroke& k : kKeystrokes)
         benchmark::RegisterBenchmark((std::string("widgets/") + k.name).c_str(), widgetKeystroke, k)

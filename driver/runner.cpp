@@ -88,7 +88,7 @@ script::Names Runner::names() const
         [&model](const std::string& name, int index, const std::string& property) {
             const ControlId id = model.find(name, index);
             const auto prop = propFromName(property);
-            return id != kNoControl && prop && hasProp(model.at(id).row->kind, *prop);
+            return id != kNoControl && prop && hasProp(*model.at(id).row, *prop);
         },
     };
 }
@@ -423,7 +423,7 @@ void Runner::dump()
         const Control& c = model.at(id);
         for (size_t p = 0; p < kPropNames.size(); ++p) {
             const auto prop = static_cast<Prop>(p);
-            if (hasProp(c.row->kind, prop))
+            if (hasProp(*c.row, prop))
                 print(controlName(c) + u'.' + QString::fromLatin1(kPropNames[p].data(), static_cast<qsizetype>(kPropNames[p].size()))
                       + u'=' + formatProp(model, id, prop));
         }

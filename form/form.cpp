@@ -23,6 +23,12 @@ FormControls::FormControls(const WindowModel& w)
         pictureSlots[i] = w.require(slotNames[i]);
 }
 
+void markEntry(Form& form, ControlId field)
+{
+    if (isEntryField(*form.w.at(field).row))
+        form.w.setInvalid(field, entryState(form.text(field), form.numbers) == EntryState::NotANumber);
+}
+
 void trimField(Form& form, ControlId field)
 {
     const QStringView trimmed = trimSpaces(form.text(field));

@@ -5,7 +5,7 @@
 // the user's number format, the message box, and the few guards that keep one
 // keystroke to one pass through the converters.
 
-#include "units/numbers.h"
+#include "numbers/numbers.h"
 #include "window/model.h"
 
 #include <array>
@@ -77,6 +77,10 @@ private:
     T& target_;
     T old_;
 };
+
+// Marks an entry field whose text cannot become a number by typing more,
+// and clears the mark once it can.
+void markEntry(Form& form, ControlId field);
 
 // Assigns a field its own text without leading and trailing spaces; when
 // that changes the text, the field's Change runs again, nested.

@@ -3,13 +3,13 @@
 
 // The C library's reading of a number text, after the Arabic-Indic digits
 // and the decimal separators have been put into ASCII: the reference that
-// lenient and strict reading are compared with, at any length of text.
+// reading is compared with, at any length of text.
 //
 // An input whose first byte is '*' stands for a long text: the character in
 // the middle of the rest is repeated kStretch times in place, so that a
 // short corpus file can reach texts of hundreds of thousands of digits.
 
-#include "units/numbers.h"
+#include "numbers/numbers.h"
 
 #include <QString>
 
@@ -18,7 +18,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 namespace tavrimo::fuzzing {
@@ -81,19 +80,6 @@ inline Reference strictReference(const QString& text, const NumberFormat& format
     for (QChar ch : trimmed)
         ascii += asciiOf(ch, false, format.decimalSeparator);
     return readWithTheCLibrary(ascii, true);
-}
-
-// None for the "&H" and "&O" forms, which the C library does not read.
-inline std::optional<Reference> lenientReference(const QString& text, const NumberFormat& format)
-{
-    std::string ascii;
-    ascii.reserve(static_cast<size_t>(text.size()));
-    for (QChar ch : text)
-        if (ch != u' ' && ch != u'\t' && ch != u'\n')
-            ascii += ch == u'&' ? '&' : asciiOf(ch, true, format.decimalSeparator);
-    if (ascii.size() >= 2 && ascii[0] == '&')
-        return std::nullopt;
-    return readWithTheCLibrary(ascii, false);
 }
 
 }  // namespace tavrimo::fuzzing

@@ -10,21 +10,23 @@
 //    fields hold a complete conversion (running it again changes nothing)
 //    and the edited field holds what was typed; the temperature fields
 //    likewise;
-//  - no two non-empty fields of a converter show amounts that disagree
-//    (beyond the rounding of 15-digit texts), whatever the action and
-//    whether it failed;
-//  - the solver's outputs change only when "النتيجة" is pressed.
+//  - every non-empty field of a converter shows the exact amount of the
+//    field the person last edited, correctly rounded, whatever the action
+//    and whether it failed; when that field holds no number, the others are
+//    empty;
+//  - the solver's outputs change only when "النتيجة" is pressed, and are
+//    empty once a coefficient changed.
 
-#include "form/failure.h"
+#include "numbers/failure.h"
 #include "app/program.h"
 #include "fuzz/check.h"
-#include "temperature/temperature.h"
+#include "units/catalogue.h"
 #include "units/conversion.h"
 #include "window/properties.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
+#include <optional>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -93,9 +95,9 @@ public:
         const Form& f = program_.form();
         const uint8_t op = in.next() % 9;
         const ControlId field = fields_[in.next() % fields_.size()];
-        const QString baseBefore = w.at(f.c.txtTAS[3]).text;
         const QString fieldBefore = w.at(field).text;
         const std::array<QString, 3> solverBefore = {w.at(f.c.sqrD).text, w.at(f.c.s1).text, w.at(f.c.s2).text};
+        const std::array<QString, 3> coefficientsBefore = coefficients();
         failed_ = false;
         editing_ = kNoControl;
         program_.takeStats();
@@ -153,27 +155,42 @@ public:
             break;
         }
 
-        checkAgreement();
+        if (edited && w.at(field).text != fieldBefore) {
+            if (std::find(f.c.txtTAS.begin(), f.c.txtTAS.end(), field) != f.c.txtTAS.end()
+                || std::find(f.c.txtUSA.begin(), f.c.txtUSA.end(), field) != f.c.txtUSA.end())
+                unitDriver_ = field;
+            if (field == f.c.txtC || field == f.c.txtF || field == f.c.txtK)
+                temperatureDriver_ = field;
+        }
+        if (op == 5)
+            unitDriver_ = kNoControl;  // a category starts empty
+        checkExact();
         const HandlerStats stats = program_.takeStats();
         FUZZ_CHECK(stats.handlers <= kMaxHandlersPerAction, "%d handler runs for one action", stats.handlers);
         FUZZ_CHECK(stats.depth <= kMaxDepth, "nesting %d deep", stats.depth);
 
-        if (!pressedResult) {
-            FUZZ_CHECK(w.at(f.c.sqrD).text == solverBefore[0] && w.at(f.c.s1).text == solverBefore[1]
-                           && w.at(f.c.s2).text == solverBefore[2],
-                       "solver outputs changed without the button");
-        }
-        // In the weight category an imperial entry converts only when it
-        // changes the base amount; otherwise the fields stay as they were.
-        const bool weightKeptBase = f.selected(f.c.optW) && w.at(f.c.txtTAS[3]).text == baseBefore
-                                    && std::find(f.c.txtUSA.begin(), f.c.txtUSA.end(), field) != f.c.txtUSA.end();
+        // The results change only on "النتيجة", and go with their equation:
+        // empty once a coefficient changes.
+        const bool coefficientsChanged = coefficients() != coefficientsBefore;
+        const std::array<QString, 3> results = {w.at(f.c.sqrD).text, w.at(f.c.s1).text, w.at(f.c.s2).text};
+        if (coefficientsChanged && !pressedResult)
+            FUZZ_CHECK(results == (std::array<QString, 3>{}), "results stayed beside a changed equation");
+        else if (!pressedResult)
+            FUZZ_CHECK(results == solverBefore, "solver outputs changed without the button");
         // An edit that leaves the text as it was raises no Change and converts nothing.
         const bool changed = w.at(field).text != fieldBefore;
-        if (edited && changed && !failed_ && !weightKeptBase)
+        if (edited && changed && !failed_)
             checkSettled(field, typed);
     }
 
 private:
+    std::array<QString, 3> coefficients()
+    {
+        const WindowModel& w = program_.window();
+        const Form& f = program_.form();
+        return {w.at(f.c.txtA).text, w.at(f.c.txtB).text, w.at(f.c.txtG).text};
+    }
+
     void focus(ControlId target)
     {
         WindowModel& w = program_.window();
@@ -203,80 +220,71 @@ private:
             return;
         FUZZ_CHECK(!text.contains(u"inf", Qt::CaseInsensitive) && !text.contains(u"nan", Qt::CaseInsensitive),
                    "wrote %s", qPrintable(text));
-        double value = 0;
+        Exact value;
         try {
-            value = readStrict(text, program_.form().numbers);
+            value = readExact(text, program_.form().numbers);
         } catch (const Failure&) {
             FUZZ_CHECK(false, "wrote %s, which does not read back", qPrintable(text));
         }
         FUZZ_CHECK(writeNumber(value, program_.form().numbers) == text, "wrote %s, not in its own form", qPrintable(text));
     }
 
-    // Two amounts agree when they differ by no more than the rounding of a
-    // few 15-digit texts.
-    static bool agree(double x, double y, double scale)
-    {
-        return std::abs(x - y) <= 1e-12 * scale + 1e-290;
-    }
-
-    // Every non-empty field of a converter shows the same amount: the unit
-    // fields in base units, the temperature fields in degrees Celsius. A
-    // text that is not a number (a lone sign the person typed) shows none.
-    void checkAgreement()
+    // The amount of a unit field in base units, by the field's unit.
+    Exact unitScale(ControlId id)
     {
         const Form& f = program_.form();
-        const WindowModel& w = program_.window();
         const int step = f.selected(f.c.optArea) ? 2 : f.selected(f.c.optSize) ? 3 : 1;
-        std::vector<std::pair<double, ControlId>> amounts;
-        for (int k = 0; k < 7; ++k) {
-            const ControlId id = f.c.txtTAS[static_cast<size_t>(k)];
-            if (w.at(id).text.isEmpty())
-                continue;
-            try {
-                const double power = std::pow(10.0, step * (k - 3));
-                const double base = readLenient(w.at(id).text, f.numbers) * power;
-                if (std::isfinite(base))
-                    amounts.emplace_back(base, id);
-            } catch (const Failure&) {
-            }
-        }
-        for (ControlId id : f.c.txtUSA) {
-            if (w.at(id).text.isEmpty() || !w.at(id).visible)
-                continue;
-            try {
-                const double base = readStrict(w.at(id).text, f.numbers) / readStrict(w.at(id).tag, NumberFormat{u'.'});
-                if (std::isfinite(base))
-                    amounts.emplace_back(base, id);
-            } catch (const Failure&) {
-            }
-        }
-        for (const auto& [amount, id] : amounts)
-            FUZZ_CHECK(agree(amount, amounts.front().first, std::max(std::abs(amount), std::abs(amounts.front().first))),
-                       "%s shows %s, %s shows %s", qPrintable(controlName(w.at(id))), qPrintable(w.at(id).text),
-                       qPrintable(controlName(w.at(amounts.front().second))),
-                       qPrintable(w.at(amounts.front().second).text));
+        for (int k = 0; k < 7; ++k)
+            if (f.c.txtTAS[static_cast<size_t>(k)] == id)
+                return powerOfTen(step * (k - 3));
+        return 1 / units::unitsPerBase(program_.window().at(id).tag);
+    }
 
-        using namespace temperature;
-        std::vector<std::pair<double, ControlId>> celsius;
-        double scale = 0;
-        const auto add = [&](ControlId id, auto toCelsius) {
-            if (w.at(id).text.isEmpty())
-                return;
+    // Every other non-empty field shows the driving field's amount, exactly
+    // converted and rounded; none shows one when the driving field has none.
+    void checkFollows(ControlId driver, const std::vector<ControlId>& fields, auto convert)
+    {
+        const WindowModel& w = program_.window();
+        std::optional<Exact> amount;
+        try {
+            amount = readExact(w.at(driver).text, program_.form().numbers);
+        } catch (const Failure&) {
+        }
+        for (ControlId id : fields) {
+            if (id == driver || w.at(id).text.isEmpty() || !w.at(id).visible)
+                continue;
+            FUZZ_CHECK(amount.has_value(), "%s shows %s beside %s", qPrintable(controlName(w.at(id))),
+                       qPrintable(w.at(id).text), qPrintable(w.at(driver).text));
+            QString expected;
             try {
-                const double value = readStrict(w.at(id).text, f.numbers);
-                scale += std::abs(value);
-                celsius.emplace_back(toCelsius(value), id);
+                expected = writeNumber(convert(*amount, id), program_.form().numbers);
             } catch (const Failure&) {
+                FUZZ_CHECK(false, "%s shows %s where no amount fits", qPrintable(controlName(w.at(id))),
+                           qPrintable(w.at(id).text));
             }
-        };
-        add(f.c.txtC, [](double c) { return c; });
-        add(f.c.txtF, [](double t) { return (t - kFahrenheitOffset) * kFahrenheitToCelsius; });
-        add(f.c.txtK, [](double k) { return k - kKelvinOffset; });
-        for (const auto& [amount, id] : celsius)
-            FUZZ_CHECK(!std::isfinite(amount) || agree(amount, celsius.front().first, scale), "%s shows %s, %s shows %s",
-                       qPrintable(controlName(w.at(id))), qPrintable(w.at(id).text),
-                       qPrintable(controlName(w.at(celsius.front().second))),
-                       qPrintable(w.at(celsius.front().second).text));
+            FUZZ_CHECK(w.at(id).text == expected, "%s shows %s, not %s, for %s", qPrintable(controlName(w.at(id))),
+                       qPrintable(w.at(id).text), qPrintable(expected), qPrintable(w.at(driver).text));
+        }
+    }
+
+    void checkExact()
+    {
+        const Form& f = program_.form();
+        if (unitDriver_ != kNoControl) {
+            std::vector<ControlId> units(f.c.txtTAS.begin(), f.c.txtTAS.end());
+            units.insert(units.end(), f.c.txtUSA.begin(), f.c.txtUSA.end());
+            const Exact driverScale = unitScale(unitDriver_);
+            checkFollows(unitDriver_, units, [&](const Exact& x, ControlId id) { return Exact(x * driverScale / unitScale(id)); });
+        }
+        if (temperatureDriver_ != kNoControl) {
+            const auto celsius = [&](const Exact& x, ControlId id) {
+                return Exact(id == f.c.txtF ? (x - 32) * Exact(5, 9) : id == f.c.txtK ? x - 273 : x);
+            };
+            checkFollows(temperatureDriver_, {f.c.txtC, f.c.txtF, f.c.txtK}, [&](const Exact& x, ControlId id) {
+                const Exact c = celsius(x, temperatureDriver_);
+                return Exact(id == f.c.txtF ? c * Exact(9, 5) + 32 : id == f.c.txtK ? c + 273 : c);
+            });
+        }
     }
 
     void checkSettled(ControlId field, const QString& typed)
@@ -320,23 +328,6 @@ private:
             return;
         }
 
-        const auto value = [&](ControlId id) { return readStrict(w.at(id).text, f.numbers); };
-        const auto text = [&](double x) { return writeNumber(x, f.numbers); };
-        using namespace temperature;
-        try {
-            if (field == f.c.txtC) {
-                FUZZ_CHECK(w.at(f.c.txtF).text == text(value(f.c.txtC) * kCelsiusToFahrenheit + kFahrenheitOffset), "F");
-                FUZZ_CHECK(w.at(f.c.txtK).text == text(value(f.c.txtC) + kKelvinOffset), "K from C");
-            } else if (field == f.c.txtF) {
-                FUZZ_CHECK(w.at(f.c.txtC).text == text((value(f.c.txtF) - kFahrenheitOffset) * kFahrenheitToCelsius), "C");
-                FUZZ_CHECK(w.at(f.c.txtK).text == text(value(f.c.txtC) + kKelvinOffset), "K from F");
-            } else if (field == f.c.txtK) {
-                FUZZ_CHECK(w.at(f.c.txtC).text == text(value(f.c.txtK) - kKelvinOffset), "C from K");
-                FUZZ_CHECK(w.at(f.c.txtF).text == text(value(f.c.txtC) * kCelsiusToFahrenheit + kFahrenheitOffset), "F from K");
-            }
-        } catch (const Failure&) {
-            FUZZ_CHECK(false, "a temperature that converted cleanly does not convert again");
-        }
     }
 
     SilentMessages messages_;
@@ -347,6 +338,9 @@ private:
     ControlId focused_ = kNoControl;
     ControlId editing_ = kNoControl;
     bool failed_ = false;
+    // The field of each converter the person last edited.
+    ControlId unitDriver_ = kNoControl;
+    ControlId temperatureDriver_ = kNoControl;
 };
 
 }  // namespace

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quadratic/solver.h"
 
-#include "form/failure.h"
 #include "form/form.h"
-
-#include <cmath>
+#include "numbers/failure.h"
+#include "numbers/numbers.h"
 
 namespace tavrimo {
 
@@ -12,72 +11,41 @@ using namespace quadratic;
 
 namespace {
 
-double coefficient(const Form& form, ControlId field) { return readStrict(form.text(field), form.numbers); }
+Exact coefficient(const Form& form, ControlId field) { return readExact(form.text(field), form.numbers); }
 
-// D = b^2 - (a * 4) * c, each operand read afresh from its field.
-double discriminant(const Form& form)
-{
-    const double a = coefficient(form, form.c.txtA);
-    const double b = coefficient(form, form.c.txtB);
-    const double c = coefficient(form, form.c.txtG);
-    const double square = checked(b * b);
-    const double fourA = checked(a * 4);
-    return checked(square - checked(fourA * c));
-}
-
-// A press that gives no solution leaves no result of an earlier equation
-// beside its message.
-void clearResults(Form& form)
-{
-    form.w.setText(form.c.sqrD, QString());
-    form.w.setText(form.c.s1, QString());
-    form.w.setText(form.c.s2, QString());
-}
-
-struct Roots {
-    double plus;   // (-b + sqrt(D)) / 2a
-    double minus;  // (-b - sqrt(D)) / 2a
-};
-
-// The roots from the full-precision square root, without the cancellation of
-// -b + sqrt(D) when b^2 dwarfs 4ac: q = -(b + sign(b) sqrt(D)) / 2 adds two
-// numbers of the same sign, and the roots are q / a and c / q.
-Roots roots(double a, double b, double c, double root)
-{
-    const double twoA = checked(a + a);
-    if (twoA == 0)
-        throw Failure{FailureReason::DivisionByZero};
-    if (b == 0) {
-        const double r = checkedDivide(root, twoA);
-        return {r, -r};
-    }
-    const double q = checked(-(b + std::copysign(root, b)) / 2);
-    if (q == 0)  // b and D so small that the halving lost them
-        return {checkedDivide(checked(-b + root), twoA), checkedDivide(checked(-b - root), twoA)};
-    const double byA = checkedDivide(q, a);
-    const double byQ = checkedDivide(c, q);
-    // With b > 0, q / a is the root that takes -sqrt(D).
-    return b > 0 ? Roots{byQ, byA} : Roots{byA, byQ};
-}
-
+// Computed from the exact coefficients, whatever their size: only what is
+// written must lie within the double range. sqrt(D), (-b + sqrt(D)) / 2a and
+// (-b - sqrt(D)) / 2a are each correctly rounded once.
 void solve(Form& form)
 {
-    if (!(discriminant(form) >= 0)) {
-        clearResults(form);
+    const Exact a = coefficient(form, form.c.txtA);
+    const Exact b = coefficient(form, form.c.txtB);
+    const Exact c = coefficient(form, form.c.txtG);
+    const Exact d = b * b - 4 * a * c;
+    if (sgn(d) < 0) {
+        clearSolverResults(form);
         form.messages.showMessage(toQString(kNoRootsPrompt), toQString(kNoRootsTitle), MessageIcon::Information);
         return;
     }
-    const double root = std::sqrt(discriminant(form));
-    const Roots r = roots(coefficient(form, form.c.txtA), coefficient(form, form.c.txtB),
-                          coefficient(form, form.c.txtG), root);
-    const QString plus = writeNumber(r.plus, form.numbers);
-    const QString minus = writeNumber(r.minus, form.numbers);
-    form.w.setText(form.c.sqrD, writeNumber(root, form.numbers));
+    if (sgn(a) == 0)
+        throw Failure{FailureReason::DivisionByZero};
+    const Exact twoA = 2 * a;
+    const QString root = writeSurd(Exact(0), 1, d, Exact(1), form.numbers);
+    const QString plus = writeSurd(-b, 1, d, twoA, form.numbers);
+    const QString minus = writeSurd(-b, -1, d, twoA, form.numbers);
+    form.w.setText(form.c.sqrD, root);
     form.w.setText(form.c.s1, plus);
     form.w.setText(form.c.s2, minus);
 }
 
 }  // namespace
+
+void clearSolverResults(Form& form)
+{
+    form.w.setText(form.c.sqrD, QString());
+    form.w.setText(form.c.s1, QString());
+    form.w.setText(form.c.s2, QString());
+}
 
 void cmdResult_Click(Form& form)
 {
@@ -88,7 +56,7 @@ void cmdResult_Click(Form& form)
             throw Failure{FailureReason::TypeMismatch};
         solve(form);
     } catch (const Failure&) {
-        clearResults(form);
+        clearSolverResults(form);
         form.messages.showMessage(toQString(kErrorPrompt), toQString(kErrorTitle), MessageIcon::Critical);
     }
 }

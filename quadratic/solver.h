@@ -3,7 +3,8 @@
 
 // The solver of a x^2 + b x + c = 0: "النتيجة" shows the square root of the
 // discriminant and both real roots, or one of two messages; "مسح" empties
-// the coefficients.
+// the coefficients. Results belong to the equation shown: any change to a
+// coefficient empties them, and only "النتيجة" fills them again.
 
 #include <string_view>
 
@@ -23,5 +24,9 @@ inline constexpr std::u16string_view kNoRootsTitle = u"...";
 
 void cmdResult_Click(Form& form);
 void cmdCls_Click(Form& form);
+
+// Empties sqrD, s1 and s2. Runs, as no handler, when a coefficient's text
+// changes, and before a message that gives no result.
+void clearSolverResults(Form& form);
 
 }  // namespace tavrimo

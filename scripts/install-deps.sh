@@ -4,7 +4,7 @@
 # they are missing. Runs as root on Debian 12.
 set -eu
 
-packages="g++ cmake ninja-build pkg-config qt6-base-dev libgtest-dev fonts-noto-ui-core fonts-dejavu-core"
+packages="g++ cmake ninja-build pkg-config qt6-base-dev libgmp-dev libmpfr-dev libgtest-dev fonts-noto-ui-core fonts-dejavu-core"
 # Installing, packaging and starting the program under X (tests/packaging/).
 packages="$packages qt6-translations-l10n qt6-qpa-plugins desktop-file-utils appstream file dpkg-dev xvfb xauth binutils-mingw-w64-x86-64"
 # Checking the package with Debian's own checker, and its manual page.

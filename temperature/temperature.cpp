@@ -1,28 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "temperature/temperature.h"
 
-#include "form/failure.h"
 #include "form/form.h"
+#include "numbers/numbers.h"
 
 #include <algorithm>
 
 namespace tavrimo {
 
-using namespace temperature;
-
 namespace {
 
-double valueOf(const Form& form, ControlId field)
+const Exact kKelvinOffset(273);  // not 273.15: the converter's own rounding
+const Exact kFahrenheitOffset(32);
+const Exact kFahrenheitPerCelsius(9, 5);
+
+// The exact Celsius amount of the text in the field being edited.
+Exact celsiusOf(const Form& form, ControlId field)
 {
-    return readStrict(form.text(field), form.numbers);
+    const Exact typed = readExact(form.text(field), form.numbers);
+    if (field == form.c.txtF)
+        return (typed - kFahrenheitOffset) / kFahrenheitPerCelsius;
+    if (field == form.c.txtK)
+        return typed - kKelvinOffset;
+    return typed;
 }
 
-void write(Form& form, ControlId field, double value)
+// Fills the two fields other than `edited` from its text, in the order given.
+void follow(Form& form, ControlId edited, std::initializer_list<ControlId> order)
 {
-    form.w.setText(field, writeNumber(value, form.numbers));
+    trimField(form, edited);
+    ScopedValue running(form.temperatureRunning, true);
+    for (ControlId field : order) {
+        const Exact celsius = celsiusOf(form, edited);
+        const Exact value = field == form.c.txtF ? Exact(celsius * kFahrenheitPerCelsius + kFahrenheitOffset)
+                            : field == form.c.txtK ? Exact(celsius + kKelvinOffset)
+                                                   : celsius;
+        form.w.setText(field, writeNumber(value, form.numbers));
+    }
 }
-
-double toFahrenheit(double celsius) { return checked(celsius * kCelsiusToFahrenheit + kFahrenheitOffset); }
 
 }  // namespace
 
@@ -34,28 +49,8 @@ void clearUnassignedTemperatureFields(Form& form, std::span<const ControlId> ass
             form.w.setText(field, QString());
 }
 
-void txtC_Change(Form& form)
-{
-    trimField(form, form.c.txtC);
-    ScopedValue running(form.temperatureRunning, true);
-    write(form, form.c.txtF, toFahrenheit(valueOf(form, form.c.txtC)));
-    write(form, form.c.txtK, checked(valueOf(form, form.c.txtC) + kKelvinOffset));
-}
-
-void txtF_Change(Form& form)
-{
-    trimField(form, form.c.txtF);
-    ScopedValue running(form.temperatureRunning, true);
-    write(form, form.c.txtC, checked((valueOf(form, form.c.txtF) - kFahrenheitOffset) * kFahrenheitToCelsius));
-    write(form, form.c.txtK, checked(valueOf(form, form.c.txtC) + kKelvinOffset));
-}
-
-void txtK_Change(Form& form)
-{
-    trimField(form, form.c.txtK);
-    ScopedValue running(form.temperatureRunning, true);
-    write(form, form.c.txtC, checked(valueOf(form, form.c.txtK) - kKelvinOffset));
-    write(form, form.c.txtF, toFahrenheit(valueOf(form, form.c.txtC)));
-}
+void txtC_Change(Form& form) { follow(form, form.c.txtC, {form.c.txtF, form.c.txtK}); }
+void txtF_Change(Form& form) { follow(form, form.c.txtF, {form.c.txtC, form.c.txtK}); }
+void txtK_Change(Form& form) { follow(form, form.c.txtK, {form.c.txtC, form.c.txtF}); }
 
 }  // namespace tavrimo

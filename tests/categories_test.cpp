@@ -84,6 +84,19 @@ TEST(CategoryHistory, hidden_slots_keep_what_an_earlier_category_gave_them)
     EXPECT_FALSE(f.w().at(f.id("txtUSA", 4)).visible);
 }
 
+// The factor texts the fields' Tag holds are the exact unit sizes'
+// reciprocals, as near as the double each reads to.
+TEST(CategoryFactors, are_the_reciprocals_of_the_defined_sizes)
+{
+    for (const auto& category : units::kFactorTexts)
+        for (std::u16string_view tag : category)
+            if (!tag.empty()) {
+                const Exact exact = units::unitsPerBase(toQString(tag));
+                EXPECT_LT(abs(readExact(toQString(tag), NumberFormat{}) - exact) * powerOfTen(16), exact)
+                    << toQString(tag).toStdString();
+            }
+}
+
 TEST(CategoryHistory, a_category_outside_one_to_four_leaves_the_names)
 {
     TestForm f;

@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The folders include only those below them: nothing below app/ includes
-# app/, and the headless core includes no widget header.
+# app/, the number library at the bottom includes nothing of the program,
+# and the headless core includes no widget header.
 set -eu
 cd "$(dirname "$0")/.."
 status=0
@@ -11,8 +12,14 @@ if [ -n "$upward" ]; then
     echo "$upward"
     status=1
 fi
+numbers=$(grep -rnE '#include "(app|window|form|units|temperature|quadratic|geometry|assets)/' numbers || true)
+if [ -n "$numbers" ]; then
+    echo "The number library includes the program above it:"
+    echo "$numbers"
+    status=1
+fi
 widgets=$(grep -rnE '#include <(QtWidgets/)?Q(Widget|Application|LineEdit|Label|PushButton|MessageBox|TabWidget|ComboBox)' \
-    form units temperature quadratic geometry window/model.* window/properties.* window/keyboard.* window/initial_state.cpp window/control_row.h assets/pictures.* app/program.* app/routing.* || true)
+    numbers form units temperature quadratic geometry window/model.* window/properties.* window/keyboard.* window/initial_state.cpp window/control_row.h assets/pictures.* app/program.* app/routing.* || true)
 if [ -n "$widgets" ]; then
     echo "The headless core includes widget headers:"
     echo "$widgets"

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "exact_reference.h"
 #include "test_form.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace tavrimo;
 using namespace tavrimo::testing;
@@ -55,7 +58,15 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, Solutions, ::testing::Values(
     Solution{"tiny_a", "1e-300", "1", "1", "1", "-1", "-1E+300"},
     Solution{"negative_a_without_b", "-1", "0", "4", "4", "-2", "2"},
     Solution{"zero_roots_without_b", "2", "0", "0", "0", "0", "0"},
-    Solution{"arabic_digits", "١", "٠", "-٤", "4", "2", "-2"}),
+    Solution{"arabic_digits", "١", "٠", "-٤", "4", "2", "-2"},
+    // Each result correctly rounded from the exact coefficients.
+    Solution{"rounded_once", "34.5", "26.3", "-20", "58.7510850963623", "0.470305581106699", "-1.23262442168641"},
+    Solution{"root_rounded_once", "7", "29.72", "30", "6.57863207665545", "-1.65295485166747", "-2.59275943404682"},
+    Solution{"tiny_b", "1", "-1E-200", "0", "1E-200", "1E-200", "0"},
+    Solution{"huge_b", "1", "1E200", "1", "1E+200", "-1E-200", "-1E+200"},
+    Solution{"tiny_coefficients", "1E-300", "1E-300", "-1E-300", "2.23606797749979E-300", "0.618033988749895",
+             "-1.61803398874989"},
+    Solution{"b_at_the_smallest_double", "1", "5E-324", "0", "5E-324", "0", "-5E-324"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Refusal {
@@ -112,8 +123,8 @@ INSTANTIATE_TEST_SUITE_P(Messages, Refusals, ::testing::Values(
     Refusal{"blanks_only", "1", "   ", "2", false},
     Refusal{"letters", "x", "2", "1", false},
     Refusal{"lone_sign", "1", "-", "1", false},
-    Refusal{"square_overflows", "1", "1e200", "1", false},
-    Refusal{"product_overflows", "1e300", "1", "1e300", false},
+    Refusal{"discriminant_far_below_zero", "1e300", "1", "1e300", true},
+    Refusal{"root_beyond_the_range", "1e-300", "1e300", "0", false},
     Refusal{"slightly_negative_discriminant", "1", "2", "1.0000001", true},
     Refusal{"linear_equation", "0", "5", "1", false},
     Refusal{"nothing_at_all", "0", "0", "0", false}),
@@ -141,16 +152,52 @@ TEST(SolverMessages, the_results_are_empty_before_the_message_box_opens)
     EXPECT_EQ(messages.shown, (std::vector<std::string>{"||", "||", "||"}));
 }
 
-TEST(SolverClearing, clearing_empties_only_the_coefficients)
+// Results belong to the equation shown: any change to a coefficient, or
+// clearing them, empties the results without a handler or a message.
+TEST(SolverClearing, results_go_with_their_equation)
 {
-    TestForm f;
-    enter(f, "2", "3", "-5");
-    f.click("cmdResult");
-    f.click("cmdCls");
-    for (const char* field : {"txtA", "txtB", "txtG"})
-        EXPECT_TRUE(f.text(field).isEmpty()) << field;
-    EXPECT_EQ(f.text("sqrD"), u"7"_s);
-    EXPECT_EQ(f.text("s2"), u"-2.5"_s);
+    for (const char* change : {"txtA", "txtB", "txtG", "cmdCls"}) {
+        TestForm f;
+        enter(f, "1", "1", "-6");
+        f.click("cmdResult");
+        ASSERT_EQ(f.text("s1"), u"2"_s);
+        f.program.takeStats();
+        if (std::string(change) == "cmdCls")
+            f.click(change);
+        else
+            f.type(change, u"2"_s);
+        EXPECT_EQ(f.text("sqrD") + f.text("s1") + f.text("s2"), u""_s) << change;
+        EXPECT_EQ(f.program.takeStats().handlers, std::string(change) == "cmdCls" ? 1 : 0) << change;
+        EXPECT_TRUE(f.messages.shown.empty());
+    }
+}
+
+// Random equations against an independent computation at 4000 bits.
+TEST(RandomEquations, every_result_is_correctly_rounded)
+{
+    using reference::Amount;
+    std::mt19937 random(11);
+    const auto coefficient = [&random] {
+        std::string text = std::to_string(random() % 100000);
+        text.insert(random() % (text.size() + 1), ".");
+        if (random() % 2 == 0)
+            text.insert(0, "-");
+        return text + "E" + std::to_string(static_cast<int>(random() % 61) - 30);
+    };
+    for (int round = 0; round < 300; ++round) {
+        TestForm f;
+        const std::string a = coefficient(), b = coefficient(), c = coefficient();
+        enter(f, a.c_str(), b.c_str(), c.c_str());
+        f.click("cmdResult");
+        const Amount A(QString::fromStdString(a)), B(QString::fromStdString(b)), C(QString::fromStdString(c));
+        const Amount d = B * B - Amount(4) * A * C;
+        if (!f.messages.shown.empty() || f.text("sqrD").isEmpty())
+            continue;  // no real root, or a = 0
+        const Amount root = sqrt(d);
+        EXPECT_EQ(reference::shown(f.text("sqrD")), root.shown()) << a << " " << b << " " << c;
+        EXPECT_EQ(reference::shown(f.text("s1")), ((Amount(0) - B + root) / (Amount(2) * A)).shown()) << a << " " << b << " " << c;
+        EXPECT_EQ(reference::shown(f.text("s2")), ((Amount(0) - B - root) / (Amount(2) * A)).shown()) << a << " " << b << " " << c;
+    }
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "exact_reference.h"
 #include "test_form.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace tavrimo;
 using namespace tavrimo::testing;
@@ -49,11 +52,13 @@ INSTANTIATE_TEST_SUITE_P(FinalTexts, TemperatureTexts, ::testing::Values(
     TemperatureCase{"body_fahrenheit", "txtF", "98.6", "37", "98.6", "310"},
     TemperatureCase{"zero_kelvin", "txtK", "0", "-273", "-459.4", "0"},
     TemperatureCase{"room_kelvin", "txtK", "300", "27", "80.6", "300"},
-    // Fahrenheit comes from the Celsius text as written, not from the Kelvin
-    // number: straight from Kelvin it would read 80.8222222202222.
-    TemperatureCase{"kelvin_reaches_fahrenheit_through_celsius", "txtK", "300.123456789012345", "27.1234567890123",
-                    "80.8222222202221", "300.123456789012345"},
-    TemperatureCase{"far_below_zero_fahrenheit", "txtF", "-500", "-295.555555555556", "-500", "-22.555555555556"},
+    // Each field comes from the typed amount, never from another field's
+    // rounded text: through the Celsius text it would read 80.8222222202221.
+    TemperatureCase{"kelvin_reaches_fahrenheit_exactly", "txtK", "300.123456789012345", "27.1234567890123",
+                    "80.8222222202222", "300.123456789012345"},
+    TemperatureCase{"far_below_zero_fahrenheit", "txtF", "-500", "-295.555555555556", "-500", "-22.5555555555556"},
+    TemperatureCase{"absolute_zero_fahrenheit", "txtF", "-459.67", "-273.15", "-459.67", "-0.15"},
+    TemperatureCase{"kelvin_of_ice_with_the_offset_273", "txtK", "273.15", "0.15", "32.27", "273.15"},
     TemperatureCase{"two_fahrenheit", "txtF", "2", "-16.6666666666667", "2", "256.333333333333"},
     TemperatureCase{"twenty_fahrenheit", "txtF", "20", "-6.66666666666667", "20", "266.333333333333"},
     TemperatureCase{"minus_forty_celsius", "txtC", "-40", "-40", "-40", "233"}),
@@ -93,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(BadInput, TemperatureFailures, ::testing::Values(
     // Trimming runs the handler again on the empty text, then the outer run
     // meets the same empty text.
     BadTemperature{"blanks_only", "   ", {"txtF_Change: type mismatch", "txtF_Change: type mismatch"}},
-    BadTemperature{"beyond_the_range", "1e400", {"txtF_Change: overflow"}}),
+    BadTemperature{"beyond_the_range", "1e400", {"txtF_Change: overflow"}},
+    BadTemperature{"a_tab_is_no_blank", "5\t", {"txtF_Change: type mismatch"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TemperatureEdges, a_result_beyond_the_range_is_never_written_and_no_old_one_stays)
@@ -104,6 +110,11 @@ TEST(TemperatureEdges, a_result_beyond_the_range_is_never_written_and_no_old_one
     EXPECT_EQ(form.failures, std::vector<std::string>{"txtC_Change: overflow"});
     EXPECT_EQ(form.text("txtF"), u""_s);
     EXPECT_EQ(form.text("txtK"), u""_s);
+    // Trimmed first: what the nested run of the trimmed text wrote belongs to
+    // the same edit and stays.
+    form.paste("txtK", -1, u"1.5e308 "_s);
+    EXPECT_EQ(form.text("txtC"), u"1.5E+308"_s);
+    EXPECT_EQ(form.text("txtF"), u""_s);
 }
 
 TEST(TemperatureEdges, a_lone_sign_empties_the_other_fields_until_the_digit_lands)
@@ -135,6 +146,30 @@ TEST(TemperatureEdges, a_negative_number_typed_sign_first_converts_once_the_digi
     form.type("txtK", u"-5"_s);
     EXPECT_EQ(form.failures, std::vector<std::string>{"txtK_Change: type mismatch"});
     EXPECT_EQ(form.text("txtC"), u"-278"_s);
+}
+
+// Random temperatures in each field against an independent exact
+// computation with the offset 273.
+TEST(RandomTemperatures, every_field_shows_the_exact_amount_correctly_rounded)
+{
+    using reference::Amount;
+    std::mt19937 random(7);
+    const char* fields[] = {"txtC", "txtF", "txtK"};
+    for (int round = 0; round < 300; ++round) {
+        TestForm form;
+        const char* field = fields[round % 3];
+        std::string typed = std::to_string(random() % 100000);
+        typed.insert(random() % (typed.size() + 1), ".");
+        if (random() % 2 == 0)
+            typed.insert(0, "-");
+        form.paste(field, -1, QString::fromStdString(typed));
+        const Amount t(QString::fromStdString(typed));
+        const Amount nine(9), five(5), offset(273), freezing(32);
+        const Amount c = round % 3 == 0 ? t : round % 3 == 1 ? (t - freezing) * five / nine : t - offset;
+        EXPECT_EQ(reference::shown(form.text("txtC")), c.shown()) << field << " " << typed;
+        EXPECT_EQ(reference::shown(form.text("txtF")), (c * nine / five + freezing).shown()) << field << " " << typed;
+        EXPECT_EQ(reference::shown(form.text("txtK")), (c + offset).shown()) << field << " " << typed;
+    }
 }
 
 }  // namespace

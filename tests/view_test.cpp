@@ -3,10 +3,12 @@
 // another has the focus shows its first character, a text wider than its box
 // is in the box's tooltip, the solver's results can be copied but not typed
 // into or focused, and an entry field refuses whole a paste or a key that
-// would make it longer than 1000 characters. And the zoom: its keys and
-// Ctrl + wheel reach the window from every control, a step never makes the
-// window larger than the screen, a resized window shows the largest zoom it
-// holds, and neither the window's state nor the spoken names change with it.
+// would make it longer than 1000 characters; text that reaches a field
+// without the focus drives the conversion from that field; a text that is no
+// number is framed in red. And the zoom: its keys and Ctrl + wheel reach the
+// window from every control, a step never makes the window larger than the
+// screen, a resized window shows the largest zoom it holds, and neither the
+// window's state nor the spoken names change with it.
 
 #include "tests/window_fixture.h"
 #include "assets/pictures.h"
@@ -26,6 +28,9 @@
 #include <QTabBar>
 #include <QWheelEvent>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
@@ -40,6 +45,7 @@
 #include <fstream>
 
 using namespace tavrimo;
+using namespace Qt::StringLiterals;
 using namespace tavrimo::testing;
 
 namespace {
@@ -102,6 +108,63 @@ TEST_F(ViewTest, a_field_written_while_another_has_the_focus_shows_its_sign_and_
     // The field being typed in keeps the caret at the end of its text.
     EXPECT_EQ(field("txtF")->cursorPosition(), field("txtF")->text().size());
     EXPECT_EQ(field("txtF")->toolTip(), QString());  // 2 fits its box
+}
+
+// However text reaches a unit field, that field drives the conversion and
+// keeps what it was given.
+TEST_F(ViewTest, text_dropped_on_a_field_without_the_focus_converts_from_that_field)
+{
+    showPage(0);
+    type(field("txtTAS", 6), QStringLiteral("1"));
+    QLineEdit* inch = field("txtUSA", 0);
+    QMimeData dropped;
+    dropped.setText(QStringLiteral("12"));
+    const QPointF at = inch->rect().center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(inch, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(inch, &drop);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(inch->text().contains(QStringLiteral("12")));
+    EXPECT_EQ(control("txtUSA", 0).text, inch->text());
+    EXPECT_EQ(app_.program().form().bytSource, 3);
+    EXPECT_EQ(control("txtUSA", 0).backColor, Colour::of(0xFFFF00));
+    EXPECT_EQ(control("txtTAS", 6).backColor, Colour::of(0xC0C0FF));  // the kilometre field lost the focus
+}
+
+TEST_F(ViewTest, the_focus_that_comes_with_the_windows_activation_moves_the_driving_field)
+{
+    showPage(0);
+    type(field("txtTAS", 6), QStringLiteral("1"));
+    // A click straight into the millimetre field of the inactive window: the
+    // field receives the focus only as the window is activated.
+    QLineEdit* millimetre = field("txtTAS", 0);
+    QFocusEvent activated(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(millimetre, &activated);
+    EXPECT_EQ(app_.program().form().bytSource, 0);
+    EXPECT_EQ(control("txtTAS", 6).backColor, Colour::of(0xC0C0FF));
+    QTest::keyClick(millimetre, Qt::Key_End);
+    QTest::keyClicks(millimetre, QStringLiteral("7"));
+    EXPECT_EQ(millimetre->text(), QStringLiteral("10000007"));
+    EXPECT_EQ(field("txtTAS", 3)->text(), QStringLiteral("10000.007"));
+    // Coming back to the window with the same field runs nothing.
+    app_.program().takeStats();
+    QApplication::sendEvent(millimetre, &activated);
+    EXPECT_EQ(app_.program().takeStats().handlers, 0);
+}
+
+TEST_F(ViewTest, a_text_that_cannot_become_a_number_is_framed_in_red_with_an_example)
+{
+    showPage(1);
+    QLineEdit* celsius = field("txtC");
+    for (const auto& [typed, invalid] : {std::pair{"3,5", true}, {"-", false}, {"1e", false}, {"12abc", true}}) {
+        paste(celsius, QString::fromUtf8(typed));
+        EXPECT_EQ(control("txtC").invalid, invalid) << typed;
+        const QImage shown = celsius->grab().toImage();
+        EXPECT_EQ(shown.pixelColor(0, shown.height() / 2) == QColor(0xD0, 0x00, 0x00), invalid) << typed;
+        EXPECT_EQ(celsius->toolTip(), invalid ? u"هذا ليس عددًا\nمثال: 3.5 أو ٣٫٥"_s : QString()) << typed;
+        EXPECT_EQ(field("txtF")->text(), QString()) << typed;
+    }
 }
 
 TEST_F(ViewTest, the_results_of_the_solver_can_be_copied_but_never_focused_or_typed_into)

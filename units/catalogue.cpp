@@ -2,13 +2,13 @@
 #include "units/catalogue.h"
 
 #include "form/form.h"
+#include "numbers/numbers.h"
 
 #include <string>
 
 namespace tavrimo {
 
 namespace {
-
 
 ControlId slotControl(const Form& form, units::OptionalSlot slot)
 {
@@ -34,6 +34,24 @@ void switchCategory(Form& form, uint8_t category)
 }
 
 }  // namespace
+
+Exact units::unitsPerBase(QStringView factorText)
+{
+    // Read once: a conversion asks for every imperial field's factor.
+    static const auto kExact = [] {
+        std::array<std::array<Exact, 5>, kCategories> exact;
+        for (size_t category = 0; category < kUnitSizes.size(); ++category)
+            for (size_t j = 0; j < kUnitSizes[category].size(); ++j)
+                if (!kUnitSizes[category][j].empty())
+                    exact[category][j] = 1 / readExact(QString::fromLatin1(kUnitSizes[category][j]), NumberFormat{u'.'});
+        return exact;
+    }();
+    for (size_t category = 0; category < kFactorTexts.size(); ++category)
+        for (size_t j = 0; j < kFactorTexts[category].size(); ++j)
+            if (!kFactorTexts[category][j].empty() && factorText == kFactorTexts[category][j])
+                return kExact[category][j];
+    return readExact(factorText, NumberFormat{u'.'});
+}
 
 void lblNum(Form& form)
 {

@@ -4,6 +4,10 @@
 // The four quantity categories of the unit converter: their unit names, the
 // factor texts of their imperial units, and the switch between them.
 
+#include "numbers/exact.h"
+
+#include <QStringView>
+
 #include <array>
 #include <string_view>
 
@@ -41,6 +45,21 @@ inline constexpr std::array<std::array<std::u16string_view, 5>, kCategories> kFa
     {u"61023.744094732284", u"35.314666721488590", u"1.3079506193143922", u"", u""},
     {u"0.035273961949580412", u"0.0022046226218487757", u"0.000001", u"0.98420652761106063E-6", u""},
 }};
+
+// How many base units (metre, square metre, cubic metre, gram) one unit of
+// txtUSA(j) is, by its definition: the exact amounts the factor texts above
+// are the reciprocals of, rounded.
+inline constexpr std::array<std::array<std::string_view, 5>, kCategories> kUnitSizes = {{
+    {"0.0254", "0.3048", "0.9144", "1609.344", "1852"},
+    {"0.00064516", "0.09290304", "4046.8564224", "2589988.110336", ""},
+    {"0.000016387064", "0.028316846592", "0.764554857984", "", ""},
+    {"28.349523125", "453.59237", "1000000", "1016046.9088", ""},
+}};
+
+// The exact number of units in one base unit for the factor text a field's
+// Tag holds: the reciprocal of the unit's defined size. A text that is no
+// factor of the catalogue is read as it stands.
+Exact unitsPerBase(QStringView factorText);
 
 // The optional imperial slots 3 and 4: their fields and labels are shown or
 // hidden in this order by each category handler.

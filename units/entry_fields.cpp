@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "units/entry_fields.h"
 
-#include "form/failure.h"
 #include "form/form.h"
+#include "numbers/numbers.h"
+#include "units/catalogue.h"
 #include "units/conversion.h"
 
 #include <algorithm>
@@ -92,15 +93,15 @@ void txtUSA_Change(Form& form, int index)
         return;
     ScopedValue edited(form.editedImperialField, index);
 
-    // The reciprocal first, then the product, each rounded to double.
-    const double f = readLenient(form.w.at(field).tag, NumberFormat{u'.'});
-    const double r = checkedDivide(1.0, f);
-    const double a = readStrict(form.text(field), form.numbers);
-    const double b = checked(r * a);
+    const Exact amount = readExact(form.text(field), form.numbers) / units::unitsPerBase(form.w.at(field).tag);
     // Not inside a conversion: the base field's own Change handler runs for
     // this write, which is how the weight category converts an imperial entry.
-    form.w.setText(form.c.txtTAS[3], writeNumber(b, form.numbers));
-    runConversionOfCategory(form, false);
+    // When the base text stays the same that handler does not run, and the
+    // conversion runs here, so that every field follows the new entry.
+    const QString base = writeNumber(amount, form.numbers);
+    const bool baseUnchanged = base == form.text(form.c.txtTAS[3]);
+    form.w.setText(form.c.txtTAS[3], base);
+    runConversionOfCategory(form, baseUnchanged);
 }
 
 void txtTAS_GotFocus(Form& form, int index)

@@ -84,6 +84,14 @@ struct ControlRow {
 
 std::span<const ControlRow> initialWindowState();
 
+// A field a person types a number into: the unit, temperature and
+// coefficient fields (the result boxes are disabled, the formula box and
+// its stores have many lines).
+inline bool isEntryField(const ControlRow& row)
+{
+    return row.kind == Kind::TextBox && row.enabled && !row.multiLine;
+}
+
 // Controls that start hidden and that nothing ever shows: the stores of the
 // formula page and the colour holder of the unit page. They need no widget.
 inline bool neverShown(const ControlRow& row)

@@ -123,6 +123,10 @@ bool WindowModel::userEdit(ControlId id, const QString& text)
     Control& c = mut(id);
     if (c.text == text)
         return true;
+    // Text that reaches a field the focus is not on (a drop, a middle-button
+    // paste) brings the focus with it, so the field drives what its text
+    // converts.
+    userFocusIn(id);
     c.text = text;
     const ControlId outer = std::exchange(personEditing_, id);
     raise(id, Event::Change);
@@ -132,15 +136,30 @@ bool WindowModel::userEdit(ControlId id, const QString& text)
 
 void WindowModel::userFocusIn(ControlId id)
 {
+    if (focused_ == id)
+        return;
+    if (focused_ != kNoControl)
+        userFocusOut(focused_);
     focused_ = id;
     raise(id, Event::GotFocus);
 }
 
 void WindowModel::userFocusOut(ControlId id)
 {
-    if (focused_ == id)
-        focused_ = kNoControl;
+    // Only the control that has the focus can lose it.
+    if (focused_ != id)
+        return;
+    focused_ = kNoControl;
     raise(id, Event::LostFocus);
+}
+
+void WindowModel::setInvalid(ControlId id, bool invalid)
+{
+    Control& c = mut(id);
+    if (c.invalid == invalid)
+        return;
+    c.invalid = invalid;
+    notify(id, Notice::Invalid);
 }
 
 void WindowModel::setTag(ControlId id, const QString& tag)

@@ -33,7 +33,7 @@ enum class Event { Load, Click, Change, GotFocus, LostFocus, MouseDown };
 // for the keyboard focus to move to a control.
 enum class Notice {
     Text, Tag, Caption, Visible, Enabled, Value, ListIndex, BackColor, ForeColor,
-    Selection, Geometry, Picture, FocusRequest
+    Selection, Geometry, Picture, FocusRequest, Invalid
 };
 
 struct Control {
@@ -51,6 +51,8 @@ struct Control {
     int selLength = 0;
     int left = 0, top = 0, width = 0, height = 0;
     ControlId picture = kNoControl;  // the image control whose picture this one shows
+    // An entry field whose text cannot become a number by typing more.
+    bool invalid = false;
 };
 
 class WindowModel {
@@ -87,12 +89,15 @@ public:
     // The control takes the picture of `source` (or none, when source shows
     // none) and, being an image, the picture's size with its corner kept.
     void setPictureFrom(ControlId id, ControlId source);
+    void setInvalid(ControlId id, bool invalid);
     void requestFocus(ControlId id);
 
     // What the person does, reported by the view. An edit to a text longer
     // than kMaxEntryLength is refused (false) and changes nothing.
     bool userEdit(ControlId id, const QString& text);
     void userSelection(ControlId id, int start, int length);
+    // The focus arriving at a control: the control that had it loses it
+    // first. Nothing happens when the control has it already.
     void userFocusIn(ControlId id);
     void userFocusOut(ControlId id);
     void userMouseDown(ControlId id) { raise(id, Event::MouseDown); }

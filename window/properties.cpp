@@ -58,10 +58,12 @@ const KindProps kKindProps[] = {
 
 }  // namespace
 
-bool hasProp(Kind kind, Prop prop)
+bool hasProp(const ControlRow& control, Prop prop)
 {
+    if (prop == Prop::Invalid)
+        return isEntryField(control);
     for (const KindProps& row : kKindProps)
-        if (row.kind == kind)
+        if (row.kind == control.kind)
             for (Prop p : row.props)
                 if (p == prop)
                     return true;
@@ -138,6 +140,7 @@ QString formatProp(const WindowModel& model, ControlId id, Prop prop)
     case Prop::Width: return QString::number(c.width);
     case Prop::Height: return QString::number(c.height);
     case Prop::Picture: return c.picture == kNoControl ? QString() : controlName(model.at(c.picture));
+    case Prop::Invalid: return boolean(c.invalid);
     }
     return {};
 }

@@ -17,16 +17,16 @@ namespace tavrimo {
 
 enum class Prop {
     Text, Tag, Caption, Visible, Enabled, Value, ListIndex, BackColor, ForeColor,
-    SelStart, SelLength, Left, Top, Width, Height, Picture
+    SelStart, SelLength, Left, Top, Width, Height, Picture, Invalid
 };
 
-inline constexpr std::array<std::string_view, 16> kPropNames = {
+inline constexpr std::array<std::string_view, 17> kPropNames = {
     "Text", "Tag", "Caption", "Visible", "Enabled", "Value", "ListIndex", "BackColor",
-    "ForeColor", "SelStart", "SelLength", "Left", "Top", "Width", "Height", "Picture",
+    "ForeColor", "SelStart", "SelLength", "Left", "Top", "Width", "Height", "Picture", "Invalid",
 };
 
 std::optional<Prop> propFromName(std::string_view name);
-bool hasProp(Kind kind, Prop prop);
+bool hasProp(const ControlRow& row, Prop prop);
 // The property `show CTRL` reports when no property is named.
 std::optional<Prop> defaultProp(Kind kind);
 

@@ -263,6 +263,10 @@ void MainWindow::wireInput(ControlId id, QWidget* widget)
 {
     if (auto* field = qobject_cast<FieldEdit*>(widget)) {
         connect(field, &QLineEdit::textEdited, this, [this, id, field](const QString& text) {
+            // A drop or a middle-button paste edits a field without giving
+            // it the focus; the focus goes where the text went.
+            if (!field->hasFocus())
+                field->setFocus(Qt::OtherFocusReason);
             if (!model_.userEdit(id, text))
                 field->setText(model_.at(id).text);
         });
@@ -522,10 +526,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
     if (qobject_cast<const FieldEdit*>(widget) && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
         // Focus moves between the window's controls only; the window losing
-        // or regaining activation (a message box, another program) is not a
-        // control losing the focus.
+        // activation (a message box, another program) is not a control
+        // losing the focus. The focus that comes with the window's activation
+        // is a move when it arrives at another field than the one that had
+        // it (a click straight into a field of the inactive window), and
+        // nothing when it returns to the same one.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        if (reason == Qt::PopupFocusReason || (reason == Qt::ActiveWindowFocusReason && event->type() == QEvent::FocusOut))
             return QWidget::eventFilter(watched, event);
         const ControlId id = controlOf(widget);
         if (id != kNoControl) {

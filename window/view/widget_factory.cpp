@@ -4,6 +4,7 @@
 #include "assets/pictures.h"
 #include "window/keyboard.h"
 #include "window/label3d.h"
+#include "numbers/numbers.h"
 #include "window/view/drawings.h"
 #include "window/view/fonts.h"
 #include "window/view/zoom.h"
@@ -28,6 +29,8 @@
 
 #include <algorithm>
 #include <string>
+
+using namespace Qt::StringLiterals;
 
 namespace tavrimo {
 
@@ -105,8 +108,34 @@ void FieldEdit::changeEvent(QEvent* event)
         updateToolTip();
 }
 
+void FieldEdit::setInvalid(bool invalid)
+{
+    invalid_ = invalid;
+    updateToolTip();
+    update();
+}
+
+void FieldEdit::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (!invalid_)
+        return;
+    QPainter painter(this);
+    const qreal width = zoomedF(2, zoomOf(this));  // pixels at 100 %, growing with the zoom
+    painter.setPen(QPen(QColor(0xD0, 0x00, 0x00), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
+}
+
 void FieldEdit::updateToolTip()
 {
+    if (invalid_) {
+        // The example uses the separator the field reads: the user's, and
+        // the Arabic one.
+        const QChar separator = NumberFormat::fromCLocale().decimalSeparator;
+        setToolTip(u"هذا ليس عددًا\nمثال: 3"_s + separator + u"5 أو ٣٫٥"_s);
+        return;
+    }
+
     QStyleOptionFrame option;
     initStyleOption(&option);
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
@@ -635,6 +664,10 @@ void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notic
     case Notice::FocusRequest:
         if (!widget->hasFocus())
             widget->setFocus(Qt::OtherFocusReason);
+        break;
+    case Notice::Invalid:
+        if (auto* edit = qobject_cast<FieldEdit*>(widget))
+            edit->setInvalid(c.invalid);
         break;
     case Notice::Tag:
     case Notice::Geometry:

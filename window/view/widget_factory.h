@@ -23,6 +23,9 @@ public:
     explicit FieldEdit(QWidget* parent = nullptr);
     // A result box: read-only, never takes the focus, copied from its menu.
     void makeResultBox();
+    // A text that cannot become a number: a red frame, and a tooltip with an
+    // example of one.
+    void setInvalid(bool invalid);
 Q_SIGNALS:
     void pressed();
 
@@ -31,6 +34,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void updateToolTip();
@@ -40,6 +44,7 @@ private:
     qsizetype length_ = 0;
     qsizetype undoWeight_ = 0;
     bool resultBox_ = false;
+    bool invalid_ = false;
 };
 
 // A multi-line text box. Its frame shows the keyboard focus as a single-line
