@@ -23,6 +23,9 @@ void MessageBoxes::showMessage(const QString& prompt, const QString& title, Mess
 {
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, prompt,
                     QMessageBox::Ok, parent_);
+    // A dialog does not take its window's font: at the window's zoom it is given it.
+    if (parent_)
+        box.setFont(parent_->font());
     box.exec();
     // Back to the window, with the keyboard focus where it was.
     if (parent_)

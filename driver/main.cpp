@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTextStream>
 
@@ -30,13 +31,22 @@ void filterMessages(QtMsgType type, const QMessageLogContext& context, const QSt
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
+// The offscreen platform's screen is 800 x 600 unless told otherwise; the
+// driver's screen holds the window at every zoom, 300 % included.
+constexpr char kOffscreenScreen[] =
+    R"({"screens": [{"name": "tavrimo-script", "x": 0, "y": 0, "width": 2048, "height": 1536,)"
+    R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     fallback = qInstallMessageHandler(filterMessages);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryFile screens;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        const bool written = screens.open() && screens.write(kOffscreenScreen) > 0 && screens.flush();
+        qputenv("QT_QPA_PLATFORM", written ? "offscreen:configfile=" + QFile::encodeName(screens.fileName()) : "offscreen");
+    }
     QApplication qapp(argc, argv);
     tavrimo::configureApplication(qapp);
 

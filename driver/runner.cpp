@@ -3,6 +3,7 @@
 
 #include "window/properties.h"
 #include "app/application.h"
+#include "window/view/zoom.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -183,6 +184,7 @@ void Runner::perform(const script::Command& command)
         break;
     }
     case Verb::Snapshot: snapshot(command.text); break;
+    case Verb::Zoom: zoom(command.number); break;
     }
     settle();
 }
@@ -192,6 +194,18 @@ void Runner::snapshot(const QString& fileName)
     QImageWriter writer(fileName, "PNG");
     if (!writer.write(app_.window().grab().toImage()))
         fail("cannot write the snapshot " + fileName.toStdString());
+}
+
+// As with the zoom keys: the window takes its new size (the largest that
+// fits the screen, if that is less), and the command returns once the
+// window shows it.
+void Runner::zoom(int percent)
+{
+    MainWindow& window = app_.window();
+    window.zoomTo(percent);
+    const QSize size(zoomed(window.baseSize().width(), window.zoom()), zoomed(window.baseSize().height(), window.zoom()));
+    if (!QTest::qWaitFor([&window, size] { return window.size() == size; }, 5000))
+        fail("the window did not take the size of " + std::to_string(window.zoom()) + " %");
 }
 
 // The pointer moves as the platform moves it: at once offscreen, through the
@@ -378,6 +392,7 @@ QString Runner::windowValue(script::Value value) const
     case script::Value::ByteSource: return QStringLiteral("bytSource=%1").arg(form.bytSource);
     case script::Value::Page: return QStringLiteral("page=%1").arg(app_.window().tabControl()->currentIndex());
     case script::Value::Focus: return QStringLiteral("focus=%1").arg(focusName());
+    case script::Value::Zoom: return QStringLiteral("zoom=%1").arg(app_.window().zoom());
     case script::Value::None: break;
     }
     return {};

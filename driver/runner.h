@@ -59,6 +59,7 @@ private:
     void dump();
     void settle();
     void snapshot(const QString& fileName);
+    void zoom(int percent);
     // Moves the pointer over `pos` of `widget` (`what` the person points at).
     void pointAt(QWidget* widget, QPoint pos, const std::string& what);
     [[noreturn]] void fail(const std::string& message) const;

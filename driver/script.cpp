@@ -11,10 +11,10 @@ namespace tavrimo::script {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Verb>, 11> kVerbs = {{
+constexpr std::array<std::pair<std::string_view, Verb>, 12> kVerbs = {{
     {"page", Verb::Page}, {"focus", Verb::Focus}, {"click", Verb::Click}, {"type", Verb::Type},
     {"paste", Verb::Paste}, {"key", Verb::Key}, {"pick", Verb::Pick}, {"show", Verb::Show},
-    {"dump", Verb::Dump}, {"stats", Verb::Stats}, {"snapshot", Verb::Snapshot},
+    {"dump", Verb::Dump}, {"stats", Verb::Stats}, {"snapshot", Verb::Snapshot}, {"zoom", Verb::Zoom},
 }};
 
 constexpr std::array<std::string_view, 14> kKeys = {
@@ -159,6 +159,9 @@ Command parseLine(QStringView line, int number, const Names& names)
     case Verb::Page:
         command.number = reader.number("a page", 0, 2);
         break;
+    case Verb::Zoom:
+        command.number = reader.number("a zoom in percent", 100, 300);
+        break;
     case Verb::Focus:
     case Verb::Click:
         readControl(reader, command, names, false);
@@ -184,9 +187,9 @@ Command parseLine(QStringView line, int number, const Names& names)
         command.number = reader.number("an item", 0, 8);
         break;
     case Verb::Show: {
-        static const std::array<std::pair<std::string_view, Value>, 4> kValues = {{
+        static const std::array<std::pair<std::string_view, Value>, 5> kValues = {{
             {"bytCategory", Value::ByteCategory}, {"bytSource", Value::ByteSource},
-            {"page", Value::Page}, {"focus", Value::Focus},
+            {"page", Value::Page}, {"focus", Value::Focus}, {"zoom", Value::Zoom},
         }};
         reader.atEnd();
         LineReader peek = reader;

@@ -15,10 +15,10 @@
 
 namespace tavrimo::script {
 
-enum class Verb { Page, Focus, Click, Type, Paste, Key, Pick, Show, Dump, Stats, Snapshot };
+enum class Verb { Page, Focus, Click, Type, Paste, Key, Pick, Show, Dump, Stats, Snapshot, Zoom };
 
 // What `show` names besides a control.
-enum class Value { None, ByteCategory, ByteSource, Page, Focus };
+enum class Value { None, ByteCategory, ByteSource, Page, Focus, Zoom };
 
 struct Command {
     int line = 0;

@@ -10,8 +10,12 @@ build="${1:-build}"
 docs="$(pwd)/docs"
 
 snap() {  # SCALE, then the script on standard input
-    QT_SCALE_FACTOR="$1" QT_QPA_PLATFORM=offscreen "$build/tavrimo-script" -
+    # The driver's own offscreen screen holds the window at every zoom.
+    QT_SCALE_FACTOR="$1" QT_QPA_PLATFORM= "$build/tavrimo-script" -
 }
+# The real program below keeps its zoom in a folder of its own, not the user's.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
 
 snap 1 <<SCRIPT
 page 0
@@ -39,11 +43,26 @@ snapshot "$docs/hidpi-$scale.png"
 SCRIPT
 done
 
+# The zoom: the solver at 200 %, a sheet of drawings at 300 %.
+snap 1 <<SCRIPT
+zoom 200
+page 1
+type txtF "2"
+paste txtA "1"
+paste txtB "0"
+paste txtG "-2"
+click cmdResult
+snapshot "$docs/zoom-200-page-1.png"
+zoom 300
+pick Combo1 2
+snapshot "$docs/zoom-300-page-2-sphere.png"
+SCRIPT
+
 # The same page in the real program, with a root's tooltip.
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
+trap 'kill $xvfb 2>/dev/null; rm -rf "$XDG_CONFIG_HOME"' EXIT
 export DISPLAY="$display"
 sleep 1
 "$build/tavrimo" 2>/dev/null &

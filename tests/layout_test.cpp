@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real window as a reader sees it: the tab strip leaves every page in
-// view, the drawings lie whole on their page, the unit names keep their font
-// and their room, fields lie over the labels they touch, the formula lines
-// start at the right, the figure list says what to do, and no caption or
-// equation runs into a border.
+// The real window as a reader sees it, at 100, 150, 200 and 300 %: the tab
+// strip leaves every page in view, the drawings lie whole on their page, the
+// unit names keep their font and their room, fields lie over the labels they
+// touch, the formula lines start at the right, the figure list says what to
+// do, and no caption or equation runs into a border.
 
 #include "tests/window_fixture.h"
 #include "window/label3d.h"
+#include "window/view/zoom.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,8 +35,16 @@ namespace {
 
 QString q(std::u16string_view text) { return toQString(text); }
 
-class LayoutTest : public WindowFixture {
+class LayoutTest : public WindowFixture, public ::testing::WithParamInterface<int> {
 protected:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        window().zoomTo(GetParam());
+        QApplication::processEvents();
+        ASSERT_EQ(window().zoom(), GetParam()) << "the screen is too small for this zoom";
+    }
+
     void pick(int figure)
     {
         showPage(2);
@@ -47,21 +56,21 @@ protected:
 
 std::string nameOf(const QWidget* w) { return w->objectName().toStdString(); }
 
-TEST_F(LayoutTest, the_tab_strip_leaves_every_page_in_view_from_its_top_360)
+TEST_P(LayoutTest, the_tab_strip_leaves_every_page_in_view_from_its_top_360)
 {
     QTabWidget* tabs = window().tabControl();
     for (int page = 0; page < 3; ++page) {
         SCOPED_TRACE(page);
         showPage(page);
         const int pageTop = tabs->currentWidget()->mapTo(tabs, QPoint(0, 0)).y();
-        EXPECT_LE(pageTop, 24);  // 360 twips
+        EXPECT_LE(pageTop, zoomed(24, GetParam()));  // 360 twips
         EXPECT_LT(tabs->tabBar()->geometry().bottom(), pageTop);
     }
 }
 
 // The ink of each drawing (what is not white) lies inside the page on view,
 // a pixel clear of its edge, and clear of the formula box and the list.
-TEST_F(LayoutTest, every_drawing_lies_whole_in_view_clear_of_the_formula_box_and_list)
+TEST_P(LayoutTest, every_drawing_lies_whole_in_view_clear_of_the_formula_box_and_list)
 {
     const char* slots[] = {"Image16", "Image17", "Image18", "Image19"};
     int drawings = 0;
@@ -126,7 +135,7 @@ void expectNamesReadable(QWidget* container, const std::string& where)
     }
 }
 
-TEST_F(LayoutTest, unit_names_keep_their_font_and_stay_clear_of_every_other_control)
+TEST_P(LayoutTest, unit_names_keep_their_font_and_stay_clear_of_every_other_control)
 {
     showPage(0);
     QWidget* page = window().tabControl()->currentWidget();
@@ -135,15 +144,15 @@ TEST_F(LayoutTest, unit_names_keep_their_font_and_stay_clear_of_every_other_cont
         QApplication::processEvents();
         for (int i = 0; i < 12; ++i)
             if (widget("Label3D1", i)->isVisible())
-                EXPECT_DOUBLE_EQ(widget("Label3D1", i)->font().pointSizeF(), 8.25) << option << " " << i;
+                EXPECT_DOUBLE_EQ(widget("Label3D1", i)->font().pointSizeF(), 8.25 * GetParam() / 100) << option << " " << i;
         expectNamesReadable(page, option);
     }
     showPage(1);
-    EXPECT_DOUBLE_EQ(widget("Label3D2", 2)->font().pointSizeF(), 13.5);
+    EXPECT_DOUBLE_EQ(widget("Label3D2", 2)->font().pointSizeF(), 13.5 * GetParam() / 100);
     expectNamesReadable(widget("Frame3"), "Frame3");
 }
 
-TEST_F(LayoutTest, each_formula_line_starts_at_the_right_edge_of_the_box)
+TEST_P(LayoutTest, each_formula_line_starts_at_the_right_edge_of_the_box)
 {
     pick(8);
     auto* box = qobject_cast<QPlainTextEdit*>(widget("txtGra"));
@@ -156,11 +165,11 @@ TEST_F(LayoutTest, each_formula_line_starts_at_the_right_edge_of_the_box)
         if (caret.bottom() > box->viewport()->height())
             break;  // lines below need scrolling
         SCOPED_TRACE(block.text().toStdString());
-        EXPECT_GE(caret.x(), right - 10);
+        EXPECT_GE(caret.x(), right - zoomed(10, GetParam()));
     }
 }
 
-TEST_F(LayoutTest, the_figure_list_shows_a_greyed_hint_until_a_figure_is_picked)
+TEST_P(LayoutTest, the_figure_list_shows_a_greyed_hint_until_a_figure_is_picked)
 {
     showPage(2);
     auto* list = qobject_cast<QComboBox*>(widget("Combo1"));
@@ -174,7 +183,7 @@ TEST_F(LayoutTest, the_figure_list_shows_a_greyed_hint_until_a_figure_is_picked)
 
 // Every figure's name fits the list's text field whole, and the list stays
 // on its page.
-TEST_F(LayoutTest, the_figure_list_shows_every_name_whole)
+TEST_P(LayoutTest, the_figure_list_shows_every_name_whole)
 {
     showPage(2);
     auto* list = qobject_cast<QComboBox*>(widget("Combo1"));
@@ -192,7 +201,7 @@ TEST_F(LayoutTest, the_figure_list_shows_every_name_whole)
 
 // The equation's red ink lies inside the blue rectangle, two pixels clear of
 // its sides, and the caption's first line above it.
-TEST_F(LayoutTest, the_equation_lies_inside_its_rectangle)
+TEST_P(LayoutTest, the_equation_lies_inside_its_rectangle)
 {
     showPage(1);
     QWidget* frame = widget("Frame2");
@@ -215,7 +224,7 @@ TEST_F(LayoutTest, the_equation_lies_inside_its_rectangle)
     EXPECT_GT(inside, 50);
 }
 
-TEST_F(LayoutTest, frame_captions_keep_clear_of_the_frame_edge)
+TEST_P(LayoutTest, frame_captions_keep_clear_of_the_frame_edge)
 {
     for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
         SCOPED_TRACE(name);
@@ -233,7 +242,7 @@ TEST_F(LayoutTest, frame_captions_keep_clear_of_the_frame_edge)
     }
 }
 
-TEST_F(LayoutTest, button_words_keep_clear_of_the_button_border)
+TEST_P(LayoutTest, button_words_keep_clear_of_the_button_border)
 {
     showPage(1);
     QMessageBox box(QMessageBox::Information, QStringLiteral("..."), q(u"خطأ"), QMessageBox::Ok, &window());
@@ -246,5 +255,8 @@ TEST_F(LayoutTest, button_words_keep_clear_of_the_button_border)
         EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text().remove(u'&')) + 12, button->width());
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Zoom, LayoutTest, ::testing::Values(100, 150, 200, 300),
+                         [](const ::testing::TestParamInfo<int>& info) { return std::to_string(info.param); });
 
 }  // namespace

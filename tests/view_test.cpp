@@ -5,12 +5,28 @@
 // into or focused, and an entry field refuses whole a paste or a key that
 // would make it longer than 1000 characters; text that reaches a field
 // without the focus drives the conversion from that field; a text that is no
-// number is framed in red.
+// number is framed in red. And the zoom: its keys and Ctrl + wheel reach the
+// window from every control, a step never makes the window larger than the
+// screen, a resized window shows the largest zoom it holds, and neither the
+// window's state nor the spoken names change with it.
 
 #include "tests/window_fixture.h"
+#include "assets/pictures.h"
+#include "window/view/zoom.h"
+#include "window/view/zoom_memory.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QStandardPaths>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTabBar>
+#include <QWheelEvent>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
@@ -257,6 +273,240 @@ TEST_F(ViewTest, pasting_the_longest_text_over_and_over_holds_no_growing_memory)
     std::printf("resident after 100 pastes: %ld KiB, after 1000: %ld KiB\n", warm, full);
     EXPECT_LE(full - warm, 4 * 1024);
     EXPECT_EQ(field("txtA")->text(), texts[1]);
+}
+
+class ZoomTest : public WindowFixture {
+protected:
+    // The controls a person can put the keyboard focus in on the page on view, the tab strip first.
+    std::vector<QWidget*> focusable()
+    {
+        std::vector<QWidget*> widgets{window().tabControl()->tabBar()};
+        for (ControlId id = 0; id < model().size(); ++id) {
+            QWidget* w = window().widgetOf(id);
+            if (w && w->isVisible() && w->focusPolicy() != Qt::NoFocus && w->isEnabled())
+                widgets.push_back(w);
+        }
+        return widgets;
+    }
+
+    int clampToScreen(int percent) { return std::min(percent, window().largestZoomOnScreen()); }
+
+    // Left, Top, Width, Height, text and spoken name of every control.
+    QStringList stateAndNames()
+    {
+        QStringList lines;
+        for (ControlId id = 0; id < model().size(); ++id) {
+            const Control& c = model().at(id);
+            QString line = QStringLiteral("%1 %2,%3 %4x%5 %6").arg(c.row->index).arg(c.left).arg(c.top).arg(c.width)
+                               .arg(c.height).arg(c.text);
+            if (QWidget* w = window().widgetOf(id))
+                line += u' ' + QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            lines << line;
+        }
+        return lines;
+    }
+};
+
+struct ZoomKey {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int direction;  // 0: back to 100 %
+};
+
+TEST_F(ZoomTest, every_zoom_key_reaches_the_window_from_every_control)
+{
+    const ZoomKey keys[] = {
+        {Qt::Key_Equal, Qt::ControlModifier, 1},
+        {Qt::Key_Plus, Qt::ControlModifier, 1},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, 1},
+        {Qt::Key_Minus, Qt::ControlModifier, -1},
+        {Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier, -1},
+        {Qt::Key_Equal, Qt::ControlModifier, 1},
+        {Qt::Key_0, Qt::ControlModifier, 0},
+    };
+    int controls = 0;
+    for (int page = 0; page < 3; ++page) {
+        showPage(page);
+        for (QWidget* w : focusable()) {
+            SCOPED_TRACE(std::to_string(page) + " " + w->objectName().toStdString());
+            w->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            ASSERT_TRUE(w->hasFocus());
+            const auto* edit = qobject_cast<QLineEdit*>(w);
+            const QString text = edit ? edit->text() : QString();
+            for (const ZoomKey& k : keys) {
+                const int expected = k.direction == 0 ? 100 : clampToScreen(zoomStep(window().zoom(), k.direction));
+                QTest::keyClick(w, k.key, k.modifiers);
+                QApplication::processEvents();
+                EXPECT_EQ(window().zoom(), expected) << "key " << k.key;
+            }
+            EXPECT_TRUE(w->hasFocus());
+            if (edit)
+                EXPECT_EQ(edit->text(), text) << "the zoom keys typed into the field";
+            ++controls;
+        }
+    }
+    EXPECT_GE(controls, 25);  // the tab strip thrice, 16 on page 0, 8 on page 1, 2 on page 2
+}
+
+TEST_F(ZoomTest, ctrl_and_the_wheel_step_the_zoom_over_any_control_and_change_nothing_else)
+{
+    showPage(2);
+    model().userPick(model().require("Combo1"), 2);
+    QApplication::processEvents();
+    auto* list = qobject_cast<QComboBox*>(widget("Combo1"));
+    auto* formulas = qobject_cast<QPlainTextEdit*>(widget("txtGra"));
+    const auto turn = [](QWidget* w, int notches) {
+        const QPointF at(w->width() / 2.0, w->height() / 2.0);
+        QWheelEvent wheel(at, w->mapToGlobal(at), QPoint(), QPoint(0, notches * 120), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &wheel);
+        QApplication::processEvents();
+    };
+    for (QWidget* w : {static_cast<QWidget*>(list), formulas->viewport(), widget("Picture2")}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        turn(w, 1);
+        EXPECT_EQ(window().zoom(), clampToScreen(125));
+        turn(w, -1);
+        EXPECT_EQ(window().zoom(), 100);
+    }
+    EXPECT_EQ(list->currentIndex(), 2);
+    EXPECT_DOUBLE_EQ(formulas->font().pointSizeF(), 12);
+}
+
+TEST_F(ZoomTest, a_zoom_step_never_makes_the_window_larger_than_the_screen_nor_puts_it_off_the_screen)
+{
+    const QRect screen = window().screen()->availableGeometry();
+    // In the lower right corner, where a growing window would leave the screen.
+    window().move(screen.bottomRight() - QPoint(window().frameGeometry().width(), window().frameGeometry().height()));
+    QApplication::processEvents();
+    for (int step = 0; step < 7; ++step) {
+        QTest::keyClick(window().tabControl()->tabBar(), Qt::Key_Equal, Qt::ControlModifier);
+        QApplication::processEvents();
+        EXPECT_TRUE(screen.contains(window().frameGeometry()))
+            << window().frameGeometry().x() << "," << window().frameGeometry().y() << " "
+            << window().frameGeometry().width() << "x" << window().frameGeometry().height();
+    }
+    EXPECT_EQ(window().zoom(), clampToScreen(300));
+    EXPECT_EQ(window().size(), QSize(zoomed(506, window().zoom()), zoomed(457, window().zoom())));
+    std::printf("largest zoom on this screen (%dx%d): %d %%\n", screen.width(), screen.height(), window().zoom());
+}
+
+TEST_F(ZoomTest, a_resized_window_shows_the_largest_zoom_it_holds_in_its_middle)
+{
+    struct Size {
+        QSize window;
+        int zoom;
+    };
+    // 506 x 457 pixels at 100 %: the narrower side sets the zoom.
+    for (const Size& s : {Size{{900, 700}, 153}, Size{{700, 900}, 138}, Size{{506, 457}, 100}, Size{{300, 200}, 100}}) {
+        SCOPED_TRACE(std::to_string(s.window.width()) + "x" + std::to_string(s.window.height()));
+        window().resize(s.window);
+        QApplication::processEvents();
+        EXPECT_EQ(window().zoom(), s.zoom);
+        EXPECT_GE(window().width(), 506);
+        EXPECT_GE(window().height(), 457);
+        // The tab control (75, 120 twips into the client area) with the client area centred.
+        const QSize content(zoomed(506, s.zoom), zoomed(457, s.zoom));
+        const QPoint corner((window().width() - content.width()) / 2, (window().height() - content.height()) / 2);
+        EXPECT_EQ(window().tabControl()->pos(), corner + twipsToPixels(QRect(75, 120, 0, 0), s.zoom).topLeft());
+    }
+}
+
+TEST_F(ZoomTest, the_window_state_and_the_spoken_names_are_the_same_at_every_zoom)
+{
+    showPage(2);
+    model().userPick(model().require("Combo1"), 6);
+    showPage(0);
+    QApplication::processEvents();
+    const QStringList at100 = stateAndNames();
+    for (int percent : {150, 200, 300}) {
+        window().zoomTo(percent);
+        QApplication::processEvents();
+        EXPECT_EQ(stateAndNames(), at100) << window().zoom();
+    }
+}
+
+// Of the pixels with ink, the share that is solid: a line drawn at the
+// screen's resolution has a solid core and a one-pixel soft edge, an
+// enlarged bitmap's lines are soft all across.
+double solidShare(const QImage& image)
+{
+    int ink = 0;
+    int solid = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            ink += grey < 230;
+            solid += grey < 60;
+        }
+    return ink ? double(solid) / ink : 0;
+}
+
+TEST_F(ZoomTest, the_drawings_are_drawn_at_the_screen_resolution_never_enlarged)
+{
+    window().zoomTo(300);
+    QApplication::processEvents();
+    const int zoom = window().zoom();
+    int drawings = 0;
+    const auto check = [&](const char* slot, const PictureInfo& stored) {
+        SCOPED_TRACE(std::string(slot) + " " + std::string(stored.control));
+        const QPixmap shown = qobject_cast<QLabel*>(widget(slot))->pixmap();
+        const qreal ratio = shown.devicePixelRatio();
+        EXPECT_NEAR(shown.width(), stored.width * zoom / 100.0 * ratio, 1);
+        EXPECT_NEAR(shown.height(), stored.height * zoom / 100.0 * ratio, 1);
+        QImage enlarged(QString::fromLatin1(stored.resource.data(), static_cast<qsizetype>(stored.resource.size())),
+                        stored.format.data());
+        enlarged = enlarged.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_GT(solidShare(shown.toImage()), 1.3 * solidShare(enlarged));
+        ++drawings;
+    };
+    for (int figure = 0; figure < 9; ++figure) {
+        showPage(2);
+        model().userPick(model().require("Combo1"), figure);
+        QApplication::processEvents();
+        for (const char* slot : {"Image16", "Image17", "Image18", "Image19"}) {
+            const ControlId picture = model().at(model().require(slot)).picture;
+            if (picture != kNoControl)
+                check(slot, *pictureOf(model().at(picture).row->name));
+        }
+    }
+    showPage(1);
+    check("Image21", kPictures[kThermometer]);
+    EXPECT_EQ(drawings, 16);
+}
+
+// The window opens at the kept zoom and keeps the person's new zoom when it
+// is closed; a corrupt setting opens it at 100 %. The configuration folder
+// is the build's own (XDG_CONFIG_HOME).
+TEST_F(ZoomTest, the_window_opens_at_the_kept_zoom_and_keeps_a_new_one_when_closed)
+{
+    ASSERT_TRUE(qEnvironmentVariable("XDG_CONFIG_HOME").endsWith(u"view-config")) << "not the build's own folder";
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                         + QStringLiteral("/tavrimo/tavrimo.conf");
+    QFile::remove(file);
+    rememberZoom(150);
+    keepZoomBetweenRuns(window());
+    EXPECT_EQ(window().zoom(), clampToScreen(150));
+    QTest::keyClick(window().tabControl()->tabBar(), Qt::Key_Minus, Qt::ControlModifier);
+    QApplication::processEvents();
+    const int chosen = window().zoom();
+    window().close();
+    EXPECT_EQ(rememberedZoom(), chosen);
+}
+
+TEST_F(ZoomTest, a_corrupt_kept_zoom_opens_the_window_at_100)
+{
+    ASSERT_TRUE(qEnvironmentVariable("XDG_CONFIG_HOME").endsWith(u"view-config")) << "not the build's own folder";
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/tavrimo");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile out(folder + QStringLiteral("/tavrimo.conf"));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("[General]\nzoom=\xff\xfe" "250%\n[[\n");
+    out.close();
+    window().zoomTo(200);
+    keepZoomBetweenRuns(window());
+    EXPECT_EQ(window().zoom(), 100);
 }
 
 }  // namespace

@@ -10,8 +10,9 @@
 
 int main(int argc, char* argv[])
 {
+    // Offscreen on a screen that holds the window at every zoom.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TAVRIMO_LARGE_SCREEN);
     QApplication qapp(argc, argv);
     tavrimo::configureApplication(qapp);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/label3d.h"
 
+#include "window/view/zoom.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -10,8 +12,10 @@ namespace tavrimo {
 
 namespace {
 
-// Blank columns at each end of the caption, the shadow's column included.
+// Blank columns at each end of the caption, the shadow's column included,
+// and the shadow's offset, in pixels at 100 %: both grow with the zoom.
 constexpr int kMargin = 2;
+constexpr int kShadow = 1;
 
 }  // namespace
 
@@ -56,10 +60,11 @@ void Label3D::setRoom(int spareLeft, int coveredRight)
 // every paint.
 void Label3D::relayout()
 {
-    captionWidth_ = fontMetrics().horizontalAdvance(caption_) + 1;  // the shadow's column
+    const int zoom = zoomOf(this);
+    captionWidth_ = fontMetrics().horizontalAdvance(caption_) + zoomed(kShadow, zoom);
     if (!placed_)
         return;
-    const int needed = captionWidth_ + 2 * kMargin;
+    const int needed = captionWidth_ + 2 * zoomed(kMargin, zoom);
     const int textRight = home_.right() + 1 - coveredRight_;
     const int left = std::max(home_.left() - spareLeft_, std::min(home_.left(), textRight - needed));
     setGeometry(QRect(QPoint(left, home_.top()), home_.bottomRight()));
@@ -67,18 +72,22 @@ void Label3D::relayout()
 
 QRect Label3D::captionRect() const
 {
+    const int zoom = zoomOf(this);
+    const int margin = zoomed(kMargin, zoom);
     const int right = width() - coveredRight_;
-    const int room = right - 2 * kMargin;
+    const int room = right - 2 * margin;
     const int w = std::min(captionWidth_, room);
     const int h = fontMetrics().height();
-    // A pixel above the middle: the field on the row below may lie over the
-    // label's lower corner.
-    return {kMargin + (room - w) / 2, std::max(0, (height() - h) / 2 - 1), w, h};
+    // A pixel above the middle, and above the label's lowest fifth: the field
+    // on the row below may lie over the label's lower corner.
+    const int top = std::min((height() - h) / 2 - zoomed(1, zoom), height() * 4 / 5 - h);
+    return {margin + (room - w) / 2, std::max(0, top), w, h};
 }
 
 QSize Label3D::sizeHint() const
 {
-    return fontMetrics().size(0, caption_) + QSize(2 * kMargin + 1, 2);
+    const int zoom = zoomOf(this);
+    return fontMetrics().size(0, caption_) + QSize(zoomed(2 * kMargin + kShadow, zoom), zoomed(2, zoom));
 }
 
 void Label3D::changeEvent(QEvent* event)
@@ -96,13 +105,16 @@ void Label3D::paintEvent(QPaintEvent*)
         return;
     // The caption keeps its font; where even the widened label is too
     // narrow, it breaks at a blank rather than shrink.
+    const int zoom = zoomOf(this);
+    const int margin = zoomed(kMargin, zoom);
+    const int shadow = zoomed(kShadow, zoom);
     const QRect line = captionRect();
-    const QRect area(kMargin, line.top(), width() - coveredRight_ - 2 * kMargin - 1, height() - line.top());
+    const QRect area(margin, line.top(), width() - coveredRight_ - 2 * margin - shadow, height() - line.top());
     const int flags = Qt::AlignHCenter | Qt::AlignTop
-                      | (captionWidth_ > area.width() + 1 ? Qt::TextWordWrap : Qt::TextSingleLine);
-    // The shadow sits one pixel down and to the right of the face.
+                      | (captionWidth_ > area.width() + shadow ? Qt::TextWordWrap : Qt::TextSingleLine);
+    // The shadow sits one pixel (at 100 %) down and to the right of the face.
     painter.setPen(shadow_);
-    painter.drawText(area.translated(1, 1), flags, caption_);
+    painter.drawText(area.translated(shadow, shadow), flags, caption_);
     painter.setPen(face_);
     painter.drawText(area, flags, caption_);
 }

@@ -41,10 +41,11 @@ QPen penFor(Stroke stroke)
 
 QColor shadeColour() { return QColor(200, 200, 200); }
 
-Canvas::Canvas(QImage &image, const QFont &labelFont) : image_(image), font_(labelFont)
+Canvas::Canvas(QImage &image, const QFont &labelFont, qreal scale) : image_(image), font_(labelFont), scale_(scale)
 {
     image_.fill(Qt::white);
     painter_.begin(&image_);
+    painter_.scale(scale, scale);
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
     painter_.setBrush(Qt::NoBrush);
@@ -197,7 +198,7 @@ void Canvas::label(const QString &text, QPointF at, Place place, qreal gap)
 QStringList Canvas::finish()
 {
     QStringList problems;
-    for (size_t i = 0; i < labels_.size(); ++i) {
+    for (size_t i = 0; i < labels_.size() && scale_ == 1; ++i) {
         const Label &l = labels_[i];
         const QRect clear = l.ink.adjusted(-1, -1, 1, 1);
         if (!image_.rect().contains(clear)) {
@@ -229,6 +230,15 @@ QStringList Canvas::finish()
     return problems;
 }
 
+QFont labelFont(const char *family, int pixelSize)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
 QFont arabicLabelFont(int pixelSize)
 {
     // Noto Sans Arabic UI keeps its letters open at 11-13 pixels; Amiri is the
@@ -237,10 +247,7 @@ QFont arabicLabelFont(int pixelSize)
     for (const char *family : families) {
         if (!QFontDatabase::writingSystems(QString::fromLatin1(family)).contains(QFontDatabase::Arabic))
             continue;
-        QFont font(QString::fromLatin1(family));
-        font.setPixelSize(pixelSize);
-        font.setBold(true);
-        font.setStyleStrategy(QFont::PreferAntialias);
+        const QFont font = labelFont(family, pixelSize);
         if (QFontInfo(font).family() == QLatin1String(family))
             return font;
     }

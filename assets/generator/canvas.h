@@ -32,10 +32,14 @@ QColor shadeColour();
 
 class Canvas {
 public:
-    Canvas(QImage &image, const QFont &labelFont);
+    // `image` is the picture's size times `scale`: the drawing is laid out in
+    // the picture's pixels and drawn at `scale` device pixels to each, so
+    // that it is as sharp at any size as at its own.
+    Canvas(QImage &image, const QFont &labelFont, qreal scale = 1);
 
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    int width() const { return qRound(image_.width() / scale_); }
+    int height() const { return qRound(image_.height() / scale_); }
+    qreal scale() const { return scale_; }
     QImage &image() { return image_; }
     QPainter &painter() { return painter_; }
     void setPen(Stroke stroke);
@@ -65,8 +69,9 @@ public:
 
     void label(const QString &text, QPointF at, Place place = Place::Centre, qreal gap = 2);
 
-    // Checks the placed labels, draws them and ends the painting. Returns the
-    // problems found (empty when the picture is clean).
+    // Checks the placed labels (at the picture's own size), draws them and
+    // ends the painting. Returns the problems found (empty when the picture
+    // is clean).
     QStringList finish();
 
 private:
@@ -78,10 +83,13 @@ private:
 
     QImage &image_;
     QFont font_;
+    qreal scale_;
     QPainter painter_;
     std::vector<Label> labels_;
 };
 
+// The label font of one family, as the drawings use it.
+QFont labelFont(const char *family, int pixelSize);
 // Finds the label font: an installed Arabic family, checked to be the one
 // actually used. Exits with a message when none is available.
 QFont arabicLabelFont(int pixelSize);

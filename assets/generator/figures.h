@@ -13,6 +13,9 @@ class Canvas;
 
 using DrawFunction = void (*)(Canvas &);
 
+// Pixels of the letters on the drawings, at the pictures' own size.
+inline constexpr int kLabelPixelSize = 13;
+
 struct Figure {
     int number;         // written as image<number>.jpg
     QSize size;         // exact pixel size of the picture

@@ -11,6 +11,8 @@
 #include "geometry.h"
 #include "letters.h"
 
+#include <QtMath>
+
 #include <cmath>
 #include <functional>
 
@@ -86,11 +88,13 @@ public:
     }
 
     // Greys the part of the visible surface for which `inRegion` holds,
-    // sampling each pixel 4 x 4 times for smooth edges.
+    // sampling each device pixel 4 x 4 times for smooth edges (2 x 2 where
+    // the pixels are small).
     void shadeSurface(Canvas &c, const std::function<bool(Vec3)> &inRegion) const
     {
-        constexpr int n = 4;
-        QImage layer(c.width(), c.height(), QImage::Format_ARGB32);
+        const qreal s = c.scale();
+        const int n = s >= 2 ? 2 : 4;
+        QImage layer(qCeil(c.width() * s), qCeil(c.height() * s), QImage::Format_ARGB32);
         layer.fill(Qt::transparent);
         const QColor grey = shadeColour();
         for (int py = 0; py < layer.height(); ++py) {
@@ -98,8 +102,8 @@ public:
                 int hits = 0;
                 for (int j = 0; j < n; ++j) {
                     for (int i = 0; i < n; ++i) {
-                        const qreal u = px + (i + 0.5) / n - centre_.x();
-                        const qreal w = centre_.y() - (py + (j + 0.5) / n);
+                        const qreal u = (px + (i + 0.5) / n) / s - centre_.x();
+                        const qreal w = centre_.y() - (py + (j + 0.5) / n) / s;
                         const qreal rr = radius_ * radius_ - u * u - w * w;
                         if (rr <= 0)
                             continue;
@@ -112,7 +116,7 @@ public:
                     layer.setPixel(px, py, qRgba(grey.red(), grey.green(), grey.blue(), 255 * hits / (n * n)));
             }
         }
-        c.painter().drawImage(0, 0, layer);
+        c.painter().drawImage(QRectF(0, 0, layer.width() / s, layer.height() / s), layer);
     }
 
 private:

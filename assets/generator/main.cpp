@@ -15,6 +15,7 @@
 #include "thermometer.h"
 
 #include <QDir>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <stdexcept>
@@ -22,7 +23,6 @@
 namespace {
 
 constexpr int kJpegQuality = 92;
-constexpr int kLabelPixelSize = 13;
 constexpr int kDotsPerMeter = 3780;  // 96 dots per inch: one pixel is 15 twips
 constexpr int kIconSizes[] = {48, 64, 128, 256};
 
@@ -58,8 +58,12 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    const QFont labelFont = art::arabicLabelFont(kLabelPixelSize);
-    std::printf("labels in %s, %d px\n", qPrintable(labelFont.family()), kLabelPixelSize);
+    if (QFontInfo(art::thermometerFont()).family() != QLatin1String("DejaVu Sans")) {
+        std::fprintf(stderr, "make-pictures: font DejaVu Sans not found; install fonts-dejavu-core\n");
+        return 1;
+    }
+    const QFont labelFont = art::arabicLabelFont(art::kLabelPixelSize);
+    std::printf("labels in %s, %d px\n", qPrintable(labelFont.family()), art::kLabelPixelSize);
 
     int problems = 0;
     try {

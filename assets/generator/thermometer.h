@@ -8,6 +8,9 @@
 
 namespace art {
 
-QImage drawThermometer();  // 44 x 72, opaque
+// 44 x 72, opaque; `scale` device pixels to each of its pixels.
+QImage drawThermometer(qreal scale = 1);
+// The face of °C and °F: DejaVu Sans, which the generator insists on.
+QFont thermometerFont();
 
 }  // namespace art

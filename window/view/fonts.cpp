@@ -27,17 +27,22 @@ QFont::Weight weightOf(int weight)
 
 }  // namespace
 
-QFont windowDefaultFont()
+QFont windowDefaultFont(int zoom)
 {
-    return family(kSansFamily, kDefaultPoints);
+    return family(kSansFamily, kDefaultPoints * zoom / 100);
 }
 
-QFont fontFor(const FontStyle& row)
+QFont fontFor(const FontStyle& row, int zoom)
 {
-    QFont font = row.face == Face::MudirMT ? family(kNaskhFamily, row.points)
-                                            : family(kSansFamily, row.face == Face::Default ? kDefaultPoints : row.points);
+    const double points = (row.face == Face::Default ? kDefaultPoints : row.points) * zoom / 100;
+    QFont font = family(row.face == Face::MudirMT ? kNaskhFamily : kSansFamily, points);
     font.setWeight(weightOf(row.weight));
     return font;
+}
+
+bool hasOwnFont(const ControlRow& row)
+{
+    return row.font.face != Face::Default || row.font.weight != 400;
 }
 
 }  // namespace tavrimo

@@ -19,7 +19,10 @@ inline constexpr const char* kNaskhFamily = "Noto Naskh Arabic UI";
 // to keep captions inside their frames.
 inline constexpr double kDefaultPoints = 8;
 
-QFont windowDefaultFont();
-QFont fontFor(const FontStyle& row);
+// The fonts at a zoom in percent.
+QFont windowDefaultFont(int zoom = 100);
+QFont fontFor(const FontStyle& row, int zoom = 100);
+// Whether a control has a font of its own rather than the window's.
+bool hasOwnFont(const ControlRow& row);
 
 }  // namespace tavrimo

@@ -4,8 +4,11 @@
 #include "assets/pictures.h"
 #include "window/label3d.h"
 #include "window/view/accessibility.h"
+#include "window/view/fonts.h"
 #include "window/view/page_canvas.h"
+#include "window/view/style.h"
 #include "window/view/widget_factory.h"
+#include "window/view/zoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,11 +20,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QWheelEvent>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <string>
 
 namespace tavrimo {
@@ -38,7 +46,7 @@ protected:
     QSize tabSizeHint(int index) const override
     {
         QSize size = QTabBar::tabSizeHint(index);
-        size.setHeight(std::min(size.height(), MainWindow::kTabStripHeight));
+        size.setHeight(std::min(size.height(), zoomed(MainWindow::kTabStripHeight, zoomOf(this))));
         return size;
     }
 };
@@ -47,6 +55,45 @@ class TabControl : public QTabWidget {
 public:
     explicit TabControl(QWidget* parent) : QTabWidget(parent) { setTabBar(new PageTabBar(this)); }
 };
+
+// Ctrl + mouse wheel over any control of the window steps the zoom, one step
+// a notch; the control under the pointer (the formula box's own text zoom,
+// the figure list's item) does not take it.
+class WheelZoom : public QObject {
+public:
+    WheelZoom(MainWindow* window, std::function<void(int)> step)
+        : QObject(window), window_(window), step_(std::move(step))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Wheel)
+            return false;
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (!(wheel->modifiers() & Qt::ControlModifier) || !widget || widget->window() != window_)
+            return false;
+        turn_ += wheel->angleDelta().y();
+        while (std::abs(turn_) >= QWheelEvent::DefaultDeltasPerStep) {
+            const int direction = turn_ > 0 ? 1 : -1;
+            turn_ -= direction * QWheelEvent::DefaultDeltasPerStep;
+            step_(direction);
+        }
+        return true;
+    }
+
+private:
+    MainWindow* window_;
+    std::function<void(int)> step_;
+    int turn_ = 0;  // eighths of a degree not yet taken as a step
+};
+
+bool maximised(const QWidget* window)
+{
+    return window->isMaximized() || window->isFullScreen();
+}
 
 }  // namespace
 
@@ -86,14 +133,25 @@ void MainWindow::build()
 {
     const ControlId form = model_.require("Form1");
     setWindowTitle(model_.at(form).caption);
-    setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon.data(), static_cast<qsizetype>(kWindowIcon.size()))));
-    setFixedSize(twipsToPixels(QRect(0, 0, model_.at(form).width, model_.at(form).height)).size());
+    const auto path = [](std::string_view resource) {
+        return QString::fromLatin1(resource.data(), static_cast<qsizetype>(resource.size()));
+    };
+    QIcon icon(path(kWindowIcon));
+    for (std::string_view larger : kLargerWindowIcons)
+        icon.addFile(path(larger));
+    setWindowIcon(icon);
+    // The style is the application's; a new window starts it at 100 %.
+    if (auto* windowStyle = qobject_cast<WindowStyle*>(style()))
+        windowStyle->setZoom(zoom_);
+    baseSize_ = twipsToPixels(QRect(0, 0, model_.at(form).width, model_.at(form).height)).size();
+    setMinimumSize(baseSize_);
+    resize(baseSize_);
 
     tabControlId_ = model_.require("SSTab1");
     const Control& tab = model_.at(tabControlId_);
     tabs_ = new TabControl(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
-    tabs_->setGeometry(twipsToPixels(QRect(tab.left, tab.top, tab.width, tab.height)));
+    placeTabControl();
     tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
     tabs_->tabBar()->setExpanding(false);
     tabs_->tabBar()->setUsesScrollButtons(false);
@@ -121,6 +179,7 @@ void MainWindow::build()
         if (auto* label = qobject_cast<Label3D*>(widgetOf(id)))
             giveRoom(id, label);
     wireWindowKeys();
+    wireZoomKeys();
     orderTabs();
     // The control with the keyboard focus always shows it, also when the
     // mouse put the focus there, drawn by the style from the window's
@@ -144,9 +203,19 @@ void MainWindow::place(ControlId id)
     if (auto* page = qobject_cast<PageCanvas*>(widget->parentWidget()))
         page->place(widget, twips);
     else if (auto* label = qobject_cast<Label3D*>(widget))
-        label->setHome(twipsToPixels(twips));
+        label->setHome(twipsToPixels(twips, zoom_));
     else
-        widget->setGeometry(twipsToPixels(twips));
+        widget->setGeometry(twipsToPixels(twips, zoom_));
+}
+
+// The tab control at its place in the form's client area, which lies in the
+// middle of the window.
+void MainWindow::placeTabControl()
+{
+    const Control& tab = model_.at(tabControlId_);
+    const QSize content(zoomed(baseSize_.width(), zoom_), zoomed(baseSize_.height(), zoom_));
+    const QPoint corner((width() - content.width()) / 2, (height() - content.height()) / 2);
+    tabs_->setGeometry(twipsToPixels(QRect(tab.left, tab.top, tab.width, tab.height), zoom_).translated(corner));
 }
 
 // A 3-D label may widen to the left over free page, up to the nearest
@@ -183,8 +252,11 @@ void MainWindow::giveRoom(ControlId id, Label3D* label)
     }
     if (lowest)
         label->stackUnder(lowest);
-    const int pixel = 15;
-    label->setRoom((home.left() - leftmost) / pixel, (home.right() + 1 - textRight + pixel - 1) / pixel);
+    // Twips to whole pixels at the zoom: the room to the left rounded down,
+    // the covered columns up.
+    const int pixelTwips = 1500;
+    label->setRoom((home.left() - leftmost) * zoom_ / pixelTwips,
+                   ((home.right() + 1 - textRight) * zoom_ + pixelTwips - 1) / pixelTwips);
 }
 
 void MainWindow::wireInput(ControlId id, QWidget* widget)
@@ -256,6 +328,129 @@ void MainWindow::wireWindowKeys()
     }
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::markEnterButton);
     markEnterButton();
+}
+
+// The zoom keys work from every control, like Ctrl+Tab: Ctrl+= (and Ctrl++,
+// keypad +) one step up, Ctrl+- one step down, Ctrl+0 back to 100 %.
+void MainWindow::wireZoomKeys()
+{
+    constexpr int kBackToStart = 0;
+    constexpr Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    constexpr Qt::KeyboardModifiers keypad = Qt::ControlModifier | Qt::KeypadModifier;
+    const std::pair<QKeyCombination, int> zoomKeys[] = {
+        {QKeyCombination(ctrl, Qt::Key_Equal), 1},
+        {QKeyCombination(ctrl, Qt::Key_Plus), 1},
+        {QKeyCombination(keypad, Qt::Key_Plus), 1},
+        {QKeyCombination(ctrl, Qt::Key_Minus), -1},
+        {QKeyCombination(keypad, Qt::Key_Minus), -1},
+        {QKeyCombination(ctrl, Qt::Key_0), kBackToStart},
+        {QKeyCombination(keypad, Qt::Key_0), kBackToStart},
+    };
+    const auto step = [this](int direction) {
+        zoomTo(direction == kBackToStart ? kMinZoom : zoomStep(zoom_, direction));
+    };
+    for (const auto& [sequence, direction] : zoomKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(sequence), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [step, direction = direction] { step(direction); });
+    }
+    qApp->installEventFilter(new WheelZoom(this, step));
+}
+
+int MainWindow::largestZoomOnScreen() const
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return kMaxZoom;
+    // The window's frame (title bar, borders) takes its share of the free area.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    return largestZoomFitting(baseSize_, screen->availableGeometry().size() - frame);
+}
+
+void MainWindow::zoomTo(int percent)
+{
+    int target = std::min(std::clamp(percent, kMinZoom, kMaxZoom), largestZoomOnScreen());
+    if (maximised(this))
+        target = std::min(target, largestZoomFitting(baseSize_, size()));
+    if (target != zoom_)
+        applyZoom(target);
+    if (maximised(this))
+        return;
+    resize(zoomed(baseSize_.width(), zoom_), zoomed(baseSize_.height(), zoom_));
+    // Grown past the screen's right or lower edge, the window moves back
+    // onto the screen, so that every control stays reachable.
+    if (isVisible() && screen()) {
+        const QRect free = screen()->availableGeometry();
+        const QRect frame = frameGeometry();
+        const QPoint back(std::min(0, free.right() - frame.right()), std::min(0, free.bottom() - frame.bottom()));
+        if (!back.isNull())
+            move(pos() + back);
+    }
+}
+
+// A window resized by the person (its edge, maximising) shows the client
+// area at the largest zoom it holds.
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int fit = largestZoomFitting(baseSize_, size());
+    if (fit != zoom_)
+        applyZoom(fit);
+    else
+        placeTabControl();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    keepOnScreen();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    keepOnScreen();
+}
+
+// The window's frame is known only once the window manager has framed the
+// shown window: a zoom that then no longer fits the screen comes down to the
+// largest that does.
+void MainWindow::keepOnScreen()
+{
+    if (!maximised(this) && zoom_ > largestZoomOnScreen())
+        zoomTo(zoom_);
+}
+
+// Every measure of the window grows with the zoom: the style's, the fonts,
+// the places of the controls, the room of the 3-D labels, the drawings.
+void MainWindow::applyZoom(int percent)
+{
+    zoom_ = percent;
+    if (auto* windowStyle = qobject_cast<WindowStyle*>(style()))
+        windowStyle->setZoom(percent);
+    setFont(windowDefaultFont(percent));
+    // A tooltip is a window of its own: it does not take the window's font.
+    QToolTip::setFont(windowDefaultFont(percent));
+    for (ControlId id = 0; id < model_.size(); ++id) {
+        QWidget* widget = widgetOf(id);
+        if (!widget)
+            continue;
+        // A control whose own font waits for its first showing takes it at the zoom of then.
+        if (hasOwnFont(*model_.at(id).row) && widget->testAttribute(Qt::WA_SetFont))
+            widget->setFont(fontFor(model_.at(id).row->font, percent));
+        zoomWidget(widget, percent);
+    }
+    placeTabControl();
+    for (PageCanvas* page : pages_)
+        page->setZoom(percent);
+    for (ControlId id = 0; id < model_.size(); ++id) {
+        if (!widgetOf(id))
+            continue;
+        if (!qobject_cast<PageCanvas*>(widgetOf(id)->parentWidget()))
+            place(id);
+        if (auto* label = qobject_cast<Label3D*>(widgetOf(id)))
+            giveRoom(id, label);
+    }
 }
 
 // The button that Enter would press wears the default button's frame: the

@@ -4,6 +4,11 @@
 // Form1 drawn with real widgets: the tab control with its three pages and
 // every control at its place. The window holds no logic: it draws what the
 // model holds and reports what the person does as model events.
+//
+// The window can be zoomed from 100 % to 300 % (the zoom keys, Ctrl + wheel)
+// and resized: everything on it grows as one, the form's client area drawn
+// at the largest zoom the window holds and centred in it. The model keeps
+// its twips; only the drawing changes.
 
 #include "window/keyboard.h"
 #include "window/model.h"
@@ -25,7 +30,7 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kStartPage = 2;
-    // Pixels of the tab strip's tabs; the page frame below them adds its own.
+    // Pixels of the tab strip's tabs at 100 %; the page frame below them adds its own.
     static constexpr int kTabStripHeight = 22;
 
     explicit MainWindow(WindowModel& model, QWidget* parent = nullptr);
@@ -36,8 +41,21 @@ public:
     ControlId controlOf(const QWidget* widget) const;
     QTabWidget* tabControl() const { return tabs_; }
 
+    int zoom() const { return zoom_; }
+    // Zooms as a person does with the zoom keys: the window takes the size
+    // of the client area at `percent`, or at the largest zoom that fits the
+    // screen when that is less. A maximised window keeps its size.
+    void zoomTo(int percent);
+    // The largest zoom at which the window fits the screen's free area.
+    int largestZoomOnScreen() const;
+    // The client area's size at 100 %.
+    QSize baseSize() const { return baseSize_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void build();
@@ -50,6 +68,11 @@ private:
     void turnPage(int step);
     bool moveOptionSelection(ControlId option, int key);
     void orderTabs();
+    void wireZoomKeys();
+    void applyZoom(int percent);
+    void keepOnScreen();
+    void placeTabControl();
+    bool wheelZoom(QObject* watched, QEvent* event);
 
     WindowModel& model_;
     QTabWidget* tabs_ = nullptr;
@@ -57,6 +80,9 @@ private:
     std::vector<PageCanvas*> pages_;
     std::vector<QWidget*> widgets_;
     std::vector<std::pair<WindowKey, QShortcut*>> windowKeys_;
+    QSize baseSize_;
+    int zoom_ = 100;
+    int wheelTurn_ = 0;  // eighths of a degree of Ctrl + wheel not yet taken as a step
 };
 
 }  // namespace tavrimo

@@ -2,14 +2,9 @@
 #include "window/view/page_canvas.h"
 
 #include "window/label3d.h"
+#include "window/view/zoom.h"
 
 namespace tavrimo {
-
-QRect twipsToPixels(const QRect& twips)
-{
-    const auto px = [](int t) { return qRound(t / 15.0); };
-    return {px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())};
-}
 
 PageCanvas::PageCanvas(QWidget* tabControl, QWidget* parent) : QWidget(parent), tabControl_(tabControl)
 {
@@ -21,10 +16,16 @@ void PageCanvas::place(QWidget* child, const QRect& twips)
     placeOne(child, twips);
 }
 
+void PageCanvas::setZoom(int percent)
+{
+    zoom_ = percent;
+    placeAll();
+}
+
 void PageCanvas::placeOne(QWidget* child, const QRect& twips) const
 {
     const QPoint origin = parentWidget() ? mapTo(tabControl_, QPoint(0, 0)) : QPoint(0, 0);
-    const QRect pixels = twipsToPixels(twips).translated(-origin);
+    const QRect pixels = twipsToPixels(twips, zoom_).translated(-origin);
     if (auto* label = qobject_cast<Label3D*>(child))
         label->setHome(pixels);
     else

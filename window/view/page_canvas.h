@@ -18,6 +18,8 @@ public:
 
     // Places a child at a rectangle in twips of the tab control.
     void place(QWidget* child, const QRect& twips);
+    // Places every child again at a new zoom.
+    void setZoom(int percent);
 
 protected:
     void moveEvent(QMoveEvent* event) override;
@@ -29,9 +31,7 @@ private:
 
     QWidget* tabControl_;
     QHash<QWidget*, QRect> children_;
+    int zoom_ = 100;
 };
-
-// Twips to pixels: 15 twips are one pixel.
-QRect twipsToPixels(const QRect& twips);
 
 }  // namespace tavrimo

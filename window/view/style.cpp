@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/view/style.h"
 
+#include "window/view/zoom.h"
+
+#include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionFrame>
 
 namespace tavrimo {
 
@@ -14,6 +19,66 @@ constexpr int kCaptionInset = 6;
 }  // namespace
 
 WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
+{
+    const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+    // The tab strip overlaps the page frame's line, which keeps its width.
+    if (metric == PM_TabBarBaseOverlap)
+        return pixels;
+    return zoomed(pixels, zoom_);
+}
+
+namespace {
+
+// Draws a primitive of option type `Option` as the base style draws it at
+// 100 %, on a painter scaled by the zoom; false when the option is of
+// another type.
+template <class Option>
+bool drawScaled(const QStyle* base, QStyle::PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                const QWidget* widget, int percent)
+{
+    const auto* typed = qstyleoption_cast<const Option*>(option);
+    if (!typed)
+        return false;
+    const qreal factor = percent / 100.0;
+    Option unzoomed(*typed);
+    unzoomed.rect = QRect(0, 0, qRound(option->rect.width() / factor), qRound(option->rect.height() / factor));
+    painter->save();
+    painter->translate(option->rect.topLeft());
+    painter->scale(option->rect.width() / qreal(unzoomed.rect.width()),
+                   option->rect.height() / qreal(unzoomed.rect.height()));
+    base->drawPrimitive(element, &unzoomed, painter, widget);
+    painter->restore();
+    return true;
+}
+
+}  // namespace
+
+// The frames of the text boxes and the focus mark are drawn as at 100 %, on
+// a painter scaled by the zoom, so that their lines and corners grow with the
+// rest. (Fusion draws a group box's frame from a picture and a tab page's
+// from the strip's measures; both already follow the zoomed measures.)
+void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                const QWidget* widget) const
+{
+    if (zoom_ != kMinZoom && !option->rect.isEmpty()) {
+        switch (element) {
+        case PE_Frame:
+        case PE_FrameLineEdit:
+            if (drawScaled<QStyleOptionFrame>(baseStyle(), element, option, painter, widget, zoom_))
+                return;
+            break;
+        case PE_FrameFocusRect:
+            if (drawScaled<QStyleOptionFocusRect>(baseStyle(), element, option, painter, widget, zoom_))
+                return;
+            break;
+        default:
+            break;
+        }
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
 
 // Fusion puts a right-to-left caption flush against the frame's right edge,
 // where its last pixel is lost to the border.

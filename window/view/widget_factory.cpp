@@ -5,7 +5,9 @@
 #include "window/keyboard.h"
 #include "window/label3d.h"
 #include "numbers/numbers.h"
+#include "window/view/drawings.h"
 #include "window/view/fonts.h"
+#include "window/view/zoom.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -44,6 +46,9 @@ public:
         return input.size() > WindowModel::kMaxEntryLength ? Invalid : Acceptable;
     }
 };
+
+// Pixels between a multi-line box's frame and its text at 100 %, as Qt has it.
+constexpr qreal kDocumentMargin = 4;
 
 // The line edit keeps an undo step for every character each edit removes or
 // inserts. Past this many, the record is dropped, so that pasting over and
@@ -116,9 +121,9 @@ void FieldEdit::paintEvent(QPaintEvent* event)
     if (!invalid_)
         return;
     QPainter painter(this);
-    constexpr int kWidth = 2;
-    painter.setPen(QPen(QColor(0xD0, 0x00, 0x00), kWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(QRectF(rect()).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0));
+    const qreal width = zoomedF(2, zoomOf(this));  // pixels at 100 %, growing with the zoom
+    painter.setPen(QPen(QColor(0xD0, 0x00, 0x00), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
 }
 
 void FieldEdit::updateToolTip()
@@ -207,7 +212,9 @@ void BlankWrappingLabel::changeEvent(QEvent* event)
 void BlankWrappingLabel::rewrap()
 {
     const QFontMetrics metrics(font());
-    const int width = std::max(1, this->width() - kLeftMargin);
+    const int zoom = zoomOf(this);
+    const int leftMargin = zoomed(kLeftMargin, zoom);
+    const int width = std::max(1, this->width() - leftMargin);
     QStringList lines;
     QString line;
     qsizetype i = 0;
@@ -235,7 +242,7 @@ void BlankWrappingLabel::rewrap()
     int widest = 0;
     for (const QString& l : std::as_const(lines))
         widest = std::max(widest, metrics.horizontalAdvance(l));
-    setContentsMargins(kLeftMargin + std::clamp(width - widest, 0, 3), 0, 0, 0);
+    setContentsMargins(leftMargin + std::clamp(width - widest, 0, zoomed(3, zoom)), 0, 0, 0);
     lines_ = lines;
     setText(lines.join(u'\n'));
 }
@@ -257,7 +264,7 @@ void BlankWrappingLabel::paintEvent(QPaintEvent* event)
     for (const QString& line : std::as_const(lines_)) {
         painter.drawText(QRect(area.left(), top, area.width(), metrics.height()),
                          Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine, line);
-        top += metrics.lineSpacing() + kLineGap;
+        top += metrics.lineSpacing() + zoomed(kLineGap, zoomOf(this));
     }
 }
 
@@ -287,15 +294,27 @@ QPixmap decodePicture(const PictureInfo& info)
     return pixmap;
 }
 
-// On a screen with more than one device pixel to a pixel the picture is
-// scaled up smoothly once, here, rather than by whole pixels at each paint.
-QPixmap forScreen(const QPixmap& picture, qreal ratio)
+// The picture at `percent` on a screen with `ratio` device pixels to a
+// pixel: the stored picture where that is one device pixel to each of its
+// pixels, else drawn afresh at that resolution by its drawing code.
+QPixmap forScreen(const PictureInfo& info, int percent, qreal ratio)
 {
-    if (picture.isNull() || qFuzzyCompare(ratio, 1.0))
-        return picture;
-    QPixmap scaled = picture.scaled(picture.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    scaled.setDevicePixelRatio(ratio);
-    return scaled;
+    const qreal scale = percent / 100.0 * ratio;
+    if (qFuzzyCompare(scale, 1.0))
+        return decodePicture(info);
+    const QString key = QStringLiteral("%1@%2")
+                            .arg(QLatin1String(info.resource.data(), static_cast<qsizetype>(info.resource.size())))
+                            .arg(scale);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        const QImage drawn = drawPicture(info, scale);
+        pixmap = drawn.isNull() ? decodePicture(info).scaled((QSizeF(info.width, info.height) * scale).toSize(),
+                                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                : QPixmap::fromImage(drawn);
+        QPixmapCache::insert(key, pixmap);
+    }
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
 }
 
 // An image control. Its picture is decoded when the image is first on view:
@@ -308,10 +327,23 @@ public:
     void showPicture(const PictureInfo* info)
     {
         pending_ = info;
+        shown_ = info;
         if (!info)
             clear();
         else if (isVisible())
             decodePending();
+    }
+
+    void setZoom(int percent)
+    {
+        if (percent == zoom_)
+            return;
+        zoom_ = percent;
+        if (shown_ && !pending_) {
+            pending_ = shown_;
+            if (isVisible())
+                decodePending();
+        }
     }
 
 protected:
@@ -326,11 +358,13 @@ private:
     {
         if (!pending_)
             return;
-        setPixmap(forScreen(decodePicture(*pending_), devicePixelRatioF()));
+        setPixmap(forScreen(*pending_, zoom_, devicePixelRatioF()));
         pending_ = nullptr;
     }
 
     const PictureInfo* pending_ = nullptr;
+    const PictureInfo* shown_ = nullptr;
+    int zoom_ = 100;
 };
 
 // Gives a control its own font when it is first shown, before it is first
@@ -341,7 +375,7 @@ private:
 // a text, gets a text while shown, or takes the keyboard focus (its caret).
 class FontOnShow : public QObject {
 public:
-    FontOnShow(QWidget* widget, const QFont& font) : QObject(widget), widget_(widget), font_(font)
+    FontOnShow(QWidget* widget, const FontStyle& font) : QObject(widget), widget_(widget), font_(font)
     {
         widget->installEventFilter(this);
         if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
@@ -370,12 +404,12 @@ private:
     {
         widget_->removeEventFilter(this);
         disconnect(textChanged_);
-        widget_->setFont(font_);
+        widget_->setFont(fontFor(font_, zoomOf(widget_)));
         deleteLater();
     }
 
     QWidget* widget_;
-    QFont font_;
+    FontStyle font_;
     QMetaObject::Connection textChanged_;
 };
 
@@ -536,8 +570,8 @@ QWidget* createWidget(const Control& control, QWidget* parent)
     }
     widget->setObjectName(QString::fromLatin1(row.name.data(), static_cast<qsizetype>(row.name.size()))
                           + (row.index >= 0 ? QStringLiteral("(%1)").arg(row.index) : QString()));
-    if (row.font.face != Face::Default || row.font.weight != 400)
-        new FontOnShow(widget, fontFor(row.font));
+    if (hasOwnFont(row))
+        new FontOnShow(widget, row.font);
     showEnabled(widget, control);
     // Both colours in one palette: each new palette is passed on to the
     // widget's parts.
@@ -551,6 +585,18 @@ QWidget* createWidget(const Control& control, QWidget* parent)
     if (!control.visible)
         widget->setVisible(false);
     return widget;
+}
+
+void zoomWidget(QWidget* widget, int percent)
+{
+    if (auto* image = dynamic_cast<PictureLabel*>(widget))
+        image->setZoom(percent);
+    else if (auto* shape = qobject_cast<QFrame*>(widget); shape && shape->metaObject() == &QFrame::staticMetaObject)
+        shape->setLineWidth(std::max(1, zoomed(1, percent)));
+    else if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
+        box->document()->setDocumentMargin(zoomedF(kDocumentMargin, percent));
+    else if (auto* list = qobject_cast<QComboBox*>(widget))
+        list->setMinimumWidth(list->sizeHint().width());  // its longest item whole, at the new font
 }
 
 void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notice notice)

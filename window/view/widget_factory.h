@@ -90,6 +90,9 @@ private:
 // window builds itself.
 QWidget* createWidget(const Control& control, QWidget* parent);
 
+// Redraws what a control's widget holds in pixels (a picture, a line) at a zoom.
+void zoomWidget(QWidget* widget, int percent);
+
 // Draws one property of the model onto the control's widget.
 void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notice notice);
 

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The figure drawings and the thermometer drawn afresh at any size by the
+// drawing code that made the stored pictures (assets/generator), so that at
+// a zoom or on a dense screen no drawing is an enlarged bitmap. The stored
+// pictures stay what the window holds; this is how they look larger.
+
+#include "assets/pictures.h"
+
+#include <QImage>
+
+namespace tavrimo {
+
+// The picture at `scale` device pixels to each of its pixels; a null image
+// when there is no drawing code for it.
+QImage drawPicture(const PictureInfo& picture, qreal scale);
+
+}  // namespace tavrimo
