@@ -263,6 +263,24 @@ TEST_F(WindowTest, the_keyboard_alone_reaches_every_page_and_every_control)
     }
 }
 
+// The keypad's keys do what their main-keyboard twins do: Enter solves from
+// a coefficient, the arrows move round the option group.
+TEST_F(WindowTest, the_keypad_enter_and_arrows_work_like_the_main_keys)
+{
+    showPage(0);
+    QWidget* weights = widget("optW");
+    QTest::mouseClick(weights, Qt::LeftButton);
+    QTest::keyClick(weights, Qt::Key_Down, Qt::KeypadModifier);
+    EXPECT_TRUE(model().at(model().require("optTall")).value);
+    showPage(1);
+    for (const char* name : {"txtA", "txtB", "txtG"}) {
+        widget(name)->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(widget(name), name == std::string_view("txtG") ? u"-2"_s : u"1"_s);
+    }
+    QTest::keyClick(widget("txtG"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(model().at(model().require("s1")).text, u"1"_s);
+}
+
 // A field keeps its focus colours while the window itself loses the
 // activation (a message box, another program) or the field opens its
 // context menu; only a move of the focus to another control is a loss.

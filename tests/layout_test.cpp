@@ -152,6 +152,18 @@ TEST_P(LayoutTest, unit_names_keep_their_font_and_stay_clear_of_every_other_cont
     expectNamesReadable(widget("Frame3"), "Frame3");
 }
 
+// A caption wider than its label and the spare room beside it widens the
+// label by the spare room only, never over the next control.
+TEST(Label3DRoom, a_long_caption_widens_the_label_by_its_spare_room_at_most)
+{
+    Label3D label;
+    label.setCaption(QString(60, u'م'));
+    label.setHome(QRect(200, 10, 40, 20));
+    label.setRoom(15, 5);
+    EXPECT_EQ(label.geometry(), QRect(185, 10, 55, 20));
+    EXPECT_LE(label.captionRect().right(), label.width() - 5);
+}
+
 TEST_P(LayoutTest, each_formula_line_starts_at_the_right_edge_of_the_box)
 {
     pick(8);

@@ -44,6 +44,17 @@ INSTANTIATE_TEST_SUITE_P(Steps, ZoomStepTest,
                                            Step{"down_from_between_steps", 168, -1, 150}),
                          [](const ::testing::TestParamInfo<Step>& info) { return std::string(info.param.name); });
 
+// Twips become pixels rounded to the nearest, 15 to a pixel at 100 %.
+TEST(TwipsToPixels, round_to_the_nearest_pixel_at_any_zoom)
+{
+    const struct {
+        int twips, zoom, pixels;
+    } rows[] = {{1060, 100, 71}, {1052, 100, 70}, {7590, 100, 506}, {1060, 150, 106}, {1060, 300, 212}, {1065, 125, 89}};
+    for (const auto& row : rows)
+        EXPECT_EQ(twipsToPixels(QRect(row.twips, 0, row.twips, 0), row.zoom).width(), row.pixels)
+            << row.twips << " twips at " << row.zoom << " %";
+}
+
 struct Screen {
     const char* name;
     QSize room;
