@@ -1,0 +1,98 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Checks that the tests catch small faults a hurried change could make.
+
+Each fault below is one textual change to one source file. For each, the
+script applies it, builds the tree, runs the test suite (packaging and soak
+aside), restores the file and reports whether a test failed. A fault that
+does not build is reported as such. Not part of CI: it builds once per fault.
+
+    scripts/mutants.py [BUILD_DIR] [NAME_FILTER]
+"""
+
+import os
+import pathlib
+import subprocess
+import sys
+
+# (name, file, text, replacement): the text must occur exactly once.
+FAULTS = [
+    ("arabic-nine-not-a-digit", "numbers/numbers.cpp", "u <= 0x0669", "u < 0x0669"),
+    ("tabs-trimmed-like-blanks", "numbers/numbers.cpp", "text[end - 1] == u' '", "QChar(text[end - 1]).isSpace()"),
+    ("nested-trim-stops-stale-tracking", "app/program.cpp", "route->clearStale && !editFailed_ &&",
+     "route->clearStale &&"),
+    ("reader-keeps-17-digits", "numbers/numbers.cpp", "digits.substr(first, last - first + 1)",
+     "digits.substr(first, std::min<size_t>(17, last - first + 1))"),
+    ("weight-converted-twice", "units/entry_fields.cpp", "runConversionOfCategory(form, baseUnchanged)",
+     "runConversionOfCategory(form, true)"),
+    ("label-past-its-spare-room", "window/label3d.cpp", "std::max(home_.left() - spareLeft_, std::min(",
+     "std::max(home_.left() - 10 * spareLeft_, std::min("),
+    ("keypad-enter-ignored", "window/view/main_window.cpp", "{QKeySequence(Qt::Key_Enter), WindowKey::Enter},", ""),
+    ("keypad-arrows-unmasked", "window/view/main_window.cpp", " & ~Qt::KeypadModifier) == Qt::NoModifier",
+     ") == Qt::NoModifier"),
+    ("twips-truncated", "window/view/zoom.cpp", "qRound(t * percent / 1500.0)", "int(t * percent / 1500.0)"),
+    ("tie-rounded-down", "numbers/exact.cpp", "2 * remainder >= divisor", "2 * remainder > divisor"),
+    ("kelvin-offset-273.15", "temperature/temperature.cpp", "kKelvinOffset(273)", "kKelvinOffset(27315, 100)"),
+    ("fahrenheit-factor-inverted", "temperature/temperature.cpp", "kFahrenheitPerCelsius(9, 5)",
+     "kFahrenheitPerCelsius(5, 9)"),
+    ("results-stay-beside-a-new-equation", "app/routing.cpp",
+     '{.control = "txtB", .event = Event::Change, .run = [](Form& f, int) { clearSolverResults(f); }, .quiet = true},',
+     ""),
+    ("no-red-mark", "form/form.cpp", "== EntryState::NotANumber);", "== EntryState::OnItsWay);"),
+    ("driving-field-rewritten", "units/conversion.cpp", "if (k == s)", "if (k == -1)"),
+    ("typed-imperial-field-rewritten", "units/conversion.cpp", "if (j == form.editedImperialField)",
+     "if (j == -2)"),
+    ("overflow-not-refused", "numbers/numbers.cpp", "    if (size > largestDouble())\n        return std::nullopt;",
+     ""),
+    ("tiny-amount-kept", "numbers/numbers.cpp",
+     "    if (size <= halfSmallestDouble())\n        return Exact(0);", ""),
+    ("square-root-never-exact", "numbers/numbers.cpp", "if (exactSquareRoot(d, root))",
+     "if (exactSquareRoot(d, root) && sgn(p) == 0)"),
+    ("drop-keeps-the-old-driver", "window/model.cpp", "    userFocusIn(id);\n    c.text = text;",
+     "    c.text = text;"),
+    ("activation-focus-ignored", "window/view/main_window.cpp", "reason == Qt::PopupFocusReason || (",
+     "reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason || ("),
+]
+
+
+def run(command, cwd):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    return subprocess.run(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
+
+
+def main():
+    root = pathlib.Path(__file__).resolve().parent.parent
+    build = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else root / "build").resolve()
+    only = sys.argv[2] if len(sys.argv) > 2 else ""
+    env_test = ["ctest", "--parallel", "2", "-E", "packaging|soak", "--timeout", "300"]
+    caught = missed = broken = 0
+    for name, file, text, replacement in FAULTS:
+        if only not in name:
+            continue
+        path = root / file
+        original = path.read_text()
+        if original.count(text) != 1:
+            print(f"{name}: the text occurs {original.count(text)} times in {file}; fix the table")
+            broken += 1
+            continue
+        path.write_text(original.replace(text, replacement))
+        try:
+            if run(["cmake", "--build", str(build)], root) != 0:
+                verdict = "does not build"
+                broken += 1
+            elif run(env_test, build) != 0:
+                verdict = "caught"
+                caught += 1
+            else:
+                verdict = "MISSED"
+                missed += 1
+        finally:
+            path.write_text(original)
+        print(f"{name}: {verdict}", flush=True)
+    run(["cmake", "--build", str(build)], root)
+    print(f"{caught} caught, {missed} missed, {broken} did not build")
+    return 1 if missed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
