@@ -52,6 +52,12 @@ FAULTS = [
      "    c.text = text;"),
     ("activation-focus-ignored", "window/view/main_window.cpp", "reason == Qt::PopupFocusReason || (",
      "reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason || ("),
+    ("option-arrows-do-not-wrap", "window/keyboard.cpp", "((at + step) % count + count) % count",
+     "std::clamp(at + step, 0, count - 1)"),
+    ("enter-ignores-a-focused-button", "window/keyboard.cpp",
+     "if (key == WindowKey::Enter && focused != kNoControl &&", "if (false && focused != kNoControl &&"),
+    ("esc-on-every-page", "window/keyboard.cpp", " && model.pageOf(id) == page)", ")"),
+    ("option-group-not-one-tab-stop", "window/keyboard.cpp", "        return c.value;", "        return true;"),
 ]
 
 
