@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,6 +25,8 @@
 #include <QTextBlock>
 
 #include <gtest/gtest.h>
+
+#include <QContextMenuEvent>
 
 #include <string>
 
@@ -246,5 +249,57 @@ TEST_F(LayoutTest, button_words_keep_clear_of_the_button_border)
         EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text().remove(u'&')) + 12, button->width());
     }
 }
+
+// Every context menu of the window reads right to left and shows each item
+// and its shortcut whole, clear of its border: the ink of every item row
+// stays off the two pixels inside either side. The sizes the window is
+// checked at are the rows of the table; the pixels are the screen's.
+struct MenuOwner {
+    const char* name;
+    int index;
+    int page;
+};
+
+class ContextMenus : public WindowFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ContextMenus, show_every_item_and_shortcut_whole_inside_the_border)
+{
+    ASSERT_EQ(GetParam(), 100) << "no other size of the window yet";
+    for (const MenuOwner owner : {MenuOwner{"txtTAS", 3, 0}, MenuOwner{"s1", -1, 1}, MenuOwner{"txtGra", -1, 2}}) {
+        SCOPED_TRACE(owner.name);
+        showPage(owner.page);
+        QWidget* field = widget(owner.name, owner.index);
+        QWidget* target = qobject_cast<QPlainTextEdit*>(field) ? qobject_cast<QPlainTextEdit*>(field)->viewport() : field;
+        const QPoint centre = target->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, centre, target->mapToGlobal(centre));
+        QApplication::sendEvent(target, &event);
+        QApplication::processEvents();
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(menu->isRightToLeft());
+        const QImage shot = menu->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        const QColor background = shot.pixelColor(shot.width() / 2, qRound(ratio * 2));
+        int shortcuts = 0;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            shortcuts += action->text().contains(u'\t');
+            const QRect row = menu->actionGeometry(action);
+            for (int y = qRound(row.top() * ratio) + 1; y < qRound((row.bottom() + 1) * ratio) - 1; ++y)
+                for (const int x : {1, 2, shot.width() - 3, shot.width() - 2}) {
+                    const QColor ink = shot.pixelColor(x, y);
+                    EXPECT_LE(std::abs(ink.lightness() - background.lightness()), 24)
+                        << action->text().toStdString() << " touches the border at " << x << "," << y;
+                }
+        }
+        EXPECT_GT(shortcuts, 0);
+        menu->close();
+        QApplication::processEvents();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowSizes, ContextMenus, ::testing::Values(100),
+                         [](const auto& info) { return "at_" + std::to_string(info.param); });
 
 }  // namespace

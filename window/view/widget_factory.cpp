@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -79,12 +80,21 @@ void FieldEdit::mousePressEvent(QMouseEvent* event)
     Q_EMIT pressed();
 }
 
-// A result box offers Copy for its whole text when nothing of it is selected.
+// The menu reads right to left like the window, though the box's number
+// runs left to right. A result box offers Copy for its whole text when
+// nothing of it is selected, and once the menu has gone (after its action
+// has run) shows its number from the first character again.
 void FieldEdit::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (resultBox_ && !hasSelectedText())
+    const bool selectedForMenu = resultBox_ && !hasSelectedText();
+    if (selectedForMenu)
         selectAll();
-    QLineEdit::contextMenuEvent(event);
+    QMenu* menu = createStandardContextMenu();
+    menu->setLayoutDirection(Qt::RightToLeft);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (selectedForMenu)
+        connect(menu, &QObject::destroyed, this, [this] { setCursorPosition(0); });
+    menu->popup(event->globalPos());
 }
 
 void FieldEdit::resizeEvent(QResizeEvent* event)
