@@ -135,14 +135,33 @@ void FieldEdit::forgetUndoRecord()
 {
     // Setting the text it holds empties the line edit's undo record and
     // changes nothing else; the caret and selection are put back.
-    const int start = selectionStart();
-    const int selected = static_cast<int>(selectedText().size());
-    const int cursor = cursorPosition();
+    const Selection kept = selection();
     setText(text());
-    if (start >= 0 && selected > 0)
-        setSelection(cursor == start ? start + selected : start, cursor == start ? -selected : selected);
+    restore(kept);
+}
+
+FieldEdit::Selection FieldEdit::selection() const
+{
+    return {selectionStart(), static_cast<int>(selectedText().size()), cursorPosition()};
+}
+
+void FieldEdit::restore(const Selection& kept)
+{
+    if (kept.start >= 0 && kept.length > 0)
+        setSelection(kept.cursor == kept.start ? kept.start + kept.length : kept.start,
+                     kept.cursor == kept.start ? -kept.length : kept.length);
     else
-        setCursorPosition(cursor);
+        setCursorPosition(kept.cursor);
+}
+
+// The line edit drops its selection when the focus moves to another control;
+// a text box keeps it, to show it unchanged when the person comes back.
+void FieldEdit::focusOutEvent(QFocusEvent* event)
+{
+    const Selection kept = selection();
+    QLineEdit::focusOutEvent(event);
+    if (selection() != kept)
+        restore(kept);
 }
 
 bool MultiLineEdit::event(QEvent* event)
