@@ -18,6 +18,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -247,6 +249,34 @@ TEST_F(LayoutTest, button_words_keep_clear_of_the_button_border)
         SCOPED_TRACE(button->text().toStdString());
         EXPECT_TRUE(button->icon().isNull() || box.button(QMessageBox::Ok) != button);
         EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text().remove(u'&')) + 12, button->width());
+    }
+}
+
+// A focused option button draws its focus frame around its whole caption,
+// a pixel clear of it on either side, inside the button and clear of the
+// circle. The caption is drawn beside the circle, at the end of its room.
+TEST_F(LayoutTest, option_captions_keep_clear_of_their_focus_frames)
+{
+    showPage(0);
+    for (const char* name : {"optTall", "optArea", "optSize", "optW"}) {
+        SCOPED_TRACE(name);
+        auto* button = qobject_cast<QRadioButton*>(widget(name));
+        button->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QStyle* style = button->style();
+        const QRect room = style->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
+        const QRect frame = style->subElementRect(QStyle::SE_RadioButtonFocusRect, &option, button);
+        const QRect circle = style->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+        const int width = button->fontMetrics().horizontalAdvance(button->text());
+        const int captionLeft = room.right() + 1 - width;
+        EXPECT_GE(captionLeft, 2) << "the caption is cut or meets the frame";
+        EXPECT_LE(frame.left(), captionLeft - 2);
+        EXPECT_GE(frame.right(), room.right() + 2);
+        EXPECT_GE(frame.left(), 0);
+        EXPECT_LT(frame.right(), circle.left() - 1);
     }
 }
 
