@@ -214,12 +214,13 @@ void Runner::snapshot(const QString& fileName)
 {
     // The picture is made in memory and written in one checked write, so a
     // full disk or a closed file shows as a failure, never as a short picture.
+    // Qt's own error texts may be translated; the driver's stay English.
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "PNG");
     if (!writer.write(app_.window().grab().toImage()))
-        fail("cannot make the snapshot " + fileName.toStdString() + ": " + writer.errorString().toStdString());
+        fail("cannot make the snapshot " + fileName.toStdString() + ": the PNG encoder failed");
     if (const std::string error = script::writeWholeFile(fileName, png); !error.empty())
         fail("cannot write the snapshot " + fileName.toStdString() + ": " + error);
 }
