@@ -1,15 +1,18 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tavrimo and opens its window. Without a display it says so and saves
-# pictures of the three pages instead.
+# pictures of the three pages instead, with the script driver. It installs
+# and builds only that; ./test.sh adds the tests and what they need.
 set -eu
 cd "$(dirname "$0")"
 scripts/install-deps.sh
-scripts/build.sh build
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    scripts/build.sh build -DTAVRIMO_BUILD_TESTS=OFF -- tavrimo
     exec build/tavrimo
 fi
+
+scripts/build.sh build -DTAVRIMO_BUILD_TESTS=OFF -- tavrimo-script
 
 echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the window cannot be opened here."
 mkdir -p screenshots

@@ -2,6 +2,7 @@
 // tavrimo-script: opens the real window without a screen, performs a script
 // of user actions on it and prints what the window then shows.
 
+#include "driver/files.h"
 #include "driver/runner.h"
 #include "driver/script.h"
 #include "app/application.h"
@@ -12,7 +13,11 @@
 #include <QTest>
 #include <QTextStream>
 
+#include <cerrno>
 #include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -41,6 +46,9 @@ constexpr char kOffscreenScreen[] =
 
 int main(int argc, char* argv[])
 {
+    // Whether standard input was open when the driver started: once Qt has
+    // opened its own files, a closed descriptor 0 may be one of them.
+    const bool stdinOpen = ::fcntl(STDIN_FILENO, F_GETFL) >= 0;
     fallback = qInstallMessageHandler(filterMessages);
     QTemporaryFile screens;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -50,24 +58,21 @@ int main(int argc, char* argv[])
     QApplication qapp(argc, argv);
     tavrimo::configureApplication(qapp);
 
-    const QStringList args = qapp.arguments();
-    const QString fileName = args.size() > 1 ? args.at(1) : QStringLiteral("-");
     QTextStream err(stderr);
-    QByteArray source;
-    if (fileName == u"-") {
-        QFile in;
-        if (!in.open(stdin, QIODevice::ReadOnly)) {
-            err << "-:0: cannot read standard input\n";
-            return 2;
-        }
-        source = in.readAll();
-    } else {
-        QFile in(fileName);
-        if (!in.open(QIODevice::ReadOnly)) {
-            err << fileName << ":0: cannot open the script: " << in.errorString() << '\n';
-            return 2;
-        }
-        source = in.readAll();
+    const QStringList args = qapp.arguments();
+    if (args.size() > 2) {
+        err << "usage: tavrimo-script [FILE]\n";
+        return 2;
+    }
+    const QString fileName = args.size() > 1 ? args.at(1) : QStringLiteral("-");
+    QString source;
+    try {
+        if (fileName == u"-" && !stdinOpen)
+            throw tavrimo::script::ScriptError(0, "cannot read standard input: " + tavrimo::script::systemError(EBADF));
+        source = tavrimo::script::decode(tavrimo::script::readScript(fileName));
+    } catch (const tavrimo::script::ScriptError& error) {
+        err << fileName << ':' << error.line << ": " << error.what() << '\n';
+        return 2;
     }
 
     tavrimo::Application app;
@@ -77,7 +82,7 @@ int main(int argc, char* argv[])
 
     std::vector<tavrimo::script::Command> commands;
     try {
-        commands = tavrimo::script::parse(QString::fromUtf8(source), runner.names());
+        commands = tavrimo::script::parse(source, runner.names());
     } catch (const tavrimo::script::ScriptError& error) {
         err << fileName << ':' << error.line << ": " << error.what() << '\n';
         return 2;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver/runner.h"
 
+#include "driver/files.h"
 #include "window/properties.h"
 #include "app/application.h"
 #include "window/view/zoom.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCursor>
@@ -56,14 +58,35 @@ KeyPress keyOf(const std::string& name)
 
 // The key a character is typed with: its own key for ASCII, otherwise a key
 // that only carries the text.
-Qt::Key keyForCharacter(QChar ch)
+Qt::Key keyForCharacter(char32_t ch)
 {
-    const char16_t u = ch.toUpper().unicode();
+    const char32_t u = QChar::toUpper(ch);
     if (u > 0x20 && u < 0x7F)
         return static_cast<Qt::Key>(u);
     if (u == 0x20)
         return Qt::Key_Space;
     return Qt::Key_unknown;
+}
+
+// Whether a text field takes the character from a key press, as Qt's text
+// fields decide: printable characters, the formatting marks (ZWJ, RLM ...)
+// and private-use characters; a tab, a line break or a NUL is not typed.
+bool typedByKeyPress(char32_t ch)
+{
+    const QChar::Category category = QChar::category(ch);
+    return QChar::isPrint(ch) || category == QChar::Other_Format || category == QChar::Other_PrivateUse;
+}
+
+std::string describeCharacter(char32_t ch)
+{
+    static const std::pair<char32_t, const char*> kNames[] = {
+        {0x00, "NUL"}, {0x09, "a tab"}, {0x0A, "a line feed"}, {0x0D, "a carriage return"},
+    };
+    std::string text = QStringLiteral("U+%1").arg(static_cast<uint>(ch), 4, 16, QChar(u'0')).toUpper().toStdString();
+    for (const auto& [code, name] : kNames)
+        if (code == ch)
+            text += std::string(" (") + name + ')';
+    return text;
 }
 
 }  // namespace
@@ -191,9 +214,17 @@ void Runner::perform(const script::Command& command)
 
 void Runner::snapshot(const QString& fileName)
 {
-    QImageWriter writer(fileName, "PNG");
+    // The picture is made in memory and written in one checked write, so a
+    // full disk or a closed file shows as a failure, never as a short picture.
+    // Qt's own error texts may be translated; the driver's stay English.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "PNG");
     if (!writer.write(app_.window().grab().toImage()))
-        fail("cannot write the snapshot " + fileName.toStdString());
+        fail("cannot make the snapshot " + fileName.toStdString() + ": the PNG encoder failed");
+    if (const std::string error = script::writeWholeFile(fileName, png); !error.empty())
+        fail("cannot write the snapshot " + fileName.toStdString() + ": " + error);
 }
 
 // As with the zoom keys: the window takes its new size (the largest that
@@ -293,16 +324,30 @@ void Runner::type(const script::Command& command)
     const int id = controlId(command);
     if (app_.program().window().at(id).row->kind != Kind::TextBox)
         fail(command, "is not a text box and cannot be typed into");
+    // One key press a character; one beyond the basic plane carries both of
+    // its UTF-16 units, as an input method sends it.
+    QStringList presses;
+    for (qsizetype i = 0; i < command.text.size();) {
+        const QChar unit = command.text[i];
+        const bool pair = unit.isHighSurrogate() && i + 1 < command.text.size() && command.text[i + 1].isLowSurrogate();
+        const char32_t ch = pair ? QChar::surrogateToUcs4(unit, command.text[i + 1]) : unit.unicode();
+        if (unit.isSurrogate() && !pair)
+            fail("cannot type the lone surrogate " + describeCharacter(ch) + " into " + command.control);
+        if (!typedByKeyPress(ch))
+            fail("cannot type " + describeCharacter(ch) + " into " + command.control + " with a key press");
+        presses.append(command.text.mid(i, pair ? 2 : 1));
+        i += pair ? 2 : 1;
+    }
     focus(command, "be typed into");
     QWidget* widget = widgetFor(id);
     QTest::keyClick(widget, Qt::Key_End);
     if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && (edit->hasSelectedText() || edit->cursorPosition() != edit->text().size()))
         fail(command, "did not put the caret at the end of its text");
-    for (QChar ch : command.text) {
+    for (const QString& typed : presses) {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : widget;
-        const Qt::Key key = keyForCharacter(ch);
-        QTest::sendKeyEvent(QTest::Press, target, key, QString(ch), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, target, key, QString(ch), Qt::NoModifier);
+        const Qt::Key key = keyForCharacter(typed.toUcs4().value(0));
+        QTest::sendKeyEvent(QTest::Press, target, key, typed, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, target, key, typed, Qt::NoModifier);
         settle();
     }
 }

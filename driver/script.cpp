@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver/script.h"
 
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
@@ -118,6 +119,8 @@ void readControl(LineReader& reader, Command& command, const Names& names, bool 
         if (!allowProperty)
             reader.fail("a property is not allowed here: '" + written + "'");
         command.property = written.substr(dot + 1);
+        if (command.property.empty())
+            reader.fail("no property name after the dot in '" + written + "'");
         head = written.substr(0, dot);
     }
     command.control = head;
@@ -254,6 +257,29 @@ QString unescape(QStringView quoted)
         }
     }
     return out;
+}
+
+QString decode(QByteArrayView bytes)
+{
+    QString text;
+    int line = 1;
+    for (qsizetype start = 0; start < bytes.size(); ++line) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArrayView raw = bytes.sliced(start, end - start);
+        if (raw.contains('\0'))
+            throw ScriptError(line, "a NUL byte in the script");
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8(raw);
+        if (utf8.hasError())
+            throw ScriptError(line, "the script is not valid UTF-8");
+        text += decoded;
+        if (end < bytes.size())
+            text += u'\n';
+        start = end + 1;
+    }
+    return text;
 }
 
 std::vector<Command> parse(const QString& source, const Names& names)

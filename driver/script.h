@@ -5,6 +5,7 @@
 // as in the program (txtTAS(3), optArea), texts in double quotes with the
 // escapes \" \\ \t \n \r and \uXXXX.
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <functional>
@@ -43,6 +44,10 @@ struct Names {
     std::function<bool(const std::string& name, int index)> control;
     std::function<bool(const std::string& name, int index, const std::string& property)> property;
 };
+
+// The text of a script read as UTF-8; throws ScriptError naming the first
+// line with a NUL byte or bytes that are not UTF-8.
+QString decode(QByteArrayView bytes);
 
 // Throws ScriptError on the first line that cannot be understood.
 std::vector<Command> parse(const QString& source, const Names& names);

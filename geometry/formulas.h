@@ -45,7 +45,7 @@ inline constexpr std::u16string_view kSquareText =
 // txtBall: sphere and its parts.
 inline constexpr std::u16string_view kSphereText =
     u"مساحة المنطقة الكروية: سط = 2 (ب) نق ع\r\n"
-    u"مساحة الكرة : = سط = 4 (ب) (نق^2)\r\n"
+    u"مساحة الكرة : سط = 4 (ب) (نق^2)\r\n"
     u"مساحة القبة الكروية : سط = (ب) (و^2)\r\n"
     u"مساحة الحز الكروي : سط = {[4 (ب) (نق^2)]/ 360} × (يه درجة)\r\n"
     u"حجم القطاع الكروي : ح = 2/3 (ب) (نق^2) ع\r\n"
@@ -53,8 +53,8 @@ inline constexpr std::u16string_view kSphereText =
     u"حجم القبة الكروية : ح = 1/3 (ب) (ع^2) (3 نق - ع)\r\n"
     u"\r\n"
     u"(ب) = 22/7\r\n"
-    u"ع = ارتفاع المنطقة \r\n"
-    u"و = طول وتر القبة\r\n";
+    u"ع = ارتفاع المنطقة أو القبة\r\n"
+    u"و = طول الوتر من قمة القبة إلى حافتها\r\n";
 
 // txtMotwazi: rectangular box.
 inline constexpr std::u16string_view kCuboidText =
@@ -81,6 +81,7 @@ inline constexpr std::u16string_view kConeText =
     u"(ب) = 22/7\r\n"
     u"ق = مساحة القاعدة\r\n"
     u"قَ =  مساحة القاعدة الصغرى في جذع المخروط\r\n"
+    u"نقَ = نصف قطر القاعدة الصغرى في جذع المخروط\r\n"
     u"نق = نصف القطر\r\n"
     u"ع = الارتفاع\r\n"
     u"عا = العامد\r\n";
@@ -116,7 +117,7 @@ inline constexpr std::u16string_view kAnglesText =
 inline constexpr std::u16string_view kCubeText =
     u"المساحة الكلية: سط = 6ل^2\r\n"
     u"حجمه: ح = ل^3\r\n"
-    u"طول قطره = ل*جذر3\r\n"
+    u"طول قطره: ق = ل*جذر3\r\n"
     u"\r\n"
     u"ل= طول ضلعه\r\n";
 
@@ -125,7 +126,7 @@ inline constexpr std::u16string_view kPrismText =
     u"حجمه : ح = مساحة القاعدة × الارتفاع\r\n"
     u"حجم الموشور المائل : ح = مساحة المقطع القائم × طول حرفه\r\n"
     u"المساحة الجانبية: سط = محيط المقطع القائم × طول حرفه\r\n"
-    u"المساحة الكلية: سط = المساحة الجانبية + مجموع مساحتي القاعدتين\r\n";
+    u"المساحة الكلية: سطَ = المساحة الجانبية + مجموع مساحتي القاعدتين\r\n";
 
 // txtHaram: pyramid and its frustum.
 inline constexpr std::u16string_view kPyramidText =

@@ -30,6 +30,7 @@ set(TAVRIMO_ICO "${PROJECT_SOURCE_DIR}/assets/pictures/tavrimo.ico")
 set(tavrimo_generated "${CMAKE_CURRENT_BINARY_DIR}/generated")
 configure_file("${PROJECT_SOURCE_DIR}/app/version.h.in" "${tavrimo_generated}/app/version.h" @ONLY)
 target_include_directories(tavrimo-app PRIVATE "${tavrimo_generated}")
+target_include_directories(tavrimo PRIVATE "${tavrimo_generated}")
 
 set(TAVRIMO_DESKTOP_FILE "${tavrimo_generated}/${TAVRIMO_APP_ID}.desktop")
 set(TAVRIMO_METAINFO_FILE "${tavrimo_generated}/${TAVRIMO_APP_ID}.metainfo.xml")
@@ -38,6 +39,7 @@ set(TAVRIMO_CHANGELOG "${CMAKE_CURRENT_LIST_DIR}/changelog")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.desktop.in" "${TAVRIMO_DESKTOP_FILE}" @ONLY)
 configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.metainfo.xml.in" "${TAVRIMO_METAINFO_FILE}" @ONLY)
 configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.1.in" "${tavrimo_generated}/man/tavrimo.1" @ONLY)
+configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.ar.1.in" "${tavrimo_generated}/man/ar/tavrimo.1" @ONLY)
 # Made on every system so that its tests can compile it; only a Windows build uses it.
 configure_file("${CMAKE_CURRENT_LIST_DIR}/windows/tavrimo.rc.in" "${TAVRIMO_WINDOWS_RC}" @ONLY)
 
@@ -79,19 +81,26 @@ endforeach()
 if(NOT WIN32)
   find_program(TAVRIMO_GZIP gzip REQUIRED)
   set(tavrimo_manual "${tavrimo_generated}/man/tavrimo.1.gz")
+  set(tavrimo_manual_ar "${tavrimo_generated}/man/ar/tavrimo.1.gz")
   set(tavrimo_changelog "${tavrimo_generated}/doc/changelog.gz")
   file(MAKE_DIRECTORY "${tavrimo_generated}/doc")
   add_custom_command(OUTPUT "${tavrimo_manual}"
     COMMAND "${TAVRIMO_GZIP}" -9nkf "${tavrimo_generated}/man/tavrimo.1"
     DEPENDS "${tavrimo_generated}/man/tavrimo.1"
     VERBATIM)
+  add_custom_command(OUTPUT "${tavrimo_manual_ar}"
+    COMMAND "${TAVRIMO_GZIP}" -9nkf "${tavrimo_generated}/man/ar/tavrimo.1"
+    DEPENDS "${tavrimo_generated}/man/ar/tavrimo.1"
+    VERBATIM)
   add_custom_command(OUTPUT "${tavrimo_changelog}"
     COMMAND "${CMAKE_COMMAND}" -E copy "${TAVRIMO_CHANGELOG}" "${tavrimo_generated}/doc/changelog"
     COMMAND "${TAVRIMO_GZIP}" -9nf "${tavrimo_generated}/doc/changelog"
     DEPENDS "${TAVRIMO_CHANGELOG}"
     VERBATIM)
-  add_custom_target(tavrimo-documents ALL DEPENDS "${tavrimo_manual}" "${tavrimo_changelog}")
+  add_custom_target(tavrimo-documents ALL DEPENDS "${tavrimo_manual}" "${tavrimo_manual_ar}" "${tavrimo_changelog}")
   install(FILES "${tavrimo_manual}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+  # The Arabic page, for `man tavrimo` in an Arabic locale.
+  install(FILES "${tavrimo_manual_ar}" DESTINATION "${CMAKE_INSTALL_MANDIR}/ar/man1")
   install(FILES "${CMAKE_CURRENT_LIST_DIR}/copyright" "${tavrimo_changelog}"
           DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/tavrimo")
 endif()

@@ -1,17 +1,29 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages Tavrimo needs to build, run and test, where
-# they are missing. Runs as root on Debian 12.
+# Installs the Debian packages Tavrimo needs, where they are missing. Runs as
+# root on Debian 12.
+#
+#   scripts/install-deps.sh           # building and running the program
+#   scripts/install-deps.sh --test    # and everything its tests use
+#   scripts/install-deps.sh --fuzz    # the program's needs and clang with libFuzzer
+#   scripts/install-deps.sh --bench   # the program's needs, Google Benchmark and Xvfb
 set -eu
 
-packages="g++ cmake ninja-build pkg-config qt6-base-dev libgmp-dev libmpfr-dev libgtest-dev fonts-noto-ui-core fonts-dejavu-core"
-# Installing, packaging and starting the program under X (tests/packaging/).
-packages="$packages qt6-translations-l10n qt6-qpa-plugins desktop-file-utils appstream file dpkg-dev xvfb xauth binutils-mingw-w64-x86-64"
-# Checking the package with Debian's own checker, and its manual page.
-packages="$packages lintian man-db"
+# The compiler and CMake, Qt 6, and what the window loads at run time: the
+# platform plugins, Qt's Arabic translation and the fonts.
+packages="g++ cmake ninja-build pkg-config qt6-base-dev libgmp-dev libmpfr-dev qt6-qpa-plugins qt6-translations-l10n fonts-noto-ui-core fonts-dejavu-core"
 case "${1:-}" in
+    --test)
+        packages="$packages libgtest-dev"
+        # Installing, packaging and starting the program under X (tests/packaging/).
+        packages="$packages desktop-file-utils appstream file dpkg-dev xvfb xauth x11-utils binutils-mingw-w64-x86-64"
+        # Checking the package with Debian's own checker, and its manual pages.
+        packages="$packages lintian man-db"
+        ;;
     --fuzz) packages="$packages clang libclang-rt-14-dev" ;;
-    --bench) packages="$packages libbenchmark-dev" ;;
+    --bench) packages="$packages libbenchmark-dev xvfb xauth" ;;
+    "") ;;
+    *) echo "usage: scripts/install-deps.sh [--test | --fuzz | --bench]" >&2; exit 2 ;;
 esac
 
 missing=""

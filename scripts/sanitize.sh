@@ -5,7 +5,7 @@
 # sanitizer report fails the run.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --test
 cmake --preset asan >/dev/null
 cmake --build --preset asan --parallel
 ctest --preset asan --parallel 2

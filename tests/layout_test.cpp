@@ -15,9 +15,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -25,6 +28,9 @@
 #include <QTextBlock>
 
 #include <gtest/gtest.h>
+
+#include <QContextMenuEvent>
+#include <QtMath>
 
 #include <string>
 
@@ -265,6 +271,86 @@ TEST_P(LayoutTest, button_words_keep_clear_of_the_button_border)
         SCOPED_TRACE(button->text().toStdString());
         EXPECT_TRUE(button->icon().isNull() || box.button(QMessageBox::Ok) != button);
         EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text().remove(u'&')) + 12, button->width());
+    }
+}
+
+// A focused option button draws its focus frame around its whole caption,
+// a pixel clear of it on either side, inside the button and clear of the
+// circle. The caption is drawn beside the circle, at the end of its room.
+TEST_P(LayoutTest, option_captions_keep_clear_of_their_focus_frames)
+{
+    showPage(0);
+    for (const char* name : {"optTall", "optArea", "optSize", "optW"}) {
+        SCOPED_TRACE(name);
+        auto* button = qobject_cast<QRadioButton*>(widget(name));
+        button->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QStyle* style = button->style();
+        const QRect room = style->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
+        const QRect frame = style->subElementRect(QStyle::SE_RadioButtonFocusRect, &option, button);
+        const QRect circle = style->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+        const int width = button->fontMetrics().horizontalAdvance(button->text());
+        const int captionLeft = room.right() + 1 - width;
+        EXPECT_GE(captionLeft, 2) << "the caption is cut or meets the frame";
+        EXPECT_LE(frame.left(), captionLeft - 2);
+        EXPECT_GE(frame.right(), room.right() + 2);
+        EXPECT_GE(frame.left(), 0);
+        EXPECT_LT(frame.right(), circle.left() - 1);
+    }
+}
+
+// Every context menu of the window reads right to left and shows each item
+// and its shortcut whole, clear of its border: the ink of every item row
+// stays off the two pixels inside either side, at every zoom; the pixels are
+// the screen's.
+struct MenuOwner {
+    const char* name;
+    int index;
+    int page;
+};
+
+TEST_P(LayoutTest, context_menus_show_every_item_and_shortcut_whole_inside_the_border)
+{
+    for (const MenuOwner owner : {MenuOwner{"txtTAS", 3, 0}, MenuOwner{"s1", -1, 1}, MenuOwner{"txtGra", -1, 2}}) {
+        SCOPED_TRACE(owner.name);
+        showPage(owner.page);
+        QWidget* field = widget(owner.name, owner.index);
+        QWidget* target = qobject_cast<QPlainTextEdit*>(field) ? qobject_cast<QPlainTextEdit*>(field)->viewport() : field;
+        const QPoint centre = target->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, centre, target->mapToGlobal(centre));
+        QApplication::sendEvent(target, &event);
+        QApplication::processEvents();
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(menu->isRightToLeft());
+        const QImage shot = menu->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        const QColor background = shot.pixelColor(shot.width() / 2, qRound(ratio * 2));
+        int shortcuts = 0;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            shortcuts += action->text().contains(u'\t');
+            // In screen pixels: the border is `edge` wide, and the two
+            // logical pixels inside it on either side must stay blank.
+            const QRect row = menu->actionGeometry(action);
+            const int edge = qCeil(ratio), margin = qRound(2 * ratio);
+            int touching = 0;
+            QPoint first;
+            for (int y = qRound(row.top() * ratio) + edge; y < qRound((row.bottom() + 1) * ratio) - edge; ++y)
+                for (int i = 0; i < margin; ++i)
+                    for (const int x : {edge + i, shot.width() - 1 - edge - i})
+                        if (std::abs(shot.pixelColor(x, y).lightness() - background.lightness()) > 24 && !touching++)
+                            first = QPoint(x, y);
+            EXPECT_EQ(touching, 0) << action->text().toStdString() << " touches the border, first at " << first.x()
+                                   << "," << first.y();
+        }
+        EXPECT_GT(shortcuts, 0);
+        menu->close();
+        QApplication::processEvents();
     }
 }
 

@@ -88,6 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Script, RefusedLines, ::testing::Values(
     Refused{"pick_on_another_control", "pick txtC 1", 1, "pick works on Combo1 only"},
     Refused{"index_beyond_the_array", "focus txtTAS(7)", 1, "unknown control 'txtTAS(7)'"},
     Refused{"unknown_property", "show txtC.Colour", 1, "unknown property 'Colour' of txtC"},
+    Refused{"empty_property", "show txtC.", 1, "no property name after the dot in 'txtC.'"},
     Refused{"property_where_a_control_is_meant", "click txtC.Text", 1, "a property is not allowed here: 'txtC.Text'"},
     Refused{"unknown_key", "key F1", 1, "unknown key 'F1'"},
     Refused{"open_quote", "type txtC \"12", 1, "missing closing quote"},

@@ -208,6 +208,10 @@ TEST_F(ViewTest, the_results_of_the_solver_can_be_copied_but_never_focused_or_ty
     menu->close();
     EXPECT_TRUE(copied);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("-1.4142135623731"));
+    // Once the menu has gone, the box shows its number from the sign again.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(root->hasSelectedText());
+    EXPECT_EQ(root->cursorPosition(), 0);
 }
 
 TEST_F(ViewTest, an_entry_field_refuses_whole_a_paste_or_key_beyond_a_thousand_characters)

@@ -267,7 +267,9 @@ void drawConeFrustum(Canvas &c)
     c.line(top, topRight, Stroke::Thin);
     c.line(bottom, rim, Stroke::Hidden);
 
-    c.label(letters::smallRadius, QPointF(lerp(top, topRight, 0.5).x(), top.y() - topRy), Place::Above, 2);
+    // The top ellipse is too flat to hold a label: نقَ stands at the level of
+    // its radius, just past the radius's outer end.
+    c.label(letters::smallRadius, topRight, Place::Right, 4);
     c.label(letters::radius, beside(bottom, rim, 0.65, 11));
     c.label(letters::height, lerp(top, bottom, 0.5), Place::Left, 4);
     c.label(letters::slant, beside(topRight, QPointF(bottom.x() + rx, bottom.y()), 0.5, 10));

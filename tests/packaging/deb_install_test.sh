@@ -3,7 +3,8 @@
 # The Debian package as a person gets it: CPack builds it from this build,
 # it names the packages the program needs at run time, dpkg installs it on
 # this machine, the program starts from its menu entry under an X server
-# (Xvfb) and is still running two seconds later, and dpkg removes it again.
+# (Xvfb) and is still running two seconds later, its window of the class the
+# menu entry names, and dpkg removes it again.
 # Installing needs root and xvfb-run; without either the test is skipped
 # (exit 77). A tavrimo package already installed is replaced and removed.
 # Usage: deb_install_test.sh BUILD_DIR APP_ID VERSION
@@ -89,14 +90,21 @@ if env -u QT_QPA_PLATFORM xvfb-run -a sh -c '
         pid=$!
         sleep 2
         if kill -0 $pid 2>/dev/null; then
+            for window in $(xwininfo -root -children | awk "/^ +0x/ {print \$1}"); do
+                xprop -id "$window" WM_CLASS
+            done >"$3" 2>/dev/null
             kill $pid
             wait $pid || true
             exit 0
         fi
         wait $pid && code=0 || code=$?
         echo "the program ended within two seconds, exit code $code"
-        exit 1' launch "$command" "$work/program.log"; then
+        exit 1' launch "$command" "$work/program.log" "$work/classes"; then
     echo "started $command under Xvfb; it was still running after two seconds"
+    # A desktop groups the window under its launcher by this class.
+    class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+    grep -q "^WM_CLASS(STRING) = \".*\", \"$class\"$" "$work/classes" \
+        || fail "no window of class '$class' (the menu entry's StartupWMClass): $(cat "$work/classes")"
 else
     fail "the installed program did not keep running"
     cat "$work/program.log"

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` lays Tavrimo out as a desktop program, and installs
 # nothing else: the program, its menu entry, its AppStream file, its icon
-# at every size in the hicolor theme, its manual page, its copyright file and
+# at every size in the hicolor theme, its manual page in English and Arabic, its copyright file and
 # its changelog. The script driver stays out.
 # Usage: install_tree_test.sh BUILD_DIR APP_ID VERSION
 set -eu
@@ -25,6 +25,7 @@ expected="./usr/bin/tavrimo
 ./usr/share/applications/$app_id.desktop
 ./usr/share/metainfo/$app_id.metainfo.xml
 ./usr/share/man/man1/tavrimo.1.gz
+./usr/share/man/ar/man1/tavrimo.1.gz
 ./usr/share/doc/tavrimo/copyright
 ./usr/share/doc/tavrimo/changelog.gz"
 for size in $sizes; do

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QStyleOptionComplex>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
@@ -15,6 +16,14 @@ namespace {
 
 // Pixels between a frame's edge and the first letter of its caption.
 constexpr int kCaptionInset = 6;
+// Pixels between an option button's circle and its caption: the window's
+// narrow buttons need all the rest for their captions and focus frames.
+constexpr int kOptionCaptionSpacing = 3;
+// The option button's circle, a pixel smaller than Fusion's, keeps a pixel of
+// air beside the focus frame of the widest caption.
+constexpr int kOptionCircle = 13;
+// Pixels between a caption and its focus frame.
+constexpr int kFocusGap = 1;
 
 }  // namespace
 
@@ -22,6 +31,10 @@ WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("F
 
 int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
 {
+    if (metric == PM_RadioButtonLabelSpacing)
+        return zoomed(kOptionCaptionSpacing, zoom_);
+    if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
+        return zoomed(kOptionCircle, zoom_);
     const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
     // The tab strip overlaps the page frame's line, which keeps its width.
     if (metric == PM_TabBarBaseOverlap)
@@ -89,6 +102,24 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
     if (control == CC_GroupBox && part == SC_GroupBoxLabel && option->direction == Qt::RightToLeft)
         rect.moveRight(std::min(rect.right(), option->rect.right() - kCaptionInset));
     return rect;
+}
+
+// Fusion places the focus frame of a right-to-left caption as if the caption
+// started at the left, and leaves three pixels around it; a caption as wide
+// as its room then runs over the frame. The frame is drawn one pixel clear of
+// the caption where the caption is drawn: beside the circle, on either side.
+QRect WindowStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
+{
+    const QRect rect = QProxyStyle::subElementRect(element, option, widget);
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+    if (element != SE_RadioButtonFocusRect || !button || button->text.isEmpty())
+        return rect;
+    const QRect room = QProxyStyle::subElementRect(SE_RadioButtonContents, option, widget);
+    const int width = option->fontMetrics.horizontalAdvance(button->text);
+    QRect caption(option->direction == Qt::RightToLeft ? room.right() - width + 1 : room.left(), rect.top(), width,
+                  rect.height());
+    const int frame = zoomed(kFocusGap + 1, zoom_);
+    return caption.adjusted(-frame, 0, frame, 0).intersected(option->rect);
 }
 
 // Beside an icon, a right-to-left word on a dialog button is pushed against

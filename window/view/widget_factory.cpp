@@ -9,9 +9,11 @@
 #include "window/view/fonts.h"
 #include "window/view/zoom.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -87,12 +89,39 @@ void FieldEdit::mousePressEvent(QMouseEvent* event)
     Q_EMIT pressed();
 }
 
-// A result box offers Copy for its whole text when nothing of it is selected.
+namespace {
+
+// A text box's menu reads right to left like the window, though a box's
+// number runs left to right, and grows with the window's zoom.
+void popUp(QMenu* menu, const QWidget* owner, QPoint at)
+{
+    menu->setLayoutDirection(Qt::RightToLeft);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QFont font = QApplication::font();
+    font.setPointSizeF(zoomedF(font.pointSizeF(), zoomOf(owner)));
+    menu->setFont(font);
+    menu->popup(at);
+}
+
+}  // namespace
+
+// A result box offers Copy for its whole text when
+// nothing of it is selected, and once the menu has gone (after its action
+// has run) shows its number from the first character again.
 void FieldEdit::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (resultBox_ && !hasSelectedText())
+    const bool selectedForMenu = resultBox_ && !hasSelectedText();
+    if (selectedForMenu)
         selectAll();
-    QLineEdit::contextMenuEvent(event);
+    QMenu* menu = createStandardContextMenu();
+    if (selectedForMenu)
+        connect(menu, &QObject::destroyed, this, [this] { setCursorPosition(0); });
+    popUp(menu, this, event->globalPos());
+}
+
+void MultiLineEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    popUp(createStandardContextMenu(event->pos()), this, event->globalPos());
 }
 
 void FieldEdit::resizeEvent(QResizeEvent* event)
@@ -159,14 +188,33 @@ void FieldEdit::forgetUndoRecord()
 {
     // Setting the text it holds empties the line edit's undo record and
     // changes nothing else; the caret and selection are put back.
-    const int start = selectionStart();
-    const int selected = static_cast<int>(selectedText().size());
-    const int cursor = cursorPosition();
+    const Selection kept = selection();
     setText(text());
-    if (start >= 0 && selected > 0)
-        setSelection(cursor == start ? start + selected : start, cursor == start ? -selected : selected);
+    restore(kept);
+}
+
+FieldEdit::Selection FieldEdit::selection() const
+{
+    return {selectionStart(), static_cast<int>(selectedText().size()), cursorPosition()};
+}
+
+void FieldEdit::restore(const Selection& kept)
+{
+    if (kept.start >= 0 && kept.length > 0)
+        setSelection(kept.cursor == kept.start ? kept.start + kept.length : kept.start,
+                     kept.cursor == kept.start ? -kept.length : kept.length);
     else
-        setCursorPosition(cursor);
+        setCursorPosition(kept.cursor);
+}
+
+// The line edit drops its selection when the focus moves to another control;
+// a text box keeps it, to show it unchanged when the person comes back.
+void FieldEdit::focusOutEvent(QFocusEvent* event)
+{
+    const Selection kept = selection();
+    QLineEdit::focusOutEvent(event);
+    if (selection() != kept)
+        restore(kept);
 }
 
 bool MultiLineEdit::event(QEvent* event)

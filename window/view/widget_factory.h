@@ -16,7 +16,8 @@ namespace tavrimo {
 // placed its caret, so the program's selection is what stays. A text wider
 // than the box shows in full in its tooltip. An entry box refuses whole any
 // edit that would make its text longer than the model takes, and keeps a
-// bounded undo record.
+// bounded undo record. It keeps its selection while another control has the
+// focus.
 class FieldEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -32,11 +33,20 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct Selection {
+        int start;   // -1 without a selection
+        int length;
+        int cursor;
+        bool operator==(const Selection&) const = default;
+    };
+    Selection selection() const;
+    void restore(const Selection& kept);
     void updateToolTip();
     void noteEdit(const QString& text);
     void forgetUndoRecord();
@@ -56,6 +66,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 };
 
 // A label that breaks its caption into lines at blanks within its width, the

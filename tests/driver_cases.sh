@@ -1,0 +1,59 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# What tavrimo-script does with scripts and command lines a scenario file
+# cannot hold: bytes that are not text, arguments, standard input and sizes.
+# Each row: the expected exit status, the expected standard error, and how
+# the driver is run (a shell command; $D is the driver, $W a scratch folder).
+# Usage: driver_cases.sh DRIVER
+set -u
+D=$1
+W=$(mktemp -d)
+trap 'rm -rf "$W"' EXIT
+export D W QT_QPA_PLATFORM=offscreen
+
+printf 'show page\n' >"$W/page.scn"
+printf 'show page\nshow txtC\000\n' >"$W/nul.scn"
+printf 'show page\n# caf\351\n' >"$W/latin1.scn"
+printf 'show page\n# \355\240\200\n' >"$W/surrogate.scn"
+printf 'show page\n\342\202' >"$W/cut.scn"
+printf '\357\273\277show page\n# كرة\n' >"$W/bom.scn"
+truncate -s 16777217 "$W/large.scn"
+
+status=0
+while IFS='|' read -r code stderr command; do
+    [ -n "$code" ] || continue
+    actual=$(sh -c "$command" 2>&1 >/dev/null)
+    actual_code=$?
+    expected=$(printf "%s" "$stderr" | sed -e "s|^W\\([/:]\\)|$W\\1|" -e "s|SCRATCH/|$W/|")
+    if [ "$actual_code" != "$code" ] || [ "$actual" != "$expected" ]; then
+        echo "FAIL: $command"
+        echo "  expected $code: $expected"
+        echo "  actual   $actual_code: $actual"
+        status=1
+    fi
+done <<'TABLE'
+0||"$D" "$W/page.scn"
+0||"$D" "$W/bom.scn"
+0||"$D" - <"$W/page.scn"
+2|W/nul.scn:2: a NUL byte in the script|"$D" "$W/nul.scn"
+2|W/latin1.scn:2: the script is not valid UTF-8|"$D" "$W/latin1.scn"
+2|W/surrogate.scn:2: the script is not valid UTF-8|"$D" "$W/surrogate.scn"
+2|W/cut.scn:2: the script is not valid UTF-8|"$D" "$W/cut.scn"
+2|usage: tavrimo-script [FILE]|"$D" "$W/page.scn" "$W/page.scn"
+2|-:0: cannot read standard input: Bad file descriptor|"$D" <&-
+2|-:0: cannot read standard input: Bad file descriptor|"$D" - 0>"$W/out"
+2|W/large.scn:0: the script is larger than 16 MiB|"$D" "$W/large.scn"
+2|/dev/zero:0: the script is larger than 16 MiB|"$D" /dev/zero
+2|-:0: the script is larger than 16 MiB|"$D" </dev/zero
+2|W:0: cannot read the script: Is a directory|"$D" "$W"
+2|W/none.scn:0: cannot open the script: No such file or directory|LC_ALL=ar_EG.UTF-8 LANGUAGE=ar "$D" "$W/none.scn"
+3|-:1: cannot write the snapshot /dev/full: No space left on device|echo 'snapshot "/dev/full"' | "$D"
+3|-:1: cannot write the snapshot SCRATCH/none/page.png: No such file or directory|echo "snapshot \"$W/none/page.png\"" | "$D"
+3|-:2: cannot type U+0009 (a tab) into txtTAS(3) with a key press|printf 'page 0\ntype txtTAS(3) "1\\t2"\n' | "$D"
+3|-:1: cannot type U+000A (a line feed) into txtA with a key press|printf 'type txtA "1\\n"\n' | "$D"
+3|-:1: cannot type U+000D (a carriage return) into txtA with a key press|printf 'type txtA "\\r"\n' | "$D"
+3|-:1: cannot type U+0000 (NUL) into txtA with a key press|printf 'type txtA "\\u0000"\n' | "$D"
+3|-:1: cannot type the lone surrogate U+DE00 into txtA|printf 'type txtA "\\ude00"\n' | "$D"
+2|-:1: no property name after the dot in 'txtC.'|echo 'show txtC.' | "$D"
+TABLE
+exit $status
