@@ -46,8 +46,6 @@ FAULTS = [
      ""),
     ("tiny-amount-kept", "numbers/numbers.cpp",
      "    if (size <= halfSmallestDouble())\n        return Exact(0);", ""),
-    ("square-root-never-exact", "numbers/numbers.cpp", "if (exactSquareRoot(d, root))",
-     "if (exactSquareRoot(d, root) && sgn(p) == 0)"),
     ("drop-keeps-the-old-driver", "window/model.cpp", "    userFocusIn(id);\n    c.text = text;",
      "    c.text = text;"),
     ("activation-focus-ignored", "window/view/main_window.cpp", "reason == Qt::PopupFocusReason || (",

@@ -171,6 +171,13 @@ TEST(EntryFields, focus_colours_follow_the_field_and_drive_the_conversion)
     EXPECT_EQ(f.form().bytSource, 3);
     EXPECT_EQ(f.show("txtTAS", 5, Prop::BackColor), "#C0C0FF");
     EXPECT_EQ(f.show("txtTAS", 5, Prop::ForeColor), "#000000");
+    // Text that arrives in a field without the focus (a drop) brings the
+    // focus, and converts from that field.
+    f.focus(f.id("txtTAS", 6));
+    f.w().userEdit(f.id("txtUSA", 0), u"12"_s);
+    EXPECT_EQ(f.text("txtUSA", 0), u"12"_s);
+    EXPECT_EQ(f.text("txtUSA", 1), u"1"_s);
+    EXPECT_EQ(f.show("txtTAS", 6, Prop::BackColor), "#C0C0FF");
 }
 
 TEST(EntryFields, a_mouse_press_selects_the_whole_text_of_a_filled_field)
@@ -300,6 +307,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, StaleAmounts, ::testing::Values(
               {"", "", "", "", "", "", "٢،٥", "", "", "", "~", "~"}, {"txtTAS_Change(6): type mismatch"}},
     StaleCase{"cubic_kilometres_beyond_the_range", "optSize", {{"txtTAS(6)", "1"}, {"txtTAS(6)", "1e300"}},
               {"", "", "", "", "", "", "1e300", "", "", "", "~", "~"}, {"txtTAS_Change(6): overflow"}},
+    StaleCase{"an_amount_a_double_holds_as_zero", "optTall", {{"txtTAS(3)", "2e-324"}},
+              {"0", "0", "0", "2e-324", "0", "0", "0", "0", "0", "0", "0", "0"}, {}},
     // The conversion of a weight entry runs once: one failure, not two.
     StaleCase{"ounces_beyond_the_milligrams", "optW", {{"txtUSA(0)", "1e306"}},
               {"", "", "", "2.8349523125E+307", "", "", "", "1e306", "", "", "~", "~"}, {"txtTAS_Change(3): overflow"}},
