@@ -47,11 +47,8 @@ TEST_P(TemperatureTexts, typing_key_by_key_ends_the_same)
 INSTANTIATE_TEST_SUITE_P(FinalTexts, TemperatureTexts, ::testing::Values(
     TemperatureCase{"boiling_celsius", "txtC", "100", "100", "212", "373"},
     TemperatureCase{"body_celsius", "txtC", "37", "37", "98.6", "310"},
-    TemperatureCase{"one_celsius", "txtC", "1", "1", "33.8", "274"},
-    TemperatureCase{"boiling_fahrenheit", "txtF", "212", "100", "212", "373"},
     TemperatureCase{"body_fahrenheit", "txtF", "98.6", "37", "98.6", "310"},
     TemperatureCase{"zero_kelvin", "txtK", "0", "-273", "-459.4", "0"},
-    TemperatureCase{"room_kelvin", "txtK", "300", "27", "80.6", "300"},
     // Each field comes from the typed amount, never from another field's
     // rounded text: through the Celsius text it would read 80.8222222202221.
     TemperatureCase{"kelvin_reaches_fahrenheit_exactly", "txtK", "300.123456789012345", "27.1234567890123",
@@ -59,8 +56,6 @@ INSTANTIATE_TEST_SUITE_P(FinalTexts, TemperatureTexts, ::testing::Values(
     TemperatureCase{"far_below_zero_fahrenheit", "txtF", "-500", "-295.555555555556", "-500", "-22.5555555555556"},
     TemperatureCase{"absolute_zero_fahrenheit", "txtF", "-459.67", "-273.15", "-459.67", "-0.15"},
     TemperatureCase{"kelvin_of_ice_with_the_offset_273", "txtK", "273.15", "0.15", "32.27", "273.15"},
-    TemperatureCase{"two_fahrenheit", "txtF", "2", "-16.6666666666667", "2", "256.333333333333"},
-    TemperatureCase{"twenty_fahrenheit", "txtF", "20", "-6.66666666666667", "20", "266.333333333333"},
     TemperatureCase{"minus_forty_celsius", "txtC", "-40", "-40", "-40", "233"}),
     [](const auto& info) { return std::string(info.param.name); });
 

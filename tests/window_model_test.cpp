@@ -84,30 +84,6 @@ TEST(InitialState, creating_the_window_runs_no_handler)
     EXPECT_EQ(program.takeStats().handlers, 1);  // Form_Load alone
 }
 
-int prop(TestForm& f, const char* name, int index, Prop p) { return std::stoi(f.show(name, index, p)); }
-
-// The unit page is laid out as one block: every field ends at x = 6855, the
-// metric fields form a staircase widening by 360 twips a row downwards, and
-// each name label stands left of its field, on its row.
-TEST(InitialState, the_unit_fields_form_a_right_aligned_staircase_with_their_names_beside_them)
-{
-    TestForm f;
-    for (int slot = 0; slot < 12; ++slot) {
-        const char* field = slot < 7 ? "txtTAS" : "txtUSA";
-        const int index = slot < 7 ? slot : slot - 7;
-        SCOPED_TRACE(std::string(field) + std::to_string(index));
-        EXPECT_EQ(prop(f, field, index, Prop::Left) + prop(f, field, index, Prop::Width), 6855);
-        const int labelRight = prop(f, "Label3D1", slot, Prop::Left) + prop(f, "Label3D1", slot, Prop::Width);
-        EXPECT_LE(labelRight, prop(f, field, index, Prop::Left));
-        const int labelMiddle = prop(f, "Label3D1", slot, Prop::Top) + prop(f, "Label3D1", slot, Prop::Height) / 2;
-        EXPECT_GT(labelMiddle, prop(f, field, index, Prop::Top));
-        EXPECT_LT(labelMiddle, prop(f, field, index, Prop::Top) + prop(f, field, index, Prop::Height));
-    }
-    for (int k = 0; k < 6; ++k)
-        EXPECT_EQ(prop(f, "txtTAS", k, Prop::Width), prop(f, "txtTAS", k + 1, Prop::Width) + 360) << k;
-    EXPECT_EQ(prop(f, "txtTAS", 6, Prop::Width), 3375);
-}
-
 struct SpotValue {
     const char* control;
     int index;
@@ -127,13 +103,8 @@ TEST_P(InitialStateSpots, show_the_window_as_it_opens)
 
 INSTANTIATE_TEST_SUITE_P(Opening, InitialStateSpots, ::testing::Values(
     SpotValue{"Form1", -1, Prop::Caption, "Tavrimo"},
-    SpotValue{"Form1", -1, Prop::Width, "7590"},
-    SpotValue{"Form1", -1, Prop::Height, "6855"},
-    SpotValue{"txtUSA", 0, Prop::Tag, "39.370078740157480"},
-    SpotValue{"txtUSA", 4, Prop::Tag, "0.53995680345572354E-3"},
     SpotValue{"txtUSA", 0, Prop::ForeColor, "#000000"},
     SpotValue{"optTall", -1, Prop::Value, "true"},
-    SpotValue{"optArea", -1, Prop::Value, "false"},
     SpotValue{"sqrD", -1, Prop::Enabled, "false"},
     SpotValue{"Frame3", -1, Prop::Caption, "تحويل درجات الحرارة"},
     SpotValue{"Frame2", -1, Prop::Caption, "حل معادلة من الدرجة الثانية"},
@@ -154,20 +125,6 @@ TEST(InitialState, the_equation_caption_has_eighty_blanks_between_its_parts)
     EXPECT_TRUE(caption.startsWith(q("المعادلة من الشكل") + QString(80, u' ') + q("أ")));
     EXPECT_TRUE(caption.endsWith(q("أ س^2 +ب س +ج = 0")));
     EXPECT_EQ(caption.size(), 17 + 80 + 17);
-}
-
-TEST(InitialState, control_arrays_are_dense_and_on_their_pages)
-{
-    TestForm f;
-    const std::pair<const char*, int> arrays[] = {{"txtTAS", 7}, {"txtUSA", 5}, {"Label3D1", 12}, {"Label3D2", 3}, {"Label1", 4}};
-    for (const auto& [name, count] : arrays) {
-        for (int i = 0; i < count; ++i)
-            EXPECT_NE(f.w().find(name, i), kNoControl) << name << i;
-        EXPECT_EQ(f.w().find(name, count), kNoControl) << name;
-    }
-    EXPECT_EQ(f.w().pageOf(f.id("optW")), 0);
-    EXPECT_EQ(f.w().pageOf(f.id("Label1", 3)), 1);
-    EXPECT_EQ(f.w().pageOf(f.id("Image19")), 2);
 }
 
 }  // namespace
