@@ -24,6 +24,16 @@ snapshot "$docs/page-0.png"
 click optSize
 type txtTAS(3) "2.5"
 snapshot "$docs/page-0-volume.png"
+click optArea
+type txtUSA(3) "9.09"
+snapshot "$docs/page-0-area.png"
+page 1
+type txtC "3,5"
+type txtA "34.5"
+type txtB "26.3"
+type txtG "-20"
+click cmdResult
+snapshot "$docs/page-1-marked.png"
 pick Combo1 2
 snapshot "$docs/page-2-sphere.png"
 pick Combo1 4
