@@ -99,6 +99,7 @@ public:
         const std::array<QString, 3> solverBefore = {w.at(f.c.sqrD).text, w.at(f.c.s1).text, w.at(f.c.s2).text};
         const std::array<QString, 3> coefficientsBefore = coefficients();
         failed_ = false;
+        editChanged_ = false;
         editing_ = kNoControl;
         program_.takeStats();
 
@@ -155,7 +156,9 @@ public:
             break;
         }
 
-        if (edited && w.at(field).text != fieldBefore) {
+        // A field whose text an edit changed, even if trimming then gave its
+        // old text back, drives its converter.
+        if (editChanged_) {
             if (std::find(f.c.txtTAS.begin(), f.c.txtTAS.end(), field) != f.c.txtTAS.end()
                 || std::find(f.c.txtUSA.begin(), f.c.txtUSA.end(), field) != f.c.txtUSA.end())
                 unitDriver_ = field;
@@ -204,8 +207,10 @@ private:
 
     void edit(ControlId field, const QString& text)
     {
+        const bool changes = program_.window().at(field).text != text;
         editing_ = field;
-        program_.window().userEdit(field, text);
+        if (program_.window().userEdit(field, text) && changes)
+            editChanged_ = true;
         editing_ = kNoControl;
     }
 
@@ -338,6 +343,7 @@ private:
     ControlId focused_ = kNoControl;
     ControlId editing_ = kNoControl;
     bool failed_ = false;
+    bool editChanged_ = false;
     // The field of each converter the person last edited.
     ControlId unitDriver_ = kNoControl;
     ControlId temperatureDriver_ = kNoControl;
