@@ -1,29 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real window as a screen reader and a keyboard-only person meet it:
-// every control that can take the focus is announced with a name and the
-// role of what it is, the unit fields are named after the units they hold in
-// the category on view, the Tab key and the arrow keys reach everything, and
-// the message box's button speaks Arabic.
+// every control is announced with a name and the role of what it is, the
+// unit fields by the units of the category on view; Tab walks each page in
+// its order, Enter and Esc press the solver's buttons, the arrow keys choose
+// the category; the message box's button speaks Arabic.
 
 #include "tests/window_fixture.h"
 #include "window/properties.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSet>
 #include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
-#include <string>
-#include <vector>
+#include <tuple>
 
 using namespace tavrimo;
 using namespace tavrimo::testing;
@@ -33,19 +27,10 @@ namespace {
 
 QString q(std::u16string_view text) { return toQString(text); }
 
-// One node of the accessibility tree.
-struct Node {
-    QString control;  // the window's name for the control, empty for other widgets and parts
-    bool part;        // an item of a list or a tab of the strip, not a widget of its own
-    bool proxied;     // a widget that hands the focus on to another (the tab control to its strip)
-    QAccessible::Role role;
-    QString name;
-    QAccessible::State state;
-    QString widget;   // class and object name, for messages
-};
-
 class WindowTest : public WindowFixture {
 protected:
+    // The window's name for a widget ("txtTAS(3)", "SSTab1" for the tab
+    // strip), empty for the widgets and parts that are no control of it.
     QString controlName(QObject* object)
     {
         auto* w = qobject_cast<QWidget*>(object);
@@ -56,38 +41,7 @@ protected:
         return window().widgetOf(window().controlOf(w)) == w ? w->objectName() : QString();
     }
 
-    std::vector<Node> tree()
-    {
-        std::vector<Node> nodes;
-        walk(QAccessible::queryAccessibleInterface(&window()), nodes, 0);
-        return nodes;
-    }
-
-    // Nodes that a person can reach on the page on view: focusable, enabled, shown.
-    std::vector<Node> reachable()
-    {
-        std::vector<Node> nodes;
-        for (const Node& n : tree())
-            if (n.state.focusable && !n.state.disabled && !n.state.invisible)
-                nodes.push_back(n);
-        return nodes;
-    }
-
     QString spokenName(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); }
-
-private:
-    void walk(QAccessibleInterface* iface, std::vector<Node>& nodes, int depth)
-    {
-        ASSERT_NE(iface, nullptr);
-        ASSERT_LT(depth, 20) << "the accessibility tree does not end";
-        QObject* object = iface->object();
-        auto* widget = qobject_cast<QWidget*>(object);
-        nodes.push_back({controlName(object), !object, widget && widget->focusProxy(), iface->role(), iface->text(QAccessible::Name), iface->state(),
-                         object ? QString::fromLatin1(object->metaObject()->className()) + u' ' + object->objectName()
-                                : QString()});
-        for (int i = 0; i < iface->childCount(); ++i)
-            walk(iface->child(i), nodes, depth + 1);
-    }
 };
 
 struct Expected {
@@ -97,110 +51,93 @@ struct Expected {
 };
 
 // The window as it opens, on the length category.
+constexpr auto Text = QAccessible::EditableText, Option = QAccessible::RadioButton, Button = QAccessible::PushButton,
+               List = QAccessible::ComboBox, Strip = QAccessible::PageTabList;
 const Expected kControls[] = {
-    {"txtTAS(0)", QAccessible::EditableText, u"مليمتر"},
-    {"txtTAS(1)", QAccessible::EditableText, u"سنتيمتر"},
-    {"txtTAS(2)", QAccessible::EditableText, u"ديسيمتر"},
-    {"txtTAS(3)", QAccessible::EditableText, u"متر"},
-    {"txtTAS(4)", QAccessible::EditableText, u"ديكامتر"},
-    {"txtTAS(5)", QAccessible::EditableText, u"هيكتومتر"},
-    {"txtTAS(6)", QAccessible::EditableText, u"كيلومتر"},
-    {"txtUSA(0)", QAccessible::EditableText, u"بوصة"},
-    {"txtUSA(1)", QAccessible::EditableText, u"قدم"},
-    {"txtUSA(2)", QAccessible::EditableText, u"ياردة"},
-    {"txtUSA(3)", QAccessible::EditableText, u"ميل"},
-    {"txtUSA(4)", QAccessible::EditableText, u"ميل بحري"},
-    {"optTall", QAccessible::RadioButton, u"أطوال"},
-    {"optArea", QAccessible::RadioButton, u"مساحات"},
-    {"optSize", QAccessible::RadioButton, u"حجوم"},
-    {"optW", QAccessible::RadioButton, u"أوزان"},
-    {"txtC", QAccessible::EditableText, u"درجة مئوية"},
-    {"txtF", QAccessible::EditableText, u"درجة فهرنهايت"},
-    {"txtK", QAccessible::EditableText, u"درجة كلفن"},
-    {"txtA", QAccessible::EditableText, u"أ"},
-    {"txtB", QAccessible::EditableText, u"ب"},
-    {"txtG", QAccessible::EditableText, u"ج"},
-    {"sqrD", QAccessible::EditableText, u"جذر دلتا"},
-    {"s1", QAccessible::EditableText, u"س 1"},
-    {"s2", QAccessible::EditableText, u"س 2"},
-    {"cmdResult", QAccessible::PushButton, u"النتيجة"},
-    {"cmdCls", QAccessible::PushButton, u"مسح"},
-    {"Combo1", QAccessible::ComboBox, u"الشكل"},
-    {"txtGra", QAccessible::EditableText, u"قواعد الشكل"},
-    {"SSTab1", QAccessible::PageTabList, u""},
+    {"txtTAS(0)", Text, u"مليمتر"}, {"txtTAS(1)", Text, u"سنتيمتر"}, {"txtTAS(2)", Text, u"ديسيمتر"},
+    {"txtTAS(3)", Text, u"متر"}, {"txtTAS(4)", Text, u"ديكامتر"}, {"txtTAS(5)", Text, u"هيكتومتر"},
+    {"txtTAS(6)", Text, u"كيلومتر"}, {"txtUSA(0)", Text, u"بوصة"}, {"txtUSA(1)", Text, u"قدم"},
+    {"txtUSA(2)", Text, u"ياردة"}, {"txtUSA(3)", Text, u"ميل"}, {"txtUSA(4)", Text, u"ميل بحري"},
+    {"optTall", Option, u"أطوال"}, {"optArea", Option, u"مساحات"}, {"optSize", Option, u"حجوم"}, {"optW", Option, u"أوزان"},
+    {"txtC", Text, u"درجة مئوية"}, {"txtF", Text, u"درجة فهرنهايت"}, {"txtK", Text, u"درجة كلفن"},
+    {"txtA", Text, u"أ"}, {"txtB", Text, u"ب"}, {"txtG", Text, u"ج"}, {"sqrD", Text, u"جذر دلتا"},
+    {"s1", Text, u"س 1"}, {"s2", Text, u"س 2"}, {"cmdResult", Button, u"النتيجة"}, {"cmdCls", Button, u"مسح"},
+    {"Combo1", List, u"الشكل"}, {"txtGra", Text, u"قواعد الشكل"}, {"SSTab1", Strip, u""},
 };
 
+// On every page: the controls of the table are announced by name and role,
+// the tabs and the tab control by name; whatever a person can reach (shown,
+// enabled, focusable) is named, and is a kind of control a screen reader
+// works, a part of one (an item, a tab) or hands the focus on (the tabs).
 TEST_F(WindowTest, every_control_is_announced_with_its_name_and_role)
-{
-    const std::vector<Node> nodes = tree();
-    for (const Expected& e : kControls) {
-        SCOPED_TRACE(e.control);
-        const auto it = std::find_if(nodes.begin(), nodes.end(), [&](const Node& n) { return n.control == QLatin1StringView(e.control); });
-        ASSERT_NE(it, nodes.end()) << "not in the accessibility tree";
-        EXPECT_EQ(it->role, e.role);
-        if (e.name.empty())
-            EXPECT_FALSE(it->name.isEmpty());
-        else
-            EXPECT_EQ(it->name, q(e.name));
-    }
-}
-
-// Whatever takes the focus is named; a widget that takes it is one of the
-// kinds of control a screen reader knows how to work.
-TEST_F(WindowTest, every_reachable_control_on_every_page_has_a_name_and_a_control_role)
 {
     const QSet<QAccessible::Role> controlRoles = {QAccessible::EditableText, QAccessible::RadioButton,
                                                   QAccessible::PushButton, QAccessible::ComboBox,
                                                   QAccessible::PageTabList};
-    for (int page = 0; page < 3; ++page) {
+    QSet<QString> announced;
+    QStringList tabs;
+    int reachable = 0;
+    int page = 0;
+    const std::function<void(QAccessibleInterface*, int)> walk = [&](QAccessibleInterface* node, int depth) {
+        ASSERT_NE(node, nullptr);
+        ASSERT_LT(depth, 20) << "the accessibility tree does not end";
+        QObject* object = node->object();
+        const QString control = controlName(object);
+        const QString name = node->text(QAccessible::Name);
+        SCOPED_TRACE((object ? QString::fromLatin1(object->metaObject()->className()) + u' ' + object->objectName()
+                             : QStringLiteral("a part"))
+                         .toStdString());
+        const auto* expected = std::find_if(std::begin(kControls), std::end(kControls),
+                                            [&](const Expected& e) { return control == QLatin1StringView(e.control); });
+        if (node->role() == QAccessible::PageTab && page == 0)
+            tabs << name;
+        if (!control.isEmpty() && expected != std::end(kControls)) {
+            announced.insert(control);
+            EXPECT_EQ(node->role(), expected->role);
+            if (expected->name.empty())
+                EXPECT_FALSE(name.isEmpty());
+            else
+                EXPECT_EQ(name, q(expected->name));
+        }
+        const QAccessible::State state = node->state();
+        if (state.focusable && !state.disabled && !state.invisible) {
+            ++reachable;
+            EXPECT_FALSE(name.trimmed().isEmpty()) << "role " << node->role();
+            const auto* widget = qobject_cast<QWidget*>(object);
+            if (object && !(widget && widget->focusProxy()))
+                EXPECT_TRUE(controlRoles.contains(node->role())) << "role " << node->role();
+        }
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i), depth + 1);
+    };
+    for (page = 0; page < 3; ++page) {
         SCOPED_TRACE(page);
         showPage(page);
-        const std::vector<Node> nodes = reachable();
-        EXPECT_GE(nodes.size(), 2u);
-        for (const Node& n : nodes) {
-            SCOPED_TRACE((n.widget + u' ' + n.control).toStdString());
-            EXPECT_FALSE(n.name.trimmed().isEmpty()) << "role " << n.role;
-            if (!n.part && !n.proxied)
-                EXPECT_TRUE(controlRoles.contains(n.role)) << "role " << n.role;
-        }
+        const int before = reachable;
+        walk(QAccessible::queryAccessibleInterface(&window()), 0);
+        EXPECT_GE(reachable - before, 2);
     }
-}
-
-TEST_F(WindowTest, the_page_tabs_are_announced_by_their_captions)
-{
-    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(window().tabControl()->tabBar());
-    QStringList tabs;
-    for (int i = 0; i < strip->childCount(); ++i)
-        if (strip->child(i)->role() == QAccessible::PageTab)
-            tabs << strip->child(i)->text(QAccessible::Name);
+    EXPECT_EQ(announced.size(), static_cast<qsizetype>(std::size(kControls)));
     EXPECT_EQ(tabs, (QStringList{q(u"الصفحة الأولى"), q(u"الصفحة الثانية"), q(u"قواعد")}));
     EXPECT_EQ(spokenName(window().tabControl()), q(u"صفحات البرنامج"));
 }
 
-struct CategoryCase {
-    const char* option;
-    const char* field;
-    int index;
-    std::u16string_view name;
-};
-
-const CategoryCase kCategoryCases[] = {
-    {"optArea", "txtTAS", 3, u"متر مربع"},
-    {"optArea", "txtUSA", 2, u"إيكر"},
-    {"optArea", "txtUSA", 3, u"ميل مربع"},
-    {"optSize", "txtTAS", 6, u"كيلومتر مكعب"},
-    {"optSize", "txtUSA", 2, u"ياردة مكعبة"},
-    {"optW", "txtTAS", 3, u"غرام"},
-    {"optW", "txtUSA", 0, u"أونسة"},
-    {"optW", "txtUSA", 3, u"طن طويل"},
-    {"optTall", "txtTAS", 0, u"مليمتر"},
-    {"optTall", "txtUSA", 4, u"ميل بحري"},
-};
-
 TEST_F(WindowTest, unit_fields_take_the_unit_names_of_the_chosen_category)
 {
+    const struct {
+        const char* option;
+        const char* field;
+        int index;
+        std::u16string_view name;
+    } cases[] = {
+        {"optArea", "txtTAS", 3, u"متر مربع"},    {"optArea", "txtUSA", 2, u"إيكر"},
+        {"optArea", "txtUSA", 3, u"ميل مربع"},    {"optSize", "txtTAS", 6, u"كيلومتر مكعب"},
+        {"optSize", "txtUSA", 2, u"ياردة مكعبة"}, {"optW", "txtTAS", 3, u"غرام"},
+        {"optW", "txtUSA", 0, u"أونسة"},          {"optW", "txtUSA", 3, u"طن طويل"},
+        {"optTall", "txtTAS", 0, u"مليمتر"},       {"optTall", "txtUSA", 4, u"ميل بحري"},
+    };
     showPage(0);
-    for (const CategoryCase& c : kCategoryCases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.option) + " " + c.field + "(" + std::to_string(c.index) + ")");
         QTest::mouseClick(widget(c.option), Qt::LeftButton);
         ASSERT_TRUE(qobject_cast<QRadioButton*>(widget(c.option))->isChecked());
@@ -208,77 +145,142 @@ TEST_F(WindowTest, unit_fields_take_the_unit_names_of_the_chosen_category)
     }
 }
 
-// Tab from `start` through the page on view until the focus comes back. Tab
-// enters a group of option buttons at one of them; the arrow keys move to
-// the others (and choose them, as they do on any desktop).
-QSet<QString> tabCycle(QWidget* start, const std::function<QString(QObject*)>& nameOf)
+// Tab walks each page from the tab strip through its controls in their
+// order and back to the strip; the group of option buttons is one stop, at
+// the selected button. The strip's arrow keys reach every page both ways,
+// the tabs running right to left.
+TEST_F(WindowTest, the_tab_key_walks_every_page_in_its_order_and_the_arrows_reach_every_page)
 {
-    start->setFocus(Qt::TabFocusReason);
-    QSet<QString> seen;
-    for (int i = 0; i < 100; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget* now = QApplication::focusWidget();
-        if (now == start || !now)
-            break;
-        seen.insert(nameOf(now));
-        if (qobject_cast<QRadioButton*>(now)) {
-            for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) {
-                for (int k = 0; k < 4; ++k) {
-                    QTest::keyClick(QApplication::focusWidget(), key);
-                    seen.insert(nameOf(QApplication::focusWidget()));
-                }
-            }
-            now->setFocus(Qt::TabFocusReason);
-        }
-    }
-    return seen;
-}
-
-TEST_F(WindowTest, the_keyboard_alone_reaches_every_page_and_every_control)
-{
+    const QStringList orders[] = {
+        {u"txtTAS(0)"_s, u"txtTAS(1)"_s, u"txtTAS(2)"_s, u"txtTAS(3)"_s, u"txtTAS(4)"_s, u"txtTAS(5)"_s,
+         u"txtTAS(6)"_s, u"txtUSA(0)"_s, u"txtUSA(1)"_s, u"txtUSA(2)"_s, u"txtUSA(3)"_s, u"txtUSA(4)"_s,
+         u"optTall"_s},
+        {u"cmdCls"_s, u"txtA"_s, u"txtB"_s, u"txtG"_s, u"cmdResult"_s, u"txtK"_s, u"txtF"_s, u"txtC"_s},
+        {u"Combo1"_s, u"txtGra"_s},
+    };
     QTabBar* strip = window().tabControl()->tabBar();
-    const auto nameOf = [this](QObject* o) { return controlName(o); };
+    for (int page = 0; page < 3; ++page) {
+        showPage(page);
+        strip->setFocus(Qt::TabFocusReason);
+        QStringList walked;
+        for (qsizetype i = 0; i <= orders[page].size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << controlName(QApplication::focusWidget());
+        }
+        EXPECT_EQ(walked, orders[page] + QStringList{u"SSTab1"_s}) << page << ": " << walked.join(u' ').toStdString();
+    }
     QSet<int> pagesReached;
-    strip->setFocus(Qt::TabFocusReason);
-    // The tabs run right to left, so the arrow keys go both ways.
-    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right}) {
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right})
         for (int i = 0; i < 3; ++i) {
             QTest::keyClick(strip, key);
             pagesReached.insert(strip->currentIndex());
         }
-    }
     EXPECT_EQ(pagesReached, (QSet<int>{0, 1, 2}));
+}
 
-    for (int page = 0; page < 3; ++page) {
-        SCOPED_TRACE(page);
-        showPage(page);
-        QSet<QString> expected;
-        for (const Node& n : reachable())
-            if (!n.control.isEmpty() && n.control != u"SSTab1")
-                expected.insert(n.control);
-        const QSet<QString> reached = tabCycle(strip, nameOf);
-        EXPECT_FALSE(expected.isEmpty());
-        for (const QString& control : expected)
-            EXPECT_TRUE(reached.contains(control)) << control.toStdString() << " is not reached by Tab";
+// While the solver's page is on view, Enter (the keypad's too) presses
+// "النتيجة" and Esc presses "مسح" wherever the focus is, the tab strip
+// included; a focused command button takes Enter itself, "مسح" clearing the
+// results with the equation without solving. On the other pages the two
+// keys press nothing. The focus stays where it was, a field keeps its text.
+TEST_F(WindowTest, enter_and_esc_press_the_solvers_buttons_on_its_page_only)
+{
+    enum Outcome { Solved, Cleared, Nothing };
+    const struct {
+        const char* focus;
+        int index;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        Outcome outcome;
+    } rows[] = {
+        {"SSTab1", -1, Qt::Key_Return, {}, Solved},     {"SSTab1", -1, Qt::Key_Escape, {}, Cleared},
+        {"txtC", -1, Qt::Key_Return, {}, Solved},       {"txtC", -1, Qt::Key_Escape, {}, Cleared},
+        {"txtG", -1, Qt::Key_Enter, Qt::KeypadModifier, Solved},
+        {"cmdResult", -1, Qt::Key_Return, {}, Solved},  {"cmdResult", -1, Qt::Key_Escape, {}, Cleared},
+        {"cmdCls", -1, Qt::Key_Return, {}, Cleared},    {"txtTAS", 3, Qt::Key_Return, {}, Nothing},
+        {"txtTAS", 3, Qt::Key_Escape, {}, Nothing},     {"Combo1", -1, Qt::Key_Return, {}, Nothing},
+        {"Combo1", -1, Qt::Key_Escape, {}, Nothing},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.focus) + " key " + std::to_string(row.key));
+        showPage(1);
+        paste(field("txtA"), u"1"_s);
+        paste(field("txtB"), u"-3"_s);
+        paste(field("txtG"), u"2"_s);
+        const bool strip = row.focus == std::string_view("SSTab1");
+        showPage(strip ? 1 : model().pageOf(model().require(row.focus, row.index)));
+        QWidget* focus = strip ? window().tabControl()->tabBar() : widget(row.focus, row.index);
+        if (auto* edit = qobject_cast<QLineEdit*>(focus); edit && row.focus != std::string_view("txtG"))
+            paste(edit, u"5"_s);
+        if (row.focus == std::string_view("Combo1"))
+            model().userPick(model().require("Combo1"), 3);
+        focus->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        QTest::keyClick(focus, row.key, row.modifiers);
+        QApplication::processEvents();
+        EXPECT_EQ(control("s1").text, row.outcome == Solved ? u"2"_s : QString());
+        EXPECT_EQ(control("txtA").text, row.outcome == Cleared ? QString() : u"1"_s);
+        EXPECT_EQ(QApplication::focusWidget(), focus);
+        if (auto* edit = qobject_cast<QLineEdit*>(focus); edit && row.focus != std::string_view("txtG"))
+            EXPECT_EQ(edit->text(), u"5"_s);
+        if (row.focus == std::string_view("Combo1"))
+            EXPECT_EQ(control("Combo1").listIndex, 3);
     }
 }
 
-// The keypad's keys do what their main-keyboard twins do: Enter solves from
-// a coefficient, the arrows move round the option group.
-TEST_F(WindowTest, the_keypad_enter_and_arrows_work_like_the_main_keys)
+// Tab enters the group of category buttons at the selected one from either
+// side, running no Click. The arrow keys (the keypad's too) move the
+// selection round the group as a click does, wrapping at the ends, one Click
+// a move, and the focus goes with it; Tab comes back to the new selection.
+// A move clears the fields and names the new category's units.
+TEST_F(WindowTest, the_arrow_keys_move_round_the_category_buttons_as_clicks)
 {
     showPage(0);
-    QWidget* weights = widget("optW");
-    QTest::mouseClick(weights, Qt::LeftButton);
-    QTest::keyClick(weights, Qt::Key_Down, Qt::KeypadModifier);
-    EXPECT_TRUE(model().at(model().require("optTall")).value);
-    showPage(1);
-    for (const char* name : {"txtA", "txtB", "txtG"}) {
-        widget(name)->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(widget(name), name == std::string_view("txtG") ? u"-2"_s : u"1"_s);
+    QWidget* lastField = widget("txtUSA", 4);
+    lastField->setFocus(Qt::TabFocusReason);
+    app_.program().takeStats();
+    for (const auto& [key, modifiers, focus] : {std::tuple{Qt::Key_Tab, Qt::NoModifier, "optTall"},
+                                               {Qt::Key_Tab, Qt::NoModifier, "SSTab1"},
+                                               {Qt::Key_Backtab, Qt::ShiftModifier, "optTall"},
+                                               {Qt::Key_Backtab, Qt::ShiftModifier, "txtUSA(4)"}}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        EXPECT_EQ(controlName(QApplication::focusWidget()), QString::fromLatin1(focus));
     }
-    QTest::keyClick(widget("txtG"), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(model().at(model().require("s1")).text, u"1"_s);
+    QTest::keyClick(lastField, Qt::Key_Tab);
+    // txtUSA(4) lost the focus twice and took it once; the option button ran nothing.
+    EXPECT_EQ(app_.program().takeStats().handlers, 3);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* option;
+        int category;
+    } moves[] = {{Qt::Key_Up, {}, "optW", 4},   {Qt::Key_Left, {}, "optSize", 3},
+                 {Qt::Key_Down, {}, "optW", 4}, {Qt::Key_Down, Qt::KeypadModifier, "optTall", 1},
+                 {Qt::Key_Right, {}, "optArea", 2}};
+    for (const auto& move : moves) {
+        SCOPED_TRACE(move.option);
+        QTest::keyClick(QApplication::focusWidget(), move.key, move.modifiers);
+        EXPECT_EQ(app_.program().takeStats().handlers, 1);
+        EXPECT_EQ(controlName(QApplication::focusWidget()), QString::fromLatin1(move.option));
+        EXPECT_EQ(app_.program().form().bytCategory, move.category);
+        for (const char* option : {"optTall", "optArea", "optSize", "optW"})
+            EXPECT_EQ(control(option).value, option == std::string_view(move.option)) << option;
+    }
+    // In the area category the fifth imperial field is hidden.
+    window().tabControl()->tabBar()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window().tabControl()->tabBar(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(controlName(QApplication::focusWidget()), u"optArea"_s);
+    widget("txtUSA", 3)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(widget("txtUSA", 3), Qt::Key_Tab);
+    EXPECT_EQ(controlName(QApplication::focusWidget()), u"optArea"_s);
+    type(field("txtTAS", 3), u"1"_s);
+    widget("txtUSA", 3)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(widget("txtUSA", 3), Qt::Key_Tab);
+    QTest::keyClick(widget("optArea"), Qt::Key_Down);
+    EXPECT_EQ(controlName(QApplication::focusWidget()), u"optSize"_s);
+    EXPECT_EQ(control("txtTAS", 3).text, QString());
+    EXPECT_EQ(control("txtUSA", 0).text, QString());
+    EXPECT_EQ(control("Label3D1", 3).caption, u"متر مكعب"_s);
 }
 
 // A field keeps its focus colours while the window itself loses the
@@ -290,18 +292,17 @@ TEST_F(WindowTest, a_field_stays_yellow_while_the_focus_only_leaves_the_window)
     QWidget* metre = widget("txtTAS", 3);
     metre->setFocus(Qt::TabFocusReason);
     const ControlId id = model().require("txtTAS", 3);
-    ASSERT_EQ(formatProp(model(), id, Prop::BackColor), u"#FFFF00"_s);
+    const auto colours = [&] { return formatProp(model(), id, Prop::BackColor) + u' ' + formatProp(model(), id, Prop::ForeColor); };
+    ASSERT_EQ(colours(), u"#FFFF00 #C85000"_s);
     for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
         QFocusEvent out(QEvent::FocusOut, reason);
         QApplication::sendEvent(metre, &out);
-        EXPECT_EQ(formatProp(model(), id, Prop::BackColor), u"#FFFF00"_s) << "reason " << reason;
-        EXPECT_EQ(formatProp(model(), id, Prop::ForeColor), u"#C85000"_s) << "reason " << reason;
+        EXPECT_EQ(colours(), u"#FFFF00 #C85000"_s) << "reason " << reason;
         QFocusEvent in(QEvent::FocusIn, reason);
         QApplication::sendEvent(metre, &in);
     }
     widget("txtTAS", 2)->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(formatProp(model(), id, Prop::BackColor), u"#C0C0FF"_s);
-    EXPECT_EQ(formatProp(model(), id, Prop::ForeColor), u"#000000"_s);
+    EXPECT_EQ(colours(), u"#C0C0FF #000000"_s);
 }
 
 // Qt's own Arabic translation is loaded: the button reads (and is announced)

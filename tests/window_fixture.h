@@ -8,6 +8,8 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -30,6 +32,27 @@ protected:
     MainWindow& window() { return app_.window(); }
     WindowModel& model() { return app_.program().window(); }
     QWidget* widget(std::string_view name, int index = -1) { return window().widgetOf(model().require(name, index)); }
+    QLineEdit* field(std::string_view name, int index = -1) { return qobject_cast<QLineEdit*>(widget(name, index)); }
+    const Control& control(std::string_view name, int index = -1) { return model().at(model().require(name, index)); }
+
+    // Types as a person does: the focus into the field, the caret to its end, then the keys.
+    void type(QLineEdit* edit, const QString& keys)
+    {
+        edit->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClicks(edit, keys);
+        QCoreApplication::processEvents();
+    }
+
+    void paste(QLineEdit* edit, const QString& text)
+    {
+        edit->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+    }
 
     void showPage(int page)
     {

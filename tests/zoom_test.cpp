@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the zoom keys step to, the largest zoom a screen holds, and the zoom
-// kept between runs: a kept zoom that is missing, unreadable, corrupt or
-// absurd opens the window at 100 %, and a folder that cannot be written is no
-// error. The configuration folder is the build's own (XDG_CONFIG_HOME).
+// kept between runs, in the build's own configuration folder (XDG_CONFIG_HOME).
 
 #include "window/view/zoom.h"
 #include "window/view/zoom_memory.h"
@@ -15,34 +13,19 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 using namespace tavrimo;
 
 namespace {
 
-struct Step {
-    const char* name;
-    int from;
-    int direction;
-    int to;
-};
-
-class ZoomStepTest : public ::testing::TestWithParam<Step> {};
-
-TEST_P(ZoomStepTest, a_zoom_key_goes_to_the_next_step)
+TEST(ZoomSteps, a_zoom_key_goes_to_the_next_step_and_stops_at_100_and_300)
 {
-    EXPECT_EQ(zoomStep(GetParam().from, GetParam().direction), GetParam().to);
+    const struct {
+        int from, direction, to;
+    } rows[] = {{100, 1, 125}, {175, 1, 200}, {200, 1, 250}, {300, 1, 300}, {100, -1, 100}, {300, -1, 250},
+                {137, 1, 150}, {168, -1, 150}};  // the last two from between the steps
+    for (const auto& row : rows)
+        EXPECT_EQ(zoomStep(row.from, row.direction), row.to) << row.from << " " << row.direction;
 }
-
-INSTANTIATE_TEST_SUITE_P(Steps, ZoomStepTest,
-                         ::testing::Values(Step{"up_from_100", 100, 1, 125}, Step{"up_from_175", 175, 1, 200},
-                                           Step{"up_from_200", 200, 1, 250}, Step{"up_stops_at_300", 300, 1, 300},
-                                           Step{"down_stops_at_100", 100, -1, 100},
-                                           Step{"down_from_300", 300, -1, 250},
-                                           Step{"up_from_between_steps", 137, 1, 150},
-                                           Step{"down_from_between_steps", 168, -1, 150}),
-                         [](const ::testing::TestParamInfo<Step>& info) { return std::string(info.param.name); });
 
 // Twips become pixels rounded to the nearest, 15 to a pixel at 100 %.
 TEST(TwipsToPixels, round_to_the_nearest_pixel_at_any_zoom)
@@ -55,29 +38,19 @@ TEST(TwipsToPixels, round_to_the_nearest_pixel_at_any_zoom)
             << row.twips << " twips at " << row.zoom << " %";
 }
 
-struct Screen {
-    const char* name;
-    QSize room;
-    int largest;
-};
-
-class LargestZoomTest : public ::testing::TestWithParam<Screen> {};
-
-// The window's client area is 506 x 457 pixels at 100 %.
-TEST_P(LargestZoomTest, the_largest_zoom_that_fits_a_screen)
+// The window's client area is 506 x 457 pixels at 100 %: a projector, a
+// laptop, full HD, exactly 200 % and a pixel short of it, too small for
+// 100 %, larger than 300 %.
+TEST(LargestZoom, the_largest_zoom_that_fits_a_screen)
 {
-    EXPECT_EQ(largestZoomFitting(QSize(506, 457), GetParam().room), GetParam().largest);
+    const struct {
+        QSize room;
+        int largest;
+    } rows[] = {{{1024, 768}, 168}, {{1366, 768}, 168}, {{1920, 1080}, 236}, {{1012, 914}, 200},
+                {{1011, 914}, 199}, {{400, 300}, 100},  {{4000, 3000}, 300}};
+    for (const auto& row : rows)
+        EXPECT_EQ(largestZoomFitting(QSize(506, 457), row.room), row.largest) << row.room.width() << "x" << row.room.height();
 }
-
-INSTANTIATE_TEST_SUITE_P(Screens, LargestZoomTest,
-                         ::testing::Values(Screen{"projector_1024x768", {1024, 768}, 168},
-                                           Screen{"laptop_1366x768", {1366, 768}, 168},
-                                           Screen{"full_hd_1920x1080", {1920, 1080}, 236},
-                                           Screen{"exactly_200", {1012, 914}, 200},
-                                           Screen{"one_pixel_short_of_200", {1011, 914}, 199},
-                                           Screen{"too_small_for_100", {400, 300}, 100},
-                                           Screen{"larger_than_300", {4000, 3000}, 300}),
-                         [](const ::testing::TestParamInfo<Screen>& info) { return std::string(info.param.name); });
 
 // The kept zoom's file, made afresh for each test.
 class KeptZoomTest : public ::testing::Test {
@@ -112,34 +85,27 @@ protected:
     QString folder_;
 };
 
-struct Kept {
-    const char* name;
-    const char* content;  // nullptr: no file
-    int zoom;
-};
-
-class KeptZoomReadTest : public KeptZoomTest, public ::testing::WithParamInterface<Kept> {};
-
-TEST_P(KeptZoomReadTest, a_kept_zoom_is_read_back_or_ignored)
+// A kept zoom is read back; one that is missing, out of range, no whole
+// number, in a garbled file or unreadable opens the window at 100 %.
+TEST_F(KeptZoomTest, a_kept_zoom_is_read_back_or_ignored)
 {
-    if (GetParam().content)
-        store(QByteArray(GetParam().content, static_cast<qsizetype>(std::char_traits<char>::length(GetParam().content))));
-    EXPECT_EQ(rememberedZoom(), GetParam().zoom);
+    EXPECT_EQ(rememberedZoom(), 100) << "no file";
+    const struct {
+        const char* content;
+        int zoom;
+    } rows[] = {{"[General]\nzoom=150\n", 150}, {"[General]\nzoom=168\n", 168}, {"[General]\nzoom=300\n", 300},
+                {"[General]\nzoom=99\n", 100}, {"[General]\nzoom=301\n", 100},
+                {"[General]\nzoom=99999999999999999999\n", 100}, {"[General]\nzoom=-150\n", 100},
+                {"[General]\nzoom=150.5\n", 100}, {"[General]\nzoom=large\n", 100}, {"[General]\nzoom=150, 200\n", 100},
+                {"", 100}, {"zoom=150\n", 150}, {"\x01\xff\xfe[[[\n=\n\x80zoom\n", 100}};
+    for (const auto& row : rows) {
+        store(row.content);
+        EXPECT_EQ(rememberedZoom(), row.zoom) << row.content;
+    }
+    QFile::remove(file());
+    ASSERT_TRUE(QDir().mkpath(file()));  // a folder where the file should be: unreadable
+    EXPECT_EQ(rememberedZoom(), 100);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Contents, KeptZoomReadTest,
-    ::testing::Values(Kept{"missing", nullptr, 100}, Kept{"kept_150", "[General]\nzoom=150\n", 150},
-                      Kept{"kept_between_steps", "[General]\nzoom=168\n", 168},
-                      Kept{"kept_300", "[General]\nzoom=300\n", 300}, Kept{"below_100", "[General]\nzoom=99\n", 100},
-                      Kept{"above_300", "[General]\nzoom=301\n", 100},
-                      Kept{"absurd", "[General]\nzoom=99999999999999999999\n", 100},
-                      Kept{"negative", "[General]\nzoom=-150\n", 100},
-                      Kept{"fraction", "[General]\nzoom=150.5\n", 100}, Kept{"words", "[General]\nzoom=large\n", 100},
-                      Kept{"a_list", "[General]\nzoom=150, 200\n", 100}, Kept{"empty_file", "", 100},
-                      Kept{"no_section", "zoom=150\n", 150},
-                      Kept{"garbage", "\x01\xff\xfe[[[\n=\n\x80zoom\n", 100}),
-    [](const ::testing::TestParamInfo<Kept>& info) { return std::string(info.param.name); });
 
 TEST_F(KeptZoomTest, a_kept_zoom_is_the_only_thing_kept)
 {
@@ -147,12 +113,6 @@ TEST_F(KeptZoomTest, a_kept_zoom_is_the_only_thing_kept)
     EXPECT_EQ(rememberedZoom(), 175);
     const QSettings kept(file(), QSettings::IniFormat);
     EXPECT_EQ(kept.allKeys(), QStringList{QStringLiteral("zoom")});
-}
-
-TEST_F(KeptZoomTest, an_unreadable_file_opens_at_100)
-{
-    ASSERT_TRUE(QDir().mkpath(file()));  // a folder where the file should be
-    EXPECT_EQ(rememberedZoom(), 100);
 }
 
 TEST_F(KeptZoomTest, a_folder_that_cannot_be_written_keeps_nothing_and_is_no_error)
