@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -137,8 +138,13 @@ void MainWindow::build()
         return QString::fromLatin1(resource.data(), static_cast<qsizetype>(resource.size()));
     };
     QIcon icon(path(kWindowIcon));
-    for (std::string_view larger : kLargerWindowIcons)
-        icon.addFile(path(larger));
+    for (std::string_view larger : kLargerWindowIcons) {
+        // Read as PNG outright: left to guess, the reader would first load
+        // every image plugin to ask whether it knows the file.
+        QImageReader reader(path(larger), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     setWindowIcon(icon);
     // The style is the application's; a new window starts it at 100 %.
     if (auto* windowStyle = qobject_cast<WindowStyle*>(style()))
