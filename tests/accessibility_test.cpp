@@ -11,7 +11,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QSet>
 #include <QTabBar>
 
@@ -122,29 +121,6 @@ TEST_F(WindowTest, every_control_is_announced_with_its_name_and_role)
     EXPECT_EQ(spokenName(window().tabControl()), q(u"صفحات البرنامج"));
 }
 
-TEST_F(WindowTest, unit_fields_take_the_unit_names_of_the_chosen_category)
-{
-    const struct {
-        const char* option;
-        const char* field;
-        int index;
-        std::u16string_view name;
-    } cases[] = {
-        {"optArea", "txtTAS", 3, u"متر مربع"},    {"optArea", "txtUSA", 2, u"إيكر"},
-        {"optArea", "txtUSA", 3, u"ميل مربع"},    {"optSize", "txtTAS", 6, u"كيلومتر مكعب"},
-        {"optSize", "txtUSA", 2, u"ياردة مكعبة"}, {"optW", "txtTAS", 3, u"غرام"},
-        {"optW", "txtUSA", 0, u"أونسة"},          {"optW", "txtUSA", 3, u"طن طويل"},
-        {"optTall", "txtTAS", 0, u"مليمتر"},       {"optTall", "txtUSA", 4, u"ميل بحري"},
-    };
-    showPage(0);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.option) + " " + c.field + "(" + std::to_string(c.index) + ")");
-        QTest::mouseClick(widget(c.option), Qt::LeftButton);
-        ASSERT_TRUE(qobject_cast<QRadioButton*>(widget(c.option))->isChecked());
-        EXPECT_EQ(spokenName(widget(c.field, c.index)), q(c.name));
-    }
-}
-
 // Tab walks each page from the tab strip through its controls in their
 // order and back to the strip; the group of option buttons is one stop, at
 // the selected button. The strip's arrow keys reach every page both ways,
@@ -232,7 +208,7 @@ TEST_F(WindowTest, enter_and_esc_press_the_solvers_buttons_on_its_page_only)
 // side, running no Click. The arrow keys (the keypad's too) move the
 // selection round the group as a click does, wrapping at the ends, one Click
 // a move, and the focus goes with it; Tab comes back to the new selection.
-// A move clears the fields and names the new category's units.
+// A move clears the fields and names the fields by the new category's units.
 TEST_F(WindowTest, the_arrow_keys_move_round_the_category_buttons_as_clicks)
 {
     showPage(0);
@@ -254,15 +230,21 @@ TEST_F(WindowTest, the_arrow_keys_move_round_the_category_buttons_as_clicks)
         Qt::KeyboardModifiers modifiers;
         const char* option;
         int category;
-    } moves[] = {{Qt::Key_Up, {}, "optW", 4},   {Qt::Key_Left, {}, "optSize", 3},
-                 {Qt::Key_Down, {}, "optW", 4}, {Qt::Key_Down, Qt::KeypadModifier, "optTall", 1},
-                 {Qt::Key_Right, {}, "optArea", 2}};
+        std::u16string_view metre, inch, last;  // the names of txtTAS(3), txtUSA(0), txtUSA(2)
+    } moves[] = {{Qt::Key_Up, {}, "optW", 4, u"غرام", u"أونسة", u"طن متري"},
+                 {Qt::Key_Left, {}, "optSize", 3, u"متر مكعب", u"بوصة مكعبة", u"ياردة مكعبة"},
+                 {Qt::Key_Down, {}, "optW", 4, u"غرام", u"أونسة", u"طن متري"},
+                 {Qt::Key_Down, Qt::KeypadModifier, "optTall", 1, u"متر", u"بوصة", u"ياردة"},
+                 {Qt::Key_Right, {}, "optArea", 2, u"متر مربع", u"بوصة مربعة", u"إيكر"}};
     for (const auto& move : moves) {
         SCOPED_TRACE(move.option);
         QTest::keyClick(QApplication::focusWidget(), move.key, move.modifiers);
         EXPECT_EQ(app_.program().takeStats().handlers, 1);
         EXPECT_EQ(controlName(QApplication::focusWidget()), QString::fromLatin1(move.option));
         EXPECT_EQ(app_.program().form().bytCategory, move.category);
+        EXPECT_EQ(spokenName(widget("txtTAS", 3)) + u'|' + spokenName(widget("txtUSA", 0)) + u'|'
+                      + spokenName(widget("txtUSA", 2)),
+                  q(move.metre) + u'|' + q(move.inch) + u'|' + q(move.last));
         for (const char* option : {"optTall", "optArea", "optSize", "optW"})
             EXPECT_EQ(control(option).value, option == std::string_view(move.option)) << option;
     }

@@ -97,14 +97,6 @@ TEST(CategoryFactors, are_the_reciprocals_of_the_defined_sizes)
             }
 }
 
-TEST(CategoryHistory, a_category_outside_one_to_four_leaves_the_names)
-{
-    TestForm f;
-    f.form().bytCategory = 9;
-    lblNum(f.form());
-    EXPECT_EQ(f.w().at(f.id("Label3D1", 0)).caption, q("مليمتر"));
-}
-
 TEST(CategoryHistory, leaving_an_imperial_field_keeps_the_base_unit_as_driver)
 {
     TestForm f;

@@ -105,11 +105,9 @@ TEST_P(TypedEntries, keep_what_was_typed_and_settle_in_one_pass)
 
 INSTANTIATE_TEST_SUITE_P(Entries, TypedEntries, ::testing::Values(
     Entry{"inch_with_a_fraction", "optTall", "txtUSA", 0, "1.5", 3, "0.0381"},
-    Entry{"marathon_in_miles", "optTall", "txtUSA", 3, "26.2", -1, ""},
     Entry{"metres_that_never_settled", "optTall", "txtTAS", 3, "6579.9", 7, "259051.181102362"},
     Entry{"miles_that_never_settled", "optTall", "txtUSA", 3, "55", -1, ""},
     Entry{"inches_that_never_settled", "optTall", "txtUSA", 0, "2647", -1, ""},
-    Entry{"centimetres", "optTall", "txtTAS", 1, "12", 7, "4.7244094488189"},
     Entry{"negative_centimetres", "optTall", "txtTAS", 1, "-5", 0, "-50"},
     Entry{"point_after_an_inch", "optTall", "txtUSA", 0, "1.", 3, "0.0254"},
     Entry{"point_after_an_ounce", "optW", "txtUSA", 0, "1.", 3, "28.349523125"},
@@ -180,8 +178,9 @@ TEST(EntryFields, a_comma_locale_reads_back_what_it_wrote)
     EXPECT_TRUE(f.failures.empty());
 }
 
-// The definitions of the imperial units, as a person sees them: one amount
-// typed into one field, and what other fields of its category then show.
+// One amount typed into one field, and what other fields of its category
+// then show: a few definitions as a person checks them (the random entries
+// below hold every unit), and amounts a double product shows a digit off.
 struct Identity {
     const char* name;
     const char* option;
@@ -208,22 +207,9 @@ TEST_P(Identities, hold_to_every_digit_shown)
 // Fields: 0..6 mm, cm, dm, m, dam, hm, km (or their squares, cubes, grams),
 // 7..11 the imperial slots.
 INSTANTIATE_TEST_SUITE_P(Definitions, Identities, ::testing::Values(
-    Identity{"twelve_inches_make_a_foot", "optTall", "txtUSA", 0, "12", {{8, "1"}, {1, "30.48"}}},
-    Identity{"a_foot_is_thirty_centimetres_and_a_half", "optTall", "txtUSA", 1, "1", {{7, "12"}, {1, "30.48"}}},
-    Identity{"three_feet_make_a_yard", "optTall", "txtUSA", 1, "3", {{7, "36"}, {9, "1"}, {3, "0.9144"}}},
-    Identity{"a_yard", "optTall", "txtUSA", 2, "1", {{8, "3"}, {7, "36"}, {3, "0.9144"}}},
     Identity{"a_mile", "optTall", "txtUSA", 3, "1", {{8, "5280"}, {9, "1760"}, {7, "63360"}, {3, "1609.344"}}},
-    Identity{"an_inch", "optTall", "txtUSA", 0, "1", {{1, "2.54"}}},
-    Identity{"a_nautical_mile", "optTall", "txtUSA", 4, "1", {{3, "1852"}}},
-    Identity{"a_metre_in_inches", "optTall", "txtTAS", 3, "1", {{7, "39.3700787401575"}}},
-    Identity{"a_square_foot", "optArea", "txtUSA", 0, "144", {{8, "1"}}},
     Identity{"an_acre", "optArea", "txtUSA", 2, "1", {{8, "43560"}, {3, "4046.8564224"}}},
-    Identity{"a_square_mile", "optArea", "txtUSA", 3, "1", {{9, "640"}, {6, "2.589988110336"}}},
-    Identity{"a_cubic_foot", "optSize", "txtUSA", 0, "1728", {{8, "1"}}},
-    Identity{"a_cubic_yard", "optSize", "txtUSA", 2, "1", {{8, "27"}, {7, "46656"}, {3, "0.764554857984"}}},
-    Identity{"a_pound", "optW", "txtUSA", 1, "1", {{7, "16"}, {3, "453.59237"}}},
     Identity{"a_long_ton", "optW", "txtUSA", 3, "1", {{8, "2240"}, {6, "1016.0469088"}}},
-    Identity{"a_tonne", "optW", "txtUSA", 2, "1", {{6, "1000"}}},
     // Amounts a double product would show a digit off.
     Identity{"square_miles_in_acres", "optArea", "txtUSA", 3, "9.09", {{9, "5817.6"}}},
     Identity{"more_square_miles_in_acres", "optArea", "txtUSA", 3, "0.922126", {{9, "590.16064"}}},

@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What tavrimo-script does with scripts and command lines a scenario file
-# cannot hold: bytes that are not text, arguments, standard input and sizes.
+# cannot hold (bytes that are not text, arguments, standard input and
+# sizes), and the actions a person could not do, which stop a script.
 # Each row: the expected exit status, the expected standard error, and how
 # the driver is run (a shell command; $D is the driver, $W a scratch folder).
 # Usage: driver_cases.sh DRIVER
@@ -55,5 +56,9 @@ done <<'TABLE'
 3|-:1: cannot type U+0000 (NUL) into txtA with a key press|printf 'type txtA "\\u0000"\n' | "$D"
 3|-:1: cannot type the lone surrogate U+DE00 into txtA|printf 'type txtA "\\ude00"\n' | "$D"
 2|-:1: no property name after the dot in 'txtC.'|echo 'show txtC.' | "$D"
+3|-:2: txtCircle is hidden and cannot be typed into|printf 'page 2\ntype txtCircle "1"\n' | "$D"
+3|-:3: txtUSA(4) is hidden and cannot be typed into|printf 'page 0\nclick optSize\ntype txtUSA(4) "1"\n' | "$D"
+3|-:2: sqrD is disabled and cannot be typed into|printf 'page 1\ntype sqrD "4"\n' | "$D"
+3|-:3: sqrD is disabled and cannot take the focus|printf 'page 1\nfocus txtB\nfocus sqrD\n' | "$D"
 TABLE
 exit $status

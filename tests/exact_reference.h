@@ -2,9 +2,9 @@
 #pragma once
 
 // A reference for what a number field must show, sharing no code with the
-// program: MPFR reads the texts and computes at 4000 bits, and the result is
-// rounded to 15 significant digits here. Two amounts show the same when their 15-digit
-// roundings agree.
+// program: MPFR reads the texts (Western digits) and computes at 4000 bits,
+// and the result is rounded to 15 significant digits here. Two amounts show
+// the same when their 15-digit roundings agree.
 
 #include <QString>
 
@@ -19,19 +19,7 @@ public:
     Amount() { mpfr_init2(v_, kBits); }
     explicit Amount(const QString& text) : Amount()
     {
-        std::string ascii;
-        for (QChar ch : text.trimmed()) {
-            const char16_t u = ch.unicode();
-            if (u >= 0x0660 && u <= 0x0669)
-                ascii += static_cast<char>('0' + (u - 0x0660));
-            else if (u >= 0x06F0 && u <= 0x06F9)
-                ascii += static_cast<char>('0' + (u - 0x06F0));
-            else if (u == 0x066B)
-                ascii += '.';
-            else
-                ascii += static_cast<char>(u < 0x80 ? u : '#');
-        }
-        mpfr_strtofr(v_, ascii.c_str(), nullptr, 10, MPFR_RNDN);
+        mpfr_strtofr(v_, text.trimmed().toStdString().c_str(), nullptr, 10, MPFR_RNDN);
     }
     explicit Amount(long n) : Amount() { mpfr_set_si(v_, n, MPFR_RNDN); }
     Amount(const Amount& other) : Amount() { mpfr_set(v_, other.v_, MPFR_RNDN); }

@@ -129,22 +129,10 @@ const Figure kFigures[] = {
      u"ق , قَ = مساحتا القاعدتين\r\n"},
 };
 
-TEST(FormulaTexts, picking_each_figure_shows_its_name_and_its_whole_text)
-{
-    TestForm f;
-    for (const Figure& fig : kFigures) {
-        SCOPED_TRACE(fig.store);
-        f.w().userPick(f.id("Combo1"), fig.listIndex);
-        EXPECT_EQ(f.text("txtGra"), toQString(fig.text));
-        EXPECT_EQ(f.text(fig.store), toQString(fig.text));
-        const ControlId list = f.id("Combo1");
-        EXPECT_EQ(f.w().at(list).listIndex, fig.listIndex);
-        EXPECT_EQ(toQString(f.w().at(list).row->items[static_cast<size_t>(fig.listIndex)]), toQString(fig.item));
-    }
-}
-
-// What a picture slot shows: the picture, where it stands and its size in
-// twips (a picture's pixels times 15; 1215 x 495 while empty).
+// What a pick shows: the figure's name in the list, its whole text in the
+// box and in its store, and in each picture slot the picture, where it
+// stands and its size in twips (a picture's pixels times 15; 1215 x 495
+// while empty). An index outside the list leaves the last figure shown.
 struct Pick {
     int listIndex;
     size_t figure;  // row of kFigures whose text the box shows
@@ -165,7 +153,10 @@ TEST_P(Picks, show_the_figures_text_and_drawings_in_their_places)
     const Pick& p = GetParam();
     f.w().userPick(f.id("Combo1"), 2);  // all four slots filled first
     f.w().userPick(f.id("Combo1"), p.listIndex);
-    EXPECT_EQ(f.text("txtGra"), toQString(kFigures[p.figure].text));
+    const Figure& fig = kFigures[p.figure];
+    EXPECT_EQ(f.text("txtGra"), toQString(fig.text));
+    EXPECT_EQ(f.text(fig.store), toQString(fig.text));
+    EXPECT_EQ(toQString(f.w().at(f.id("Combo1")).row->items[static_cast<size_t>(fig.listIndex)]), toQString(fig.item));
     const char* names[] = {"Image16", "Image17", "Image18", "Image19"};
     for (size_t i = 0; i < 4; ++i)
         EXPECT_EQ(slotState(f, names[i]), p.slots[i]) << names[i];

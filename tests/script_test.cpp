@@ -90,6 +90,8 @@ INSTANTIATE_TEST_SUITE_P(Script, RefusedLines, ::testing::Values(
     Refused{"unknown_property", "show txtC.Colour", 1, "unknown property 'Colour' of txtC"},
     Refused{"empty_property", "show txtC.", 1, "no property name after the dot in 'txtC.'"},
     Refused{"property_where_a_control_is_meant", "click txtC.Text", 1, "a property is not allowed here: 'txtC.Text'"},
+    Refused{"unknown_command", "frobnicate txtC", 1, "unknown command 'frobnicate'"},
+    Refused{"zoom_beyond_300", "zoom 301", 1, "expected a zoom in percent from 100 to 300, not '301'"},
     Refused{"unknown_key", "key F1", 1, "unknown key 'F1'"},
     Refused{"open_quote", "type txtC \"12", 1, "missing closing quote"},
     Refused{"unknown_escape", "type txtC \"\\q\"", 1, "bad escape '\\q'"},

@@ -21,21 +21,25 @@ struct ShownMessage {
     QString prompt;
     QString title;
     MessageIcon icon;
+    QString results;  // sqrD|s1|s2 as the box opens
 };
 
 class RecordingMessages : public MessagePresenter {
 public:
     void showMessage(const QString& prompt, const QString& title, MessageIcon icon) override
     {
-        shown.push_back({prompt, title, icon});
+        const auto text = [this](const char* name) { return window ? window->at(window->require(name)).text : QString(); };
+        shown.push_back({prompt, title, icon, text("sqrD") + u'|' + text("s1") + u'|' + text("s2")});
     }
     std::vector<ShownMessage> shown;
+    const WindowModel* window = nullptr;
 };
 
 class TestForm {
 public:
     explicit TestForm(NumberFormat numbers = {}) : program(numbers, messages)
     {
+        messages.window = &program.window();
         program.setFailureListener([this](const QString& handler, FailureReason reason) {
             failures.push_back(handler.toStdString() + ": " + std::string(describe(reason)));
         });
@@ -50,15 +54,7 @@ public:
     std::string show(const char* name, int index, Prop prop) { return formatProp(w(), id(name, index), prop).toStdString(); }
 
     // Moves the keyboard focus as the Tab key would.
-    void focus(ControlId target)
-    {
-        if (focused == target)
-            return;
-        if (focused != kNoControl)
-            w().userFocusOut(focused);
-        focused = target;
-        w().userFocusIn(target);
-    }
+    void focus(ControlId target) { w().userFocusIn(target); }
 
     // Types key by key at the end of the field's text.
     void type(const char* name, int index, const QString& keys)
@@ -83,7 +79,6 @@ public:
     RecordingMessages messages;
     Program program;
     std::vector<std::string> failures;
-    ControlId focused = kNoControl;
 };
 
 inline QString q(const char* utf8) { return QString::fromUtf8(utf8); }

@@ -19,11 +19,7 @@
 #include <QTabBar>
 #include <QWheelEvent>
 
-#include <unistd.h>
-
-#include <array>
 #include <cstdio>
-#include <fstream>
 
 using namespace tavrimo;
 using namespace Qt::StringLiterals;
@@ -217,40 +213,6 @@ TEST_F(ViewTest, an_entry_field_refuses_whole_a_paste_or_key_beyond_a_thousand_c
     paste(metre, QString(40000, u'1'));  // beyond even what a line edit holds
     EXPECT_EQ(metre->text(), QStringLiteral("5"));
     EXPECT_EQ(control("txtTAS", 0).text, QStringLiteral("5000"));
-}
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kAddressSanitizer = true;
-#elif defined(__has_feature)
-constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
-
-TEST_F(ViewTest, pasting_the_longest_text_over_and_over_holds_no_growing_memory)
-{
-    if (kAddressSanitizer)
-        GTEST_SKIP() << "AddressSanitizer holds freed memory back, so the resident size grows anyway";
-    const auto residentKiB = [] {
-        std::ifstream statm("/proc/self/statm");
-        long pages = 0, resident = 0;
-        statm >> pages >> resident;
-        return resident * (sysconf(_SC_PAGESIZE) / 1024);
-    };
-    const std::array<QString, 2> texts = {QString(1000, u'1'), QString(1000, u'2')};
-    const auto pasteInTurn = [&](int from, int to) {
-        for (int i = from; i < to; ++i) {
-            showPage(i % 4 < 2 ? 1 : 0);
-            paste(field(i % 4 < 2 ? "txtA" : "txtTAS", i % 4 < 2 ? -1 : 3), texts[static_cast<size_t>(i % 2)]);
-        }
-    };
-    pasteInTurn(0, 100);
-    const long warm = residentKiB();
-    pasteInTurn(100, 1000);
-    const long full = residentKiB();
-    std::printf("resident after 100 pastes: %ld KiB, after 1000: %ld KiB\n", warm, full);
-    EXPECT_LE(full - warm, 4 * 1024);
-    EXPECT_EQ(field("txtA")->text(), texts[1]);
 }
 
 class ZoomTest : public WindowFixture {

@@ -57,20 +57,6 @@ TEST(WrittenTexts, a_field_without_the_focus_shows_its_first_character_the_focus
     EXPECT_EQ(f.show("txtTAS", 0, Prop::SelStart), "0");
 }
 
-TEST(EntryLength, an_edit_beyond_a_thousand_characters_is_refused_whole)
-{
-    TestForm f;
-    const ControlId metre = f.id("txtTAS", 3);
-    f.focus(metre);
-    const QString longest = QString(999, u'0') + u'1';
-    EXPECT_TRUE(f.w().userEdit(metre, longest));
-    EXPECT_EQ(f.text("txtTAS", 0), u"1000"_s);
-    EXPECT_FALSE(f.w().userEdit(metre, longest + u'2'));
-    EXPECT_EQ(f.text("txtTAS", 3), longest);
-    EXPECT_EQ(f.text("txtTAS", 0), u"1000"_s);
-    EXPECT_EQ(f.program.takeStats().handlers, 2);  // GotFocus and the one edit taken
-}
-
 TEST(InitialState, creating_the_window_runs_no_handler)
 {
     RecordingMessages messages;
