@@ -87,6 +87,14 @@ FAULTS = [
      "setToolTip(QString());"),
     ("fahrenheit-named-kelvin", "window/view/accessibility.h", '{{"txtF"}, {"Label3D2", 2}},',
      '{{"txtF"}, {"Label3D2", 1}},'),
+    # Cases whose tests were folded into other tables.
+    ("driver-types-into-a-hidden-field", "driver/runner.cpp",
+     '    if (!c.visible)\n        fail(command, "is hidden and cannot " + action);', ""),
+    ("driver-focuses-a-disabled-field", "driver/runner.cpp",
+     '    if (!c.enabled)\n        fail(command, "is disabled and cannot " + action);', ""),
+    ("entries-of-any-length", "window/model.cpp", "if (text.size() > kMaxEntryLength)", "if (false)"),
+    ("larger-window-icons-dropped", "window/view/main_window.cpp",
+     "icon.addPixmap(QPixmap::fromImage(reader.read()));", "(void)reader;"),
     ("frame-caption-against-the-edge", "window/view/style.cpp", "option->rect.right() - kCaptionInset",
      "option->rect.right()"),
 ]

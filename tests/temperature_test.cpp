@@ -60,14 +60,6 @@ INSTANTIATE_TEST_SUITE_P(FinalTexts, TemperatureTexts, ::testing::Values(
     TemperatureCase{"arabic_digits", "txtC", "٣٧", "٣٧", "98.6", "310"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TemperatureEdges, blanks_at_the_ends_are_trimmed_before_converting)
-{
-    TestForm form;
-    form.paste("txtC", -1, u"  100 "_s);
-    EXPECT_EQ(form.text("txtC"), u"100"_s);
-    EXPECT_EQ(form.text("txtF"), u"212"_s);
-}
-
 struct BadTemperature {
     const char* name;
     const char* text;

@@ -215,6 +215,12 @@ TEST_F(ViewTest, an_entry_field_refuses_whole_a_paste_or_key_beyond_a_thousand_c
     EXPECT_EQ(control("txtTAS", 0).text, QStringLiteral("5000"));
 }
 
+// The title bar of a dense screen or a zoomed desktop takes the larger icons.
+TEST_F(ViewTest, the_window_icon_comes_at_32_48_and_64_pixels)
+{
+    EXPECT_EQ(window().windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {48, 48}, {64, 64}}));
+}
+
 class ZoomTest : public WindowFixture {
 protected:
     int clampToScreen(int percent) { return std::min(percent, window().largestZoomOnScreen()); }
