@@ -16,6 +16,17 @@ const NumberFormat kComma{u','};
 
 std::string written(const QString& text) { return writeNumber(readExact(text, kPoint), kPoint).toStdString(); }
 
+// What a write shows, or the reason it fails.
+template <typename Write>
+std::string shownOrReason(Write write)
+{
+    try {
+        return write();
+    } catch (const Failure& failure) {
+        return std::string(describe(failure.reason));
+    }
+}
+
 struct TextCase {
     const char* name;
     const char* text;
@@ -30,13 +41,7 @@ class ReadAndWrite : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(ReadAndWrite, shows_the_exact_amount_correctly_rounded)
 {
-    std::string shown;
-    try {
-        shown = written(QString::fromUtf8(GetParam().text));
-    } catch (const Failure& failure) {
-        shown = describe(failure.reason);
-    }
-    EXPECT_EQ(shown, GetParam().shown);
+    EXPECT_EQ(shownOrReason([&] { return written(QString::fromUtf8(GetParam().text)); }), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, ReadAndWrite, ::testing::Values(
@@ -140,13 +145,8 @@ class Surds : public ::testing::TestWithParam<SurdCase> {};
 TEST_P(Surds, are_correctly_rounded)
 {
     const SurdCase& c = GetParam();
-    std::string shown;
-    try {
-        shown = writeSurd(Exact(c.p), c.sign, Exact(c.d), Exact(c.q), kPoint).toStdString();
-    } catch (const Failure& failure) {
-        shown = describe(failure.reason);
-    }
-    EXPECT_EQ(shown, c.shown);
+    const auto write = [&] { return writeSurd(Exact(c.p), c.sign, Exact(c.d), Exact(c.q), kPoint).toStdString(); };
+    EXPECT_EQ(shownOrReason(write), c.shown);
 }
 
 const std::string kTenTo200 = "1" + std::string(200, '0');
@@ -176,13 +176,8 @@ class LongTexts : public ::testing::TestWithParam<LongCase> {};
 TEST_P(LongTexts, read_exactly)
 {
     const LongCase& c = GetParam();
-    std::string shown;
-    try {
-        shown = written(QString::fromLatin1(c.head + std::string(static_cast<size_t>(c.count), c.run) + c.tail));
-    } catch (const Failure& failure) {
-        shown = describe(failure.reason);
-    }
-    EXPECT_EQ(shown, c.shown);
+    const std::string text = c.head + std::string(static_cast<size_t>(c.count), c.run) + c.tail;
+    EXPECT_EQ(shownOrReason([&] { return written(QString::fromLatin1(text)); }), c.shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, LongTexts, ::testing::Values(
