@@ -16,6 +16,17 @@ void Form_Load(Form& form)
     lblNum(form);
 }
 
+// The figure list shows the picked figure's formula text and drawings.
+void Combo1_Click(Form& form)
+{
+    const geometry::FigureChoice& choice = geometry::choiceFor(form.w.at(form.c.Combo1).listIndex);
+    form.w.setText(form.c.txtGra, form.text(form.w.require(choice.textStore)));
+    for (size_t i = 0; i < form.c.pictureSlots.size(); ++i) {
+        const std::string_view store = choice.slotPictures[i];
+        form.w.setPictureFrom(form.c.pictureSlots[i], store.empty() ? form.c.Image20 : form.w.require(store));
+    }
+}
+
 namespace {
 
 bool duringConversion(const Form& form) { return form.conversionRunning; }

@@ -33,5 +33,6 @@ struct Route {
 std::span<const Route> routingTable();
 
 void Form_Load(Form& form);
+void Combo1_Click(Form& form);
 
 }  // namespace tavrimo

@@ -9,8 +9,6 @@
 
 namespace tavrimo {
 
-class Form;
-
 namespace geometry {
 
 inline constexpr std::array<std::u16string_view, 9> kFigureNames = {
@@ -170,7 +168,5 @@ inline constexpr std::array<FigureChoice, 9> kChoices = {{
 const FigureChoice& choiceFor(int listIndex);
 
 }  // namespace geometry
-
-void Combo1_Click(Form& form);
 
 }  // namespace tavrimo

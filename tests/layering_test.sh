@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The folders include only those below them: nothing below app/ includes
 # app/, the number library at the bottom includes nothing of the program,
-# and the headless core includes no widget header.
+# the formula data that the window's initial state reads includes nothing
+# above it, and the headless core includes no widget header.
 set -eu
 cd "$(dirname "$0")/.."
 status=0
@@ -16,6 +17,12 @@ numbers=$(grep -rnE '#include "(app|window|form|units|temperature|quadratic|geom
 if [ -n "$numbers" ]; then
     echo "The number library includes the program above it:"
     echo "$numbers"
+    status=1
+fi
+geometry=$(grep -rnE '#include "(app|window|form|units|temperature|quadratic)/' geometry || true)
+if [ -n "$geometry" ]; then
+    echo "The formula data includes the program above it:"
+    echo "$geometry"
     status=1
 fi
 widgets=$(grep -rnE '#include <(QtWidgets/)?Q(Widget|Application|LineEdit|Label|PushButton|MessageBox|TabWidget|ComboBox)' \

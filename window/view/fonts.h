@@ -7,6 +7,8 @@
 #include "window/control_row.h"
 
 #include <QFont>
+
+class QWidget;
 #include <QStringList>
 
 namespace tavrimo {
@@ -24,5 +26,9 @@ QFont windowDefaultFont(int zoom = 100);
 QFont fontFor(const FontStyle& row, int zoom = 100);
 // Whether a control has a font of its own rather than the window's.
 bool hasOwnFont(const ControlRow& row);
+// Gives the widget its font at its zoom when it is first shown (or, for an
+// empty multi-line box, first needs it), so that a page not yet on view
+// loads no font of its own.
+void giveFontOnShow(QWidget* widget, const FontStyle& font);
 
 }  // namespace tavrimo

@@ -4,6 +4,7 @@
 #include "assets/pictures.h"
 #include "window/label3d.h"
 #include "window/view/accessibility.h"
+#include "window/view/field_edit.h"
 #include "window/view/fonts.h"
 #include "window/view/page_canvas.h"
 #include "window/view/style.h"

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/view/field_edit.h"
+
+#include "numbers/numbers.h"
+#include "window/model.h"
+#include "window/view/context_menu.h"
+#include "window/view/zoom.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QValidator>
+
+using namespace Qt::StringLiterals;
+
+namespace tavrimo {
+
+namespace {
+
+// Refuses a text longer than an entry field takes. The line edit then undoes
+// the whole key or paste, so a number is never cut into another number.
+class EntryLengthValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return input.size() > WindowModel::kMaxEntryLength ? Invalid : Acceptable;
+    }
+};
+
+// The line edit keeps an undo step for every character each edit removes or
+// inserts. Past this many, the record is dropped, so that pasting over and
+// over into a field holds no growing memory.
+constexpr qsizetype kUndoBudget = 20000;
+
+}  // namespace
+
+FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setValidator(new EntryLengthValidator(this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        length_ = text.size();
+        updateToolTip();
+    });
+    connect(this, &QLineEdit::textEdited, this, &FieldEdit::noteEdit);
+}
+
+void FieldEdit::makeResultBox()
+{
+    resultBox_ = true;
+    setReadOnly(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void FieldEdit::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    Q_EMIT pressed();
+}
+
+// A result box offers Copy for its whole text when
+// nothing of it is selected, and once the menu has gone (after its action
+// has run) shows its number from the first character again.
+void FieldEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    const bool selectedForMenu = resultBox_ && !hasSelectedText();
+    if (selectedForMenu)
+        selectAll();
+    QMenu* menu = createStandardContextMenu();
+    if (selectedForMenu)
+        connect(menu, &QObject::destroyed, this, [this] { setCursorPosition(0); });
+    popUpMenu(menu, this, event->globalPos());
+}
+
+void FieldEdit::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    updateToolTip();
+}
+
+void FieldEdit::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateToolTip();
+}
+
+void FieldEdit::setInvalid(bool invalid)
+{
+    invalid_ = invalid;
+    updateToolTip();
+    update();
+}
+
+void FieldEdit::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (!invalid_)
+        return;
+    QPainter painter(this);
+    const qreal width = zoomedF(2, zoomOf(this));  // pixels at 100 %, growing with the zoom
+    painter.setPen(QPen(QColor(0xD0, 0x00, 0x00), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
+}
+
+void FieldEdit::updateToolTip()
+{
+    if (invalid_) {
+        // The example uses the separator the field reads: the user's, and
+        // the Arabic one.
+        const QChar separator = NumberFormat::fromCLocale().decimalSeparator;
+        setToolTip(u"هذا ليس عددًا\nمثال: 3"_s + separator + u"5 أو ٣٫٥"_s);
+        return;
+    }
+
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins());
+    // The line edit keeps two pixels free at either side of its text.
+    const bool wider = fontMetrics().horizontalAdvance(text()) > contents.width() - 4;
+    setToolTip(wider ? text() : QString());
+}
+
+void FieldEdit::noteEdit(const QString& text)
+{
+    undoWeight_ += length_ + text.size();
+    if (undoWeight_ > kUndoBudget) {
+        undoWeight_ = 0;
+        // Not from inside the line edit's own change: once it has finished.
+        QMetaObject::invokeMethod(this, &FieldEdit::forgetUndoRecord, Qt::QueuedConnection);
+    }
+}
+
+void FieldEdit::forgetUndoRecord()
+{
+    // Setting the text it holds empties the line edit's undo record and
+    // changes nothing else; the caret and selection are put back.
+    const Selection kept = selection();
+    setText(text());
+    restore(kept);
+}
+
+FieldEdit::Selection FieldEdit::selection() const
+{
+    return {selectionStart(), static_cast<int>(selectedText().size()), cursorPosition()};
+}
+
+void FieldEdit::restore(const Selection& kept)
+{
+    if (kept.start >= 0 && kept.length > 0)
+        setSelection(kept.cursor == kept.start ? kept.start + kept.length : kept.start,
+                     kept.cursor == kept.start ? -kept.length : kept.length);
+    else
+        setCursorPosition(kept.cursor);
+}
+
+// The line edit drops its selection when the focus moves to another control;
+// a text box keeps it, to show it unchanged when the person comes back.
+void FieldEdit::focusOutEvent(QFocusEvent* event)
+{
+    const Selection kept = selection();
+    QLineEdit::focusOutEvent(event);
+    if (selection() != kept)
+        restore(kept);
+}
+
+}  // namespace tavrimo

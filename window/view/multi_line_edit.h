@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace tavrimo {
+
+// A multi-line text box. Its frame shows the keyboard focus as a single-line
+// box's does; the style would mark it by the caret alone.
+class MultiLineEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    // The margin between frame and text grows with the zoom.
+    void setZoom(int percent);
+
+protected:
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+};
+
+}  // namespace tavrimo
