@@ -336,6 +336,7 @@ TEST_P(LayoutTest, context_menus_show_every_item_and_shortcut_whole_inside_the_b
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
         EXPECT_TRUE(menu->isRightToLeft());
+        EXPECT_DOUBLE_EQ(menu->font().pointSizeF(), QApplication::font().pointSizeF() * GetParam() / 100);
         const QImage shot = menu->grab().toImage();
         const qreal ratio = shot.devicePixelRatio();
         const QColor background = shot.pixelColor(shot.width() / 2, qRound(ratio * 2));

@@ -121,6 +121,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, Entries, ::testing::Values(
     TextCase{"exponent_letter", "1e", "on its way"},
     TextCase{"exponent_sign", "1e-", "on its way"},
     TextCase{"arabic_separator", "٣٫", "number"},
+    TextCase{"arabic_separator_first", "٫", "on its way"},
+    TextCase{"sign_then_arabic_separator", "-٫", "on its way"},
     TextCase{"trailing_blank", "12 ", "number"},
     TextCase{"too_large_is_still_a_number", "1e999", "number"},
     TextCase{"comma", "3,5", "not a number"},

@@ -61,7 +61,10 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, Solutions, ::testing::Values(
     Solution{"huge_b", "1", "1E200", "1", "1E+200", "-1E-200", "-1E+200"},
     Solution{"tiny_coefficients", "1E-300", "1E-300", "-1E-300", "2.23606797749979E-300", "0.618033988749895",
              "-1.61803398874989"},
-    Solution{"b_at_the_smallest_double", "1", "5E-324", "0", "5E-324", "0", "-5E-324"}),
+    Solution{"b_at_the_smallest_double", "1", "5E-324", "0", "5E-324", "0", "-5E-324"},
+    // D = 1/2: a square numerator over a denominator that is not a square.
+    Solution{"discriminant_a_fraction", "1", "0", "-0.125", "0.707106781186548", "0.353553390593274",
+             "-0.353553390593274"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Refusal {
@@ -108,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Messages, Refusals, ::testing::Values(
     Refusal{"lone_sign", "1", "-", "1", false},
     Refusal{"discriminant_far_below_zero", "1e300", "1", "1e300", true},
     Refusal{"root_beyond_the_range", "1e-300", "1e300", "0", false},
+    // D is not a square: the root beyond the range is found by bounding it.
+    Refusal{"root_beyond_the_range_of_an_irrational_pair", "1e-308", "1e10", "1", false},
     Refusal{"slightly_negative_discriminant", "1", "2", "1.0000001", true},
     Refusal{"linear_equation", "0", "5", "1", false},
     Refusal{"nothing_at_all", "0", "0", "0", false}),

@@ -203,6 +203,14 @@ TEST_F(ViewTest, an_entry_field_refuses_whole_a_paste_or_key_beyond_a_thousand_c
 
     type(a, QStringLiteral("9"));
     EXPECT_EQ(a->text(), longest);
+    // Pasting over and over keeps a bounded undo record: past its budget the
+    // record goes, so the memory of many pastes is let go.
+    EXPECT_TRUE(a->isUndoAvailable());
+    int pastes = 0;
+    while (a->isUndoAvailable() && pastes < 30)
+        paste(a, QString(1000, QChar(u'0' + ++pastes % 10)));
+    EXPECT_LT(pastes, 30) << "the undo record was never let go";
+    paste(a, longest);
     QTest::keyClick(a, Qt::Key_Backspace);
     type(a, QStringLiteral("9"));
     EXPECT_EQ(control("txtA").text, QString(999, u'7') + u'9');

@@ -22,14 +22,20 @@ TEST(ZoomSteps, a_zoom_key_goes_to_the_next_step_and_stops_at_100_and_300)
     const struct {
         int from, direction, to;
     } rows[] = {{100, 1, 125}, {175, 1, 200}, {200, 1, 250}, {300, 1, 300}, {100, -1, 100}, {300, -1, 250},
-                {137, 1, 150}, {168, -1, 150}};  // the last two from between the steps
+                {150, 1, 175}, {200, -1, 175}, {137, 1, 150}, {168, -1, 150}};  // the last two from between the steps
     for (const auto& row : rows)
         EXPECT_EQ(zoomStep(row.from, row.direction), row.to) << row.from << " " << row.direction;
 }
 
-// Twips become pixels rounded to the nearest, 15 to a pixel at 100 %.
+// Twips become pixels rounded to the nearest, 15 to a pixel at 100 %, and
+// so do lengths in pixels at 100 % (the window's 506 pixels at 125 %).
 TEST(TwipsToPixels, round_to_the_nearest_pixel_at_any_zoom)
 {
+    const struct {
+        int pixels, zoom, zoomed;
+    } lengths[] = {{506, 125, 633}, {457, 125, 571}, {3, 150, 5}, {1, 250, 3}};
+    for (const auto& row : lengths)
+        EXPECT_EQ(zoomed(row.pixels, row.zoom), row.zoomed) << row.pixels << " pixels at " << row.zoom << " %";
     const struct {
         int twips, zoom, pixels;
     } rows[] = {{1060, 100, 71}, {1052, 100, 70}, {7590, 100, 506}, {1060, 150, 106}, {1060, 300, 212}, {1065, 125, 89}};
