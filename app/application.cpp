@@ -4,11 +4,10 @@
 #include "app/version.h"
 #include "window/view/fonts.h"
 #include "window/view/style.h"
+#include "window/view/translation.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 
 // The pictures are compiled into a static library, so their registration has
 // to be asked for by name.
@@ -21,6 +20,7 @@ namespace tavrimo {
 
 void MessageBoxes::showMessage(const QString& prompt, const QString& title, MessageIcon icon)
 {
+    loadQtArabic();  // the button's حسنًا
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information, title, prompt,
                     QMessageBox::Ok, parent_);
     // A dialog does not take its window's font: at the window's zoom it is given it.
@@ -40,10 +40,6 @@ void configureApplication(QApplication& app)
     app.setApplicationName(QString::fromLatin1(version::kInternalName));
     app.setApplicationVersion(QString::fromLatin1(version::kNumber));
     app.setDesktopFileName(QString::fromLatin1(version::kAppId));
-    // The standard buttons (the message box's OK) from Qt's own Arabic translation.
-    auto* qtArabic = new QTranslator(&app);
-    if (qtArabic->load(QStringLiteral("qtbase_ar"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(qtArabic);
 }
 
 Application::Application()

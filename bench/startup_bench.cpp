@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Launches the two start-up probes in turn, many times each, and prints the
+// Launches the start-up probes in turn, many times each, and prints the
 // median wall time from launch to first painted frame, the median processor
 // time (user + system) spent by then and the median peak resident memory of
-// each, with the ratios Tavrimo / baseline.
+// each, with the ratios of Tavrimo to each of the others.
 //
-//   startup-bench RUNS PLATFORM TAVRIMO_PROBE BASELINE_PROBE
+//   startup-bench RUNS PLATFORM TAVRIMO_PROBE NAME=PROBE...
 //
 // PLATFORM is only the label printed; the probes use whatever QT_QPA_PLATFORM
 // and DISPLAY say.
@@ -123,37 +123,47 @@ Summary summarise(const std::vector<Run>& runs)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s RUNS PLATFORM TAVRIMO_PROBE BASELINE_PROBE\n", argv[0]);
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: %s RUNS PLATFORM TAVRIMO_PROBE NAME=PROBE...\n", argv[0]);
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
     const char* platform = argv[2];
-    const char* programs[2] = {argv[3], argv[4]};
+    std::vector<std::string> names{"Tavrimo"};
+    std::vector<std::string> programs{argv[3]};
+    for (int i = 4; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const size_t equals = arg.find('=');
+        names.push_back(equals == std::string::npos ? arg : arg.substr(0, equals));
+        programs.push_back(equals == std::string::npos ? arg : arg.substr(equals + 1));
+    }
 
     // One unmeasured launch each fills the file and font caches.
-    launch(programs[0]);
-    launch(programs[1]);
+    for (const std::string& program : programs)
+        launch(program.c_str());
 
-    // The two alternate so that both see the same state of the machine.
-    std::vector<Run> results[2];
+    // The probes alternate so that all see the same state of the machine.
+    std::vector<std::vector<Run>> results(programs.size());
     for (int i = 0; i < runs; ++i)
-        for (int p = 0; p < 2; ++p)
-            results[p].push_back(launch(programs[p]));
+        for (size_t p = 0; p < programs.size(); ++p)
+            results[p].push_back(launch(programs[p].c_str()));
 
-    const Summary tavrimo = summarise(results[0]);
-    const Summary baseline = summarise(results[1]);
-    const auto row = [platform](const char* who, const Summary& s) {
-        std::printf("| %-9s | %-8s | %8.1f | %5.1f - %5.1f | %7.1f | %13.1f | %7lld |\n", platform, who, s.medianMs,
-                    s.minMs, s.maxMs, s.medianCpuMs, s.medianKb / 1024.0, s.widgets);
-    };
-    row("Tavrimo", tavrimo);
-    row("baseline", baseline);
-    std::printf("| %-9s | %-8s | %7.2fx |               | %6.2fx | %12.2fx |         |\n", platform, "ratio",
-                tavrimo.medianMs / baseline.medianMs, tavrimo.medianCpuMs / baseline.medianCpuMs,
-                static_cast<double>(tavrimo.medianKb) / static_cast<double>(baseline.medianKb));
-    if (tavrimo.widgets != baseline.widgets)
-        std::fprintf(stderr, "warning: the two windows hold %lld and %lld widgets\n", tavrimo.widgets, baseline.widgets);
+    std::vector<Summary> summaries;
+    for (const auto& r : results)
+        summaries.push_back(summarise(r));
+    for (size_t p = 0; p < programs.size(); ++p) {
+        const Summary& s = summaries[p];
+        std::printf("| %-9s | %-8s | %8.1f | %5.1f - %5.1f | %7.1f | %13.1f | %7lld |\n", platform, names[p].c_str(),
+                    s.medianMs, s.minMs, s.maxMs, s.medianCpuMs, s.medianKb / 1024.0, s.widgets);
+    }
+    const Summary& tavrimo = summaries.front();
+    for (size_t p = 1; p < programs.size(); ++p) {
+        const Summary& other = summaries[p];
+        const std::string label = "/ " + names[p];
+        std::printf("| %-9s | %-8s | %7.2fx |               | %6.2fx | %12.2fx |         |\n", platform, label.c_str(),
+                    tavrimo.medianMs / other.medianMs, tavrimo.medianCpuMs / other.medianCpuMs,
+                    static_cast<double>(tavrimo.medianKb) / static_cast<double>(other.medianKb));
+    }
     std::fflush(stdout);
     return 0;
 }

@@ -345,6 +345,8 @@ TEST_P(LayoutTest, context_menus_show_every_item_and_shortcut_whole_inside_the_b
             if (action->isSeparator())
                 continue;
             shortcuts += action->text().contains(u'\t');
+            // Qt's own Arabic translation names the actions.
+            EXPECT_EQ(action->text().remove(u'&').front().script(), QChar::Script_Arabic) << action->text().toStdString();
             // In screen pixels: the border is `edge` wide, and the two
             // logical pixels inside it on either side must stay blank.
             const QRect row = menu->actionGeometry(action);

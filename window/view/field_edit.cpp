@@ -4,6 +4,7 @@
 #include "numbers/numbers.h"
 #include "window/model.h"
 #include "window/view/context_menu.h"
+#include "window/view/translation.h"
 #include "window/view/zoom.h"
 
 #include <QContextMenuEvent>
@@ -68,6 +69,7 @@ void FieldEdit::contextMenuEvent(QContextMenuEvent* event)
     const bool selectedForMenu = resultBox_ && !hasSelectedText();
     if (selectedForMenu)
         selectAll();
+    loadQtArabic();
     QMenu* menu = createStandardContextMenu();
     if (selectedForMenu)
         connect(menu, &QObject::destroyed, this, [this] { setCursorPosition(0); });

@@ -2,6 +2,7 @@
 #include "window/view/multi_line_edit.h"
 
 #include "window/view/context_menu.h"
+#include "window/view/translation.h"
 #include "window/view/zoom.h"
 
 #include <QContextMenuEvent>
@@ -27,6 +28,7 @@ void MultiLineEdit::setZoom(int percent)
 
 void MultiLineEdit::contextMenuEvent(QContextMenuEvent* event)
 {
+    loadQtArabic();
     popUpMenu(createStandardContextMenu(event->pos()), this, event->globalPos());
 }
 
