@@ -111,6 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, Refusals, ::testing::Values(
     Refusal{"lone_sign", "1", "-", "1", false},
     Refusal{"discriminant_far_below_zero", "1e300", "1", "1e300", true},
     Refusal{"root_beyond_the_range", "1e-300", "1e300", "0", false},
+    Refusal{"coefficient_just_beyond_the_largest_double", "1.8e308", "0", "0", false},
     // D is not a square: the root beyond the range is found by bounding it.
     Refusal{"root_beyond_the_range_of_an_irrational_pair", "1e-308", "1e10", "1", false},
     Refusal{"slightly_negative_discriminant", "1", "2", "1.0000001", true},
