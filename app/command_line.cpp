@@ -115,10 +115,10 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     held << qFormatLogMessage(type, context, message);
 }
 
-// Opens the X display in DISPLAY and closes it again, with the XCB library
-// Qt's own X11 platform loads; true when that library cannot be loaded, so
-// that Qt decides.
-bool xDisplayOpens()
+// Opens the X display in DISPLAY, with the XCB library Qt's own X11
+// platform loads, and keeps it open in *connection; true when that library
+// cannot be loaded, so that Qt decides.
+bool xDisplayOpens(std::shared_ptr<void>* connection)
 {
     QLibrary xcb(QStringLiteral("xcb"), 1);
     using Connect = void* (*)(const char*, int*);
@@ -129,10 +129,8 @@ bool xDisplayOpens()
     const auto disconnect = reinterpret_cast<Disconnect>(xcb.resolve("xcb_disconnect"));
     if (!connect || !hasError || !disconnect)
         return true;
-    void* connection = connect(nullptr, nullptr);
-    const bool opened = hasError(connection) == 0;
-    disconnect(connection);
-    return opened;
+    connection->reset(connect(nullptr, nullptr), disconnect);
+    return hasError(connection->get()) == 0;
 }
 
 }  // namespace
@@ -186,12 +184,13 @@ DisplayCheck checkDisplay(const QStringList& platforms, Language language, bool 
     const Texts& words = texts(language);
     bool found = false;
     bool judged = !platforms.isEmpty();
+    std::shared_ptr<void> xConnection;
     QStringList missing;
     for (const QString& platform : platforms) {
         const char* variable = nullptr;
         if (platform == QLatin1String("xcb")) {
             variable = "DISPLAY";
-            found = found || (!qEnvironmentVariableIsEmpty(variable) && (!openX || xDisplayOpens()));
+            found = found || (!qEnvironmentVariableIsEmpty(variable) && (!openX || xDisplayOpens(&xConnection)));
         } else if (platform.startsWith(QLatin1String("wayland"))) {
             variable = "WAYLAND_DISPLAY";
             found = found || waylandSocketExists();
@@ -205,7 +204,7 @@ DisplayCheck checkDisplay(const QStringList& platforms, Language language, bool 
                         : text(words.displayUnreachable).arg(name, qEnvironmentVariable(variable)));
     }
     const QString tried = platforms.join(QLatin1Char(';'));
-    return {found || !judged, missing.isEmpty() ? text(words.noDisplayPlatformOnly).arg(tried)
+    return {found || !judged, xConnection, missing.isEmpty() ? text(words.noDisplayPlatformOnly).arg(tried)
                                                 : text(words.noDisplay).arg(missing.join(text(words.join)), tried)};
 }
 

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <memory>
 
 namespace tavrimo {
 
@@ -27,6 +28,10 @@ QStringList platformCandidates(int argc, char** argv);
 
 struct DisplayCheck {
     bool usable = true;
+    // The X display opened to try it. An X server resets when its last
+    // client leaves, and refuses connections while it does: keep this open
+    // until Qt has connected.
+    std::shared_ptr<void> xConnection;
     // One line naming what is missing and the platform tried, for when the
     // window cannot be opened.
     QString message;

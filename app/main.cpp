@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     // With arguments, the X display is tried before Qt is: an X display named
     // but gone (a broken ssh forwarding) must not stand in the way of --help.
     // Without them Qt's own failure to open it gives the same line.
-    const tavrimo::DisplayCheck display =
+    tavrimo::DisplayCheck display =
         tavrimo::checkDisplay(tavrimo::platformCandidates(argc, argv), language, argc > 1);
     const QByteArray noDisplay = (display.message + QLatin1Char('\n')).toUtf8();
     if (!display.usable && argc == 1)
@@ -43,6 +43,7 @@ int main(int argc, char* argv[])
 
     tavrimo::holdQtMessages(display.message);
     QApplication qapp(argc, argv);
+    display.xConnection.reset();
     const CommandLine line = tavrimo::readCommandLine(qapp.arguments(), language);
     if (line.action != CommandLine::Action::OpenWindow || !display.usable)
         tavrimo::releaseQtMessages(false);
