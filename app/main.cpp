@@ -1,60 +1,71 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
+#include "app/command_line.h"
 #include "window/view/zoom_memory.h"
-#include "app/version.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 
-#include <cstdio>
+#include <cerrno>
 
 namespace {
 
-bool hasDisplay()
+// Prints what the person asked for; an output that cannot be written whole
+// is a failure, said on standard error where that still works.
+int print(std::FILE* stream, const QByteArray& text, tavrimo::Language language, int status)
 {
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
-           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (tavrimo::writeOut(stream, text))
+        return status;
+    const int error = errno;
+    if (stream != stderr)
+        tavrimo::reportLostOutput(language, error);
+    return 1;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    // --help and --version need no screen: with arguments and no display the
-    // command line is read offscreen, and the window is not opened there.
-    const bool displayless = argc > 1 && !hasDisplay();
-    if (displayless)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(tavrimo::version::kInternalName));
-    QApplication::setApplicationVersion(QString::fromLatin1(tavrimo::version::kNumber));
+    using tavrimo::CommandLine;
+    tavrimo::reserveStandardStreams();
+    const tavrimo::Language language = tavrimo::messageLanguage();
+    // With arguments, the X display is tried before Qt is: an X display named
+    // but gone (a broken ssh forwarding) must not stand in the way of --help.
+    // Without them Qt's own failure to open it gives the same line.
+    tavrimo::DisplayCheck display =
+        tavrimo::checkDisplay(tavrimo::platformCandidates(argc, argv), language, argc > 1);
+    const QByteArray noDisplay = (display.message + QLatin1Char('\n')).toUtf8();
+    if (!display.usable && argc == 1)
+        return print(stderr, noDisplay, language, 1);
+    // Without a display the command line is still read, on Qt's platform
+    // that shows nothing; the window is not opened there.
+    if (!display.usable)
+        qputenv("QT_QPA_PLATFORM", "minimal");
 
-    // Read before the Arabic translation is installed, so that the usage
-    // text stays in the terminal's English like the manual page's options.
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Converts units and temperatures, solves quadratic equations and shows geometry formulas, in Arabic."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    if (!parser.parse(qapp.arguments()) || !parser.positionalArguments().isEmpty()) {
-        const QString error = parser.errorText().isEmpty()
-                                  ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
-                                  : parser.errorText();
-        std::fprintf(stderr, "tavrimo: %s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
-        return 2;
+    tavrimo::holdQtMessages(display.message);
+    QApplication qapp(argc, argv);
+    display.xConnection.reset();
+    const CommandLine line = tavrimo::readCommandLine(qapp.arguments(), language);
+    if (line.action != CommandLine::Action::OpenWindow || !display.usable)
+        tavrimo::releaseQtMessages(false);
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        return print(stdout, tavrimo::helpText(language), language, 0);
+    case CommandLine::Action::Version:
+        return print(stdout, tavrimo::versionText(), language, 0);
+    case CommandLine::Action::Refuse:
+        return print(stderr, (line.refusal + QLatin1String("\n\n")).toUtf8() + tavrimo::helpText(language),
+                     language, 2);
+    case CommandLine::Action::OpenWindow:
+        break;
     }
-    if (parser.isSet(help))
-        parser.showHelp(0);
-    if (parser.isSet(version))
-        parser.showVersion();
-    if (displayless) {
-        std::fprintf(stderr, "tavrimo: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n");
-        return 1;
-    }
+    if (!display.usable)
+        return print(stderr, noDisplay, language, 1);
 
     tavrimo::configureApplication(qapp);
     tavrimo::Application app;
     tavrimo::keepZoomBetweenRuns(app.window());
+    // Some platforms find out only here that they have no screen.
     app.window().show();
+    tavrimo::releaseQtMessages(true);
     return qapp.exec();
 }

@@ -38,8 +38,10 @@ set(TAVRIMO_WINDOWS_RC "${tavrimo_generated}/tavrimo.rc")
 set(TAVRIMO_CHANGELOG "${CMAKE_CURRENT_LIST_DIR}/changelog")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.desktop.in" "${TAVRIMO_DESKTOP_FILE}" @ONLY)
 configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.metainfo.xml.in" "${TAVRIMO_METAINFO_FILE}" @ONLY)
-configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.1.in" "${tavrimo_generated}/man/tavrimo.1" @ONLY)
-configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.ar.1.in" "${tavrimo_generated}/man/ar/tavrimo.1" @ONLY)
+set(TAVRIMO_MANUAL "${tavrimo_generated}/man/tavrimo.1")
+set(TAVRIMO_MANUAL_AR "${tavrimo_generated}/man/ar/tavrimo.1")
+configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.1.in" "${TAVRIMO_MANUAL}" @ONLY)
+configure_file("${CMAKE_CURRENT_LIST_DIR}/tavrimo.ar.1.in" "${TAVRIMO_MANUAL_AR}" @ONLY)
 # Made on every system so that its tests can compile it; only a Windows build uses it.
 configure_file("${CMAKE_CURRENT_LIST_DIR}/windows/tavrimo.rc.in" "${TAVRIMO_WINDOWS_RC}" @ONLY)
 

@@ -4,7 +4,7 @@
 # it names the packages the program needs at run time, dpkg installs it on
 # this machine, the program starts from its menu entry under an X server
 # (Xvfb) and is still running two seconds later, its window of the class the
-# menu entry names, and dpkg removes it again.
+# menu entry names, whatis finds its manual pages, and dpkg removes it again.
 # Installing needs root and xvfb-run; without either the test is skipped
 # (exit 77). A tavrimo package already installed is replaced and removed.
 # Usage: deb_install_test.sh BUILD_DIR APP_ID VERSION
@@ -108,6 +108,18 @@ if env -u QT_QPA_PLATFORM xvfb-run -a sh -c '
 else
     fail "the installed program did not keep running"
     cat "$work/program.log"
+fi
+
+# man-db indexes the manual pages dpkg installs (its trigger, where the
+# system keeps the index up to date): whatis finds the English page, and the
+# Arabic one in an Arabic locale.
+if [ -e /var/lib/man-db/auto-update ] && command -v whatis >/dev/null 2>&1; then
+    env -i PATH="$PATH" LANG=C.UTF-8 whatis tavrimo | grep -q "^tavrimo (1) *- unit and temperature" \
+        || fail "whatis does not find the installed English manual page"
+    env -i PATH="$PATH" LANGUAGE=ar LANG=C.UTF-8 whatis tavrimo | grep -q "^tavrimo (1) *- محول للوحدات" \
+        || fail "whatis does not find the installed Arabic manual page under LANGUAGE=ar"
+else
+    echo "man-db does not keep its index up to date here; whatis not tried"
 fi
 
 dpkg_patiently -r tavrimo || exit 1

@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
+
+#include "app/version.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QMutex>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace tavrimo {
+
+namespace {
+
+// Every text the terminal shows, in the two languages. Option names,
+// variable names and the program's name stay Latin in the Arabic texts.
+struct Texts {
+    const char* help;
+    const char* unknownOption;  // %1 the option as typed
+    const char* unexpectedArgument;
+    const char* noDisplay;  // %1 what is missing, %2 the platforms tried
+    const char* noDisplayPlatformOnly;
+    const char* variableUnset;  // %1 the variable
+    const char* displayUnreachable;  // %1 the variable, %2 its value
+    const char* join;
+    const char* lostOutput;  // %1 the system's reason
+};
+
+constexpr Texts kEnglish{
+    "Usage: tavrimo [options]\n"
+    "Converts units and temperatures, solves quadratic equations and shows geometry formulas, in Arabic.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     Prints this help.\n"
+    "  -v, --version  Prints the program's name and version.\n"
+    "\n"
+    "Qt reads its own generic options, such as -platform.\n",
+    "tavrimo: unknown option '%1'",
+    "tavrimo: unexpected argument '%1'",
+    "tavrimo: no display to open the window on: %1 (Qt platform %2)",
+    "tavrimo: no display to open the window on (Qt platform %1)",
+    "%1 is not set",
+    "the display %1=%2 cannot be opened",
+    " and ",
+    "tavrimo: cannot write to standard output: %1",
+};
+
+constexpr Texts kArabic{
+    "الاستعمال: tavrimo [خيارات]\n"
+    "يحوّل الوحدات ودرجات الحرارة، ويحلّ معادلة الدرجة الثانية، ويعرض قواعد الأشكال الهندسية.\n"
+    "\n"
+    "الخيارات:\n"
+    "  -h, --help     يطبع هذه المساعدة.\n"
+    "  -v, --version  يطبع اسم البرنامج ورقم إصداره.\n"
+    "\n"
+    "ويقرأ Qt بنفسه خياراته العامة، مثل -platform.\n",
+    "tavrimo: خيار غير معروف: %1",
+    "tavrimo: وسيط غير متوقع: %1",
+    "tavrimo: لا توجد شاشة تُفتح عليها النافذة: %1 (منصة Qt: %2)",
+    "tavrimo: لا توجد شاشة تُفتح عليها النافذة (منصة Qt: %1)",
+    "متغير البيئة %1 غير معيّن",
+    "تعذّر فتح الشاشة %1=%2",
+    "، و",
+    "tavrimo: تعذّرت الكتابة في المخرج القياسي: %1",
+};
+
+const Texts& texts(Language language)
+{
+    return language == Language::Arabic ? kArabic : kEnglish;
+}
+
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+// "ar", "ar_EG", "ar_EG.UTF-8", "ar@latin", but not "arn".
+bool isLanguage(const QByteArray& code, const char* language)
+{
+    const auto length = static_cast<qsizetype>(std::strlen(language));
+    return code.startsWith(language) && (code.size() == length || std::strchr("_.@", code.at(length)));
+}
+
+// Where libwayland looks for the compositor: WAYLAND_DISPLAY, a name in
+// XDG_RUNTIME_DIR or a path of its own, "wayland-0" when unset.
+bool waylandSocketExists()
+{
+    const QString name = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    if (QDir::isAbsolutePath(name))
+        return QFileInfo::exists(name);
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo::exists(runtime + QLatin1Char('/') + name);
+}
+
+QMutex heldLock;
+QStringList held;
+QByteArray fatalMessage;
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        writeOut(stderr, fatalMessage);
+        std::_Exit(1);
+    }
+    const QMutexLocker lock(&heldLock);
+    held << qFormatLogMessage(type, context, message);
+}
+
+// Opens the X display in DISPLAY, with the XCB library Qt's own X11
+// platform loads, and keeps it open in *connection; true when that library
+// cannot be loaded, so that Qt decides.
+bool xDisplayOpens(std::shared_ptr<void>* connection)
+{
+    QLibrary xcb(QStringLiteral("xcb"), 1);
+    using Connect = void* (*)(const char*, int*);
+    using HasError = int (*)(void*);
+    using Disconnect = void (*)(void*);
+    const auto connect = reinterpret_cast<Connect>(xcb.resolve("xcb_connect"));
+    const auto hasError = reinterpret_cast<HasError>(xcb.resolve("xcb_connection_has_error"));
+    const auto disconnect = reinterpret_cast<Disconnect>(xcb.resolve("xcb_disconnect"));
+    if (!connect || !hasError || !disconnect)
+        return true;
+    connection->reset(connect(nullptr, nullptr), disconnect);
+    return hasError(connection->get()) == 0;
+}
+
+}  // namespace
+
+Language messageLanguage()
+{
+    QByteArray locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = qgetenv(name);
+        if (!locale.isEmpty())
+            break;
+    }
+    if (!locale.isEmpty() && locale != "C" && locale != "POSIX") {
+        for (const QByteArray& entry : qgetenv("LANGUAGE").split(':')) {
+            if (isLanguage(entry, "ar"))
+                return Language::Arabic;
+            if (isLanguage(entry, "en"))
+                return Language::English;
+        }
+    }
+    return isLanguage(locale, "ar") ? Language::Arabic : Language::English;
+}
+
+QStringList platformCandidates(int argc, char** argv)
+{
+    // Qt reads "-platform NAME" (or "--platform NAME") before the
+    // environment; the last one given counts.
+    QString chosen;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            chosen = QString::fromLocal8Bit(argv[++i]);
+    if (chosen.isEmpty())
+        chosen = qEnvironmentVariable("QT_QPA_PLATFORM");
+    QStringList platforms;
+    if (!chosen.isEmpty()) {
+        // A list to try in turn, each name with its own options after ':'.
+        for (const QString& entry : chosen.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            platforms << entry.section(QLatin1Char(':'), 0, 0);
+        return platforms;
+    }
+#ifdef Q_OS_UNIX
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland")
+        platforms << QStringLiteral("wayland");
+    platforms << QStringLiteral("xcb");
+#endif
+    return platforms;
+}
+
+DisplayCheck checkDisplay(const QStringList& platforms, Language language, bool openX)
+{
+    const Texts& words = texts(language);
+    bool found = false;
+    bool judged = !platforms.isEmpty();
+    std::shared_ptr<void> xConnection;
+    QStringList missing;
+    for (const QString& platform : platforms) {
+        const char* variable = nullptr;
+        if (platform == QLatin1String("xcb")) {
+            variable = "DISPLAY";
+            found = found || (!qEnvironmentVariableIsEmpty(variable) && (!openX || xDisplayOpens(&xConnection)));
+        } else if (platform.startsWith(QLatin1String("wayland"))) {
+            variable = "WAYLAND_DISPLAY";
+            found = found || waylandSocketExists();
+        } else {
+            judged = false;
+            continue;
+        }
+        const QString name = QString::fromLatin1(variable);
+        missing << (qEnvironmentVariableIsEmpty(variable)
+                        ? text(words.variableUnset).arg(name)
+                        : text(words.displayUnreachable).arg(name, qEnvironmentVariable(variable)));
+    }
+    const QString tried = platforms.join(QLatin1Char(';'));
+    return {found || !judged, xConnection, missing.isEmpty() ? text(words.noDisplayPlatformOnly).arg(tried)
+                                                : text(words.noDisplay).arg(missing.join(text(words.join)), tried)};
+}
+
+CommandLine readCommandLine(const QStringList& arguments, Language language)
+{
+    const Texts& words = texts(language);
+    CommandLine line;
+    bool options = true;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (options && argument == QLatin1String("--")) {
+            options = false;
+        } else if (options && (argument == QLatin1String("-h") || argument == QLatin1String("--help"))) {
+            if (line.action == CommandLine::Action::OpenWindow)
+                line.action = CommandLine::Action::Help;
+        } else if (options && (argument == QLatin1String("-v") || argument == QLatin1String("--version"))) {
+            if (line.action == CommandLine::Action::OpenWindow)
+                line.action = CommandLine::Action::Version;
+        } else {
+            const bool option = options && argument.size() > 1 && argument.startsWith(QLatin1Char('-'));
+            line.action = CommandLine::Action::Refuse;
+            line.refusal = text(option ? words.unknownOption : words.unexpectedArgument).arg(argument);
+            return line;
+        }
+    }
+    return line;
+}
+
+QByteArray helpText(Language language)
+{
+    return QByteArray(texts(language).help);
+}
+
+QByteArray versionText()
+{
+    return QByteArray(version::kInternalName) + ' ' + version::kNumber + '\n';
+}
+
+bool writeOut(std::FILE* stream, const QByteArray& text)
+{
+    errno = 0;
+    const bool written = std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stream)
+                         == static_cast<size_t>(text.size());
+    return std::fflush(stream) == 0 && written && !std::ferror(stream);
+}
+
+void reportLostOutput(Language language, int error)
+{
+    const QString reason = QString::fromLocal8Bit(std::strerror(error ? error : EIO));
+    writeOut(stderr, (text(texts(language).lostOutput).arg(reason) + QLatin1Char('\n')).toUtf8());
+}
+
+void holdQtMessages(const QString& fatalLine)
+{
+    fatalMessage = (fatalLine + QLatin1Char('\n')).toUtf8();
+    qInstallMessageHandler(holdMessage);
+}
+
+void releaseQtMessages(bool show)
+{
+    qInstallMessageHandler(nullptr);
+    const QMutexLocker lock(&heldLock);
+    for (const QString& message : std::as_const(held))
+        if (show)
+            writeOut(stderr, (message + QLatin1Char('\n')).toLocal8Bit());
+    held.clear();
+}
+
+void reserveStandardStreams()
+{
+#ifdef Q_OS_UNIX
+    // In order, so that open() returns the lowest free descriptor: the one
+    // being reserved.
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int placeholder = open("/dev/null", O_RDONLY);
+        if (placeholder != -1 && placeholder != fd) {
+            dup2(placeholder, fd);
+            close(placeholder);
+        }
+    }
+#endif
+}
+
+}  // namespace tavrimo
