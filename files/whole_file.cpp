@@ -98,8 +98,8 @@ std::string lastPartOf(const std::string& path)
 
 namespace {
 
-int write(const std::string& target, std::string_view bytes, Replace replace, std::optional<mode_t> mode,
-          std::optional<Owner> owner, bool mayBeUnnamed)
+int writeBeside(const std::string& target, std::string_view bytes, Replace replace, std::optional<mode_t> mode,
+                std::optional<Owner> owner, bool mayBeUnnamed)
 {
     const std::string name = lastPartOf(target);
     Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -130,8 +130,9 @@ int write(const std::string& target, std::string_view bytes, Replace replace, st
         error = errno;
     // Root replacing a person's file gives it back to its owner; a failure
     // there leaves it root's, which is no reason to keep the old one.
-    if (!error && owner && ::geteuid() == 0 && ::fchown(file.get(), owner->user, owner->group) != 0)
-        errno = 0;
+    if (!error && owner && ::geteuid() == 0) {
+        [[maybe_unused]] const int given = ::fchown(file.get(), owner->user, owner->group);
+    }
     if (!error && ::fsync(file.get()) != 0)
         error = errno;
     if (!error && unnamed) {
@@ -142,7 +143,7 @@ int write(const std::string& target, std::string_view bytes, Replace replace, st
             else if (errno != EEXIST) {
                 // No /proc to name it through: write it again under a name.
                 file.reset();
-                return write(target, bytes, replace, mode, owner, false);
+                return writeBeside(target, bytes, replace, mode, owner, false);
             }
         }
         if (temp.empty())
@@ -166,7 +167,7 @@ int write(const std::string& target, std::string_view bytes, Replace replace, st
 int writeWhole(const std::string& target, std::string_view bytes, Replace replace, std::optional<mode_t> mode,
                std::optional<Owner> owner)
 {
-    return write(target, bytes, replace, mode, owner, true);
+    return writeBeside(target, bytes, replace, mode, owner, true);
 }
 
 }  // namespace tavrimo::files
