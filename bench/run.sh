@@ -88,3 +88,8 @@ echo
 echo "## Handler runs per keystroke (real window, tavrimo-script)"
 echo
 bench/handler_stats.sh "$build/tavrimo-script"
+
+echo
+echo "## The script driver on its largest scripts (16 MiB)"
+echo
+bench/driver_script.sh "$build/tavrimo-script"

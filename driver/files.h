@@ -21,9 +21,30 @@ std::string systemError(int error);
 // ScriptError (line 0) when it cannot be read or is larger than kMaxScriptBytes.
 QByteArray readScript(const QString& fileName);
 
-// Writes the bytes to fileName and closes it, checking every step. Returns an
-// empty text on success, otherwise the reason; a regular file left
-// incomplete is removed.
-std::string writeWholeFile(const QString& fileName, const QByteArray& bytes);
+// The driver's standard output, a line at a time, each line checked: a
+// line written at once, or kept (up to 64 KiB) to go out with the next one
+// written at once or with flush(). After the first failure nothing more is
+// written, and error() tells why; an output closed when the driver started
+// is one.
+class StandardOutput {
+public:
+    enum class When { Now, Soon };
+    explicit StandardOutput(bool open);
+    void write(const QString& line, When when = When::Now);
+    void flush();
+    const std::string& error() const { return error_; }
+
+private:
+    bool open_;
+    QByteArray kept_;
+    std::string error_;
+};
+
+// Writes the bytes as the regular file fileName, a new one or in place of
+// one (through a link, in place of the file it points to), whole or not at
+// all. Nothing under /proc, /sys or /dev and no other kind of file (a
+// FIFO, a device, a folder) is written. Returns an empty text on success,
+// otherwise the reason.
+std::string writeRegularFile(const QString& fileName, const QByteArray& bytes);
 
 }  // namespace tavrimo::script

@@ -14,6 +14,7 @@
 #include <QTextStream>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 
 #include <fcntl.h>
@@ -46,9 +47,13 @@ constexpr char kOffscreenScreen[] =
 
 int main(int argc, char* argv[])
 {
-    // Whether standard input was open when the driver started: once Qt has
-    // opened its own files, a closed descriptor 0 may be one of them.
+    // Whether standard input and output were open when the driver started:
+    // once Qt has opened its own files, a closed descriptor 0 or 1 may be
+    // one of them.
     const bool stdinOpen = ::fcntl(STDIN_FILENO, F_GETFL) >= 0;
+    const bool stdoutOpen = ::fcntl(STDOUT_FILENO, F_GETFL) >= 0;
+    // A reader that went away is a write error like any other, reported.
+    std::signal(SIGPIPE, SIG_IGN);
     fallback = qInstallMessageHandler(filterMessages);
     QTemporaryFile screens;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -65,24 +70,24 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QString fileName = args.size() > 1 ? args.at(1) : QStringLiteral("-");
-    QString source;
+    QByteArray script;
     try {
         if (fileName == u"-" && !stdinOpen)
             throw tavrimo::script::ScriptError(0, "cannot read standard input: " + tavrimo::script::systemError(EBADF));
-        source = tavrimo::script::decode(tavrimo::script::readScript(fileName));
+        script = tavrimo::script::readScript(fileName);
     } catch (const tavrimo::script::ScriptError& error) {
         err << fileName << ':' << error.line << ": " << error.what() << '\n';
         return 2;
     }
 
     tavrimo::Application app;
-    QTextStream out(stdout);
-    out.setEncoding(QStringConverter::Utf8);
+    tavrimo::script::StandardOutput out(stdoutOpen);
     tavrimo::Runner runner(app, out);
 
-    std::vector<tavrimo::script::Command> commands;
+    // The whole script is checked before the first action, and then read
+    // again line by line as it runs: only its bytes are held.
     try {
-        commands = tavrimo::script::parse(source, runner.names());
+        tavrimo::script::forEachCommand(script, runner.names(), [](const tavrimo::script::Command&) {});
     } catch (const tavrimo::script::ScriptError& error) {
         err << fileName << ':' << error.line << ": " << error.what() << '\n';
         return 2;
@@ -93,9 +98,10 @@ int main(int argc, char* argv[])
     if (!QTest::qWaitForWindowActive(&app.window()))
         QApplication::setActiveWindow(&app.window());
     try {
-        runner.run(commands);
+        tavrimo::script::forEachCommand(script, runner.names(),
+                                        [&runner](const tavrimo::script::Command& command) { runner.run(command); });
+        runner.finish();
     } catch (const tavrimo::ActionError& error) {
-        out.flush();
         err << fileName << ':' << error.line << ": " << error.what() << '\n';
         return 3;
     }

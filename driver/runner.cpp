@@ -27,6 +27,8 @@
 
 namespace tavrimo {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString quote(const QString& text)
@@ -91,7 +93,7 @@ std::string describeCharacter(char32_t ch)
 
 }  // namespace
 
-Runner::Runner(Application& app, QTextStream& out) : app_(app), out_(out)
+Runner::Runner(Application& app, script::StandardOutput& out) : app_(app), out_(out)
 {
     app_.program().setFailureListener([this](const QString& handler, FailureReason reason) {
         const std::string_view why = describe(reason);
@@ -116,10 +118,15 @@ script::Names Runner::names() const
     };
 }
 
-void Runner::print(const QString& line)
+void Runner::print(const QString& line, script::StandardOutput::When when)
 {
-    out_ << line << '\n';
-    out_.flush();
+    out_.write(line, when);
+}
+
+void Runner::checkOutput() const
+{
+    if (!out_.error().empty())
+        fail("cannot write to standard output: " + out_.error());
 }
 
 // Notes the pointer reaching the widget it moves over. A message box is
@@ -144,13 +151,21 @@ bool Runner::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void Runner::run(const std::vector<script::Command>& commands)
+void Runner::run(const script::Command& command)
 {
-    app_.program().takeStats();
-    for (const script::Command& command : commands) {
-        line_ = command.line;
-        perform(command);
+    if (!started_) {
+        app_.program().takeStats();
+        started_ = true;
     }
+    line_ = command.line;
+    perform(command);
+    checkOutput();
+}
+
+void Runner::finish()
+{
+    out_.flush();
+    checkOutput();
 }
 
 void Runner::fail(const std::string& message) const
@@ -202,38 +217,48 @@ void Runner::perform(const script::Command& command)
     case Verb::Show: show(command); break;
     case Verb::Dump: dump(); break;
     case Verb::Stats: {
+        // A benchmark's script may ask for stats line after line: they go out
+        // together.
         const HandlerStats stats = app_.program().takeStats();
-        print(QStringLiteral("stats handlers=%1 depth=%2").arg(stats.handlers).arg(stats.depth));
+        print(u"stats handlers="_s + QString::number(stats.handlers) + u" depth="_s + QString::number(stats.depth),
+              script::StandardOutput::When::Soon);
         break;
     }
     case Verb::Snapshot: snapshot(command.text); break;
     case Verb::Zoom: zoom(command.number); break;
     }
-    settle();
+    // What the window does in reply to an action runs before the next
+    // command; printing causes nothing to wait for.
+    if (command.verb != Verb::Show && command.verb != Verb::Dump && command.verb != Verb::Stats)
+        settle();
 }
 
 void Runner::snapshot(const QString& fileName)
 {
-    // The picture is made in memory and written in one checked write, so a
-    // full disk or a closed file shows as a failure, never as a short picture.
+    // The picture is made in memory and written whole or not at all, so a
+    // full disk shows as a failure, never as a short picture.
     // Qt's own error texts may be translated; the driver's stay English.
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "PNG");
     if (!writer.write(app_.window().grab().toImage()))
-        fail("cannot make the snapshot " + fileName.toStdString() + ": the PNG encoder failed");
-    if (const std::string error = script::writeWholeFile(fileName, png); !error.empty())
-        fail("cannot write the snapshot " + fileName.toStdString() + ": " + error);
+        fail("cannot make the snapshot " + script::quote(fileName) + ": the PNG encoder failed");
+    if (const std::string error = script::writeRegularFile(fileName, png); !error.empty())
+        fail("cannot write the snapshot " + script::quote(fileName) + ": " + error);
 }
 
-// As with the zoom keys: the window takes its new size (the largest that
-// fits the screen, if that is less), and the command returns once the
-// window shows it.
+// As with the zoom keys: the window takes its new size, and the command
+// returns once the window shows it. A zoom the screen cannot hold, which the
+// keys would stop short of, is refused.
 void Runner::zoom(int percent)
 {
     MainWindow& window = app_.window();
+    if (const int largest = window.largestZoomOnScreen(); percent > largest)
+        fail("cannot zoom to " + std::to_string(percent) + " %: the window's screen holds at most " + std::to_string(largest) + " %");
     window.zoomTo(percent);
+    if (window.zoom() != percent)
+        fail("the window took " + std::to_string(window.zoom()) + " %, not " + std::to_string(percent) + " %");
     const QSize size(zoomed(window.baseSize().width(), window.zoom()), zoomed(window.baseSize().height(), window.zoom()));
     if (!QTest::qWaitFor([&window, size] { return window.size() == size; }, 5000))
         fail("the window did not take the size of " + std::to_string(window.zoom()) + " %");
@@ -358,6 +383,17 @@ void Runner::paste(const script::Command& command)
     const ControlRow& row = *app_.program().window().at(id).row;
     if (row.kind != Kind::TextBox || row.multiLine)
         fail(command, "is not a single-line text box and cannot be pasted into");
+    // A paste delivers what a person's clipboard can hold: no NUL, no half
+    // of a surrogate pair.
+    for (qsizetype i = 0; i < command.text.size(); ++i) {
+        const QChar unit = command.text[i];
+        if (unit.isHighSurrogate() && i + 1 < command.text.size() && command.text[i + 1].isLowSurrogate())
+            ++i;
+        else if (unit.isSurrogate())
+            fail("cannot paste the lone surrogate " + describeCharacter(unit.unicode()) + " into " + command.control);
+        else if (unit.isNull())
+            fail("cannot paste " + describeCharacter(0) + " into " + command.control);
+    }
     focus(command, "be pasted into");
     auto* edit = qobject_cast<QLineEdit*>(widgetFor(id));
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);

@@ -4,11 +4,11 @@
 // Performs a script's commands on the real window as a person would, through
 // real input events, and prints what the window then shows.
 
+#include "driver/files.h"
 #include "driver/script.h"
 
 #include <QObject>
 #include <QPoint>
-#include <QTextStream>
 
 #include <stdexcept>
 #include <string>
@@ -29,12 +29,16 @@ struct ActionError : std::runtime_error {
 
 class Runner : public QObject {
 public:
-    Runner(Application& app, QTextStream& out);
+    Runner(Application& app, script::StandardOutput& out);
 
     // Whether a control exists and has a property, for the script parser.
     script::Names names() const;
-    // Throws ActionError at the first action that cannot be done.
-    void run(const std::vector<script::Command>& commands);
+    // Performs one command; throws ActionError when it cannot be done, or
+    // when what it printed could not be written.
+    void run(const script::Command& command);
+    // Writes what is still kept of the output; throws ActionError, naming the
+    // last command, when it cannot be written.
+    void finish();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,11 +71,13 @@ private:
     QString focusName() const;
     // "bytCategory=1", "page=2" and the like.
     QString windowValue(script::Value value) const;
-    void print(const QString& line);
+    void print(const QString& line, script::StandardOutput::When when = script::StandardOutput::When::Now);
+    void checkOutput() const;
 
     Application& app_;
-    QTextStream& out_;
+    script::StandardOutput& out_;
     int line_ = 0;       // the line of the command being performed
+    bool started_ = false;
     int picked_ = -1;    // the item the figure list last reported picked
     QWidget* pointerTarget_ = nullptr;  // the widget the pointer is moving over
     QPoint pointerGoal_;                // where it is moving to, on the screen

@@ -2,7 +2,6 @@
 #include "driver/script.h"
 
 #include <QStringDecoder>
-#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -46,7 +45,7 @@ public:
         return pos_ >= line_.size();
     }
 
-    std::string word(const char* what)
+    QStringView wordView(const char* what)
     {
         skipBlanks();
         const qsizetype start = pos_;
@@ -54,8 +53,10 @@ public:
             ++pos_;
         if (pos_ == start)
             fail(std::string("expected ") + what);
-        return line_.mid(start, pos_ - start).toString().toStdString();
+        return line_.mid(start, pos_ - start);
     }
+
+    std::string word(const char* what) { return wordView(what).toString().toStdString(); }
 
     QString quoted(const char* what)
     {
@@ -86,14 +87,14 @@ public:
         const int value = QString::fromStdString(text).toInt(&ok);
         if (!ok || value < low || value > high)
             fail(std::string("expected ") + what + " from " + std::to_string(low) + " to " + std::to_string(high)
-                 + ", not '" + text + "'");
+                 + ", not " + quote(text));
         return value;
     }
 
     void end()
     {
         if (!atEnd())
-            fail("unexpected '" + line_.mid(pos_).toString().toStdString() + "'");
+            fail("unexpected " + quote(line_.mid(pos_)));
     }
 
     [[noreturn]] void fail(const std::string& message) const { throw ScriptError(number_, message); }
@@ -117,30 +118,30 @@ void readControl(LineReader& reader, Command& command, const Names& names, bool 
     std::string head = written;
     if (const auto dot = written.find('.'); dot != std::string::npos) {
         if (!allowProperty)
-            reader.fail("a property is not allowed here: '" + written + "'");
+            reader.fail("a property is not allowed here: " + quote(written));
         command.property = written.substr(dot + 1);
         if (command.property.empty())
-            reader.fail("no property name after the dot in '" + written + "'");
+            reader.fail("no property name after the dot in " + quote(written));
         head = written.substr(0, dot);
     }
     command.control = head;
     command.name = head;
     if (const auto open = head.find('('); open != std::string::npos) {
         if (head.back() != ')')
-            reader.fail("bad control '" + head + "'");
+            reader.fail("bad control " + quote(head));
         const std::string digits = head.substr(open + 1, head.size() - open - 2);
         bool ok = !digits.empty() && digits.size() < 6;
         for (char d : digits)
             ok = ok && d >= '0' && d <= '9';
         if (!ok)
-            reader.fail("bad index in '" + head + "'");
+            reader.fail("bad index in " + quote(head));
         command.name = head.substr(0, open);
         command.index = std::stoi(digits);
     }
     if (!names.control(command.name, command.index))
-        reader.fail("unknown control '" + head + "'");
+        reader.fail("unknown control " + quote(head));
     if (!command.property.empty() && !names.property(command.name, command.index, command.property))
-        reader.fail("unknown property '" + command.property + "' of " + head);
+        reader.fail("unknown property " + quote(command.property) + " of " + head);
 }
 
 Command parseLine(QStringView line, int number, const Names& names)
@@ -148,15 +149,15 @@ Command parseLine(QStringView line, int number, const Names& names)
     LineReader reader(line, number);
     Command command;
     command.line = number;
-    const std::string verb = reader.word("a command");
+    const QStringView verb = reader.wordView("a command");
     bool known = false;
     for (const auto& [word, v] : kVerbs)
-        if (word == verb) {
+        if (verb == QLatin1StringView(word.data(), static_cast<qsizetype>(word.size()))) {
             command.verb = v;
             known = true;
         }
     if (!known)
-        reader.fail("unknown command '" + verb + "'");
+        reader.fail("unknown command " + quote(verb));
 
     switch (command.verb) {
     case Verb::Page:
@@ -180,7 +181,7 @@ Command parseLine(QStringView line, int number, const Names& names)
         for (std::string_view k : kKeys)
             ok = ok || k == command.key;
         if (!ok)
-            reader.fail("unknown key '" + command.key + "'");
+            reader.fail("unknown key " + quote(command.key));
         break;
     }
     case Verb::Pick:
@@ -247,55 +248,66 @@ QString unescape(QStringView quoted)
                 code = static_cast<char16_t>(code * 16 + std::max(digit, 0));
             }
             if (!ok)
-                throw std::invalid_argument("bad escape '\\u" + hex.toString().toStdString() + "'");
+                throw std::invalid_argument("bad escape " + quote(QStringLiteral("\\u") + hex.toString()));
             out += QChar(code);
             i += 4;
             break;
         }
         default:
-            throw std::invalid_argument("bad escape '\\" + QString(quoted[i]).toStdString() + "'");
+            throw std::invalid_argument("bad escape " + quote(QStringLiteral("\\") + quoted[i]));
         }
     }
     return out;
 }
 
-QString decode(QByteArrayView bytes)
+std::string quote(QStringView token)
 {
-    QString text;
-    int line = 1;
-    for (qsizetype start = 0; start < bytes.size(); ++line) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        const QByteArrayView raw = bytes.sliced(start, end - start);
-        if (raw.contains('\0'))
-            throw ScriptError(line, "a NUL byte in the script");
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString decoded = utf8(raw);
-        if (utf8.hasError())
-            throw ScriptError(line, "the script is not valid UTF-8");
-        text += decoded;
-        if (end < bytes.size())
-            text += u'\n';
-        start = end + 1;
-    }
-    return text;
+    qsizetype end = 0;
+    for (int characters = 0; end < token.size() && characters < kQuotedCharacters; ++characters)
+        end += token[end].isHighSurrogate() && end + 1 < token.size() && token[end + 1].isLowSurrogate() ? 2 : 1;
+    return '\'' + token.first(end).toString().toStdString() + (end < token.size() ? "...'" : "'");
 }
 
-std::vector<Command> parse(const QString& source, const Names& names)
+std::string quote(std::string_view token)
 {
-    std::vector<Command> commands;
-    const QStringList lines = source.split(u'\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        QStringView line = lines[i];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        const QStringView trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
-            continue;
-        commands.push_back(parseLine(trimmed, i + 1, names));
+    // Bytes enough for one character more than are quoted, to tell a cut.
+    const std::string_view head = token.substr(0, 4 * (kQuotedCharacters + 1));
+    return quote(QStringView(QString::fromUtf8(head.data(), static_cast<qsizetype>(head.size()))));
+}
+
+void forEachCommand(QByteArrayView script, const Names& names, const std::function<void(const Command&)>& each)
+{
+    QString line;  // one buffer for every line of plain ASCII
+    int number = 1;
+    for (qsizetype start = 0; start < script.size(); ++number) {
+        qsizetype end = script.indexOf('\n', start);
+        if (end < 0)
+            end = script.size();
+        const QByteArrayView raw = script.sliced(start, end - start);
+        start = end + 1;
+        bool ascii = true;
+        for (const char byte : raw) {
+            if (byte == '\0')
+                throw ScriptError(number, "a NUL byte in the script");
+            ascii = ascii && static_cast<unsigned char>(byte) < 0x80;
+        }
+        if (ascii) {
+            line.resize(raw.size());
+            std::copy(raw.begin(), raw.end(), line.begin());
+        } else {
+            // Each line decoded on its own, so that a byte order mark may open it.
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            line = utf8(raw);
+            if (utf8.hasError())
+                throw ScriptError(number, "the script is not valid UTF-8");
+        }
+        QStringView text = line;
+        if (text.endsWith(u'\r'))
+            text.chop(1);
+        text = text.trimmed();
+        if (!text.isEmpty() && !text.startsWith(u'#'))
+            each(parseLine(text, number, names));
     }
-    return commands;
 }
 
 }  // namespace tavrimo::script

@@ -12,7 +12,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace tavrimo::script {
 
@@ -45,12 +45,17 @@ struct Names {
     std::function<bool(const std::string& name, int index, const std::string& property)> property;
 };
 
-// The text of a script read as UTF-8; throws ScriptError naming the first
-// line with a NUL byte or bytes that are not UTF-8.
-QString decode(QByteArrayView bytes);
+// Reads the script one line at a time, as UTF-8, and hands each command to
+// `each` as soon as its line is read, so that the script is never held but
+// as its bytes. Throws ScriptError at the first line with a NUL byte, bytes
+// that are not UTF-8, or that cannot be understood.
+void forEachCommand(QByteArrayView script, const Names& names, const std::function<void(const Command&)>& each);
 
-// Throws ScriptError on the first line that cannot be understood.
-std::vector<Command> parse(const QString& source, const Names& names);
+// A token of the script quoted for a message: at most its first
+// kQuotedCharacters characters, "..." after them when it is longer.
+inline constexpr int kQuotedCharacters = 80;
+std::string quote(std::string_view token);
+std::string quote(QStringView token);
 
 // Decodes the inside of a quoted text; throws std::invalid_argument on a bad escape.
 QString unescape(QStringView quoted);

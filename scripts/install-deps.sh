@@ -6,7 +6,7 @@
 #   scripts/install-deps.sh           # building and running the program
 #   scripts/install-deps.sh --test    # and everything its tests use
 #   scripts/install-deps.sh --fuzz    # the program's needs and clang with libFuzzer
-#   scripts/install-deps.sh --bench   # the program's needs, Google Benchmark and Xvfb
+#   scripts/install-deps.sh --bench   # the program's needs, Google Benchmark, Xvfb and time
 set -eu
 
 # The compiler and CMake, Qt 6, and what the window loads at run time: the
@@ -21,7 +21,7 @@ case "${1:-}" in
         packages="$packages lintian man-db"
         ;;
     --fuzz) packages="$packages clang libclang-rt-14-dev" ;;
-    --bench) packages="$packages libbenchmark-dev xvfb xauth" ;;
+    --bench) packages="$packages libbenchmark-dev xvfb xauth time" ;;
     "") ;;
     *) echo "usage: scripts/install-deps.sh [--test | --fuzz | --bench]" >&2; exit 2 ;;
 esac

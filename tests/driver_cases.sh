@@ -2,7 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What tavrimo-script does with scripts and command lines a scenario file
 # cannot hold (bytes that are not text, arguments, standard input and
-# sizes), and the actions a person could not do, which stop a script.
+# sizes), the actions a person could not do, and output that cannot be
+# written (a snapshot anywhere but a regular file, a standard output that
+# fails or is closed), each of which stops a script. No row writes outside
+# its scratch folder: the system folders are named by paths that do not
+# exist, and the full disk is a file size limit.
 # Each row: the expected exit status, the expected standard error, and how
 # the driver is run (a shell command; $D is the driver, $W a scratch folder).
 # Usage: driver_cases.sh DRIVER
@@ -19,6 +23,13 @@ printf 'show page\n# \355\240\200\n' >"$W/surrogate.scn"
 printf 'show page\n\342\202' >"$W/cut.scn"
 printf '\357\273\277show page\n# كرة\n' >"$W/bom.scn"
 truncate -s 16777217 "$W/large.scn"
+truncate -s 10000000 "$W/zeros"
+tr '\000' x <"$W/zeros" >"$W/long.scn"
+printf 'old' >"$W/old.png"
+printf 'old' >"$W/target.png"
+ln -s target.png "$W/link.png"
+ln -s /proc/self "$W/proc"
+mkfifo "$W/fifo"
 
 status=0
 while IFS='|' read -r code stderr command; do
@@ -48,8 +59,24 @@ done <<'TABLE'
 2|-:0: the script is larger than 16 MiB|"$D" </dev/zero
 2|W:0: cannot read the script: Is a directory|"$D" "$W"
 2|W/none.scn:0: cannot open the script: No such file or directory|LC_ALL=ar_EG.UTF-8 LANGUAGE=ar "$D" "$W/none.scn"
-3|-:1: cannot write the snapshot /dev/full: No space left on device|echo 'snapshot "/dev/full"' | "$D"
-3|-:1: cannot write the snapshot SCRATCH/none/page.png: No such file or directory|echo "snapshot \"$W/none/page.png\"" | "$D"
+3|-:1: cannot write the snapshot 'SCRATCH/none/page.png': No such file or directory|echo "snapshot \"$W/none/page.png\"" | "$D"
+3|-:1: cannot write the snapshot '/dev/no-such/page.png': it is under /dev|echo 'snapshot "/dev/no-such/page.png"' | "$D"
+3|-:1: cannot write the snapshot '/proc/no-such/page.png': it is under /proc|echo 'snapshot "/proc/no-such/page.png"' | "$D"
+3|-:1: cannot write the snapshot '/sys/no-such/page.png': it is under /sys|echo 'snapshot "/sys/no-such/page.png"' | "$D"
+3|-:1: cannot write the snapshot 'SCRATCH/proc/no-such.png': it is under /proc|echo "snapshot \"$W/proc/no-such.png\"" | "$D"
+3|-:1: cannot write the snapshot 'SCRATCH/fifo': it is not a regular file|echo "snapshot \"$W/fifo\"" | timeout 20 "$D"
+3|-:1: cannot write the snapshot 'SCRATCH/.': it is not a regular file|echo "snapshot \"$W/.\"" | "$D"
+0||echo "snapshot \"$W/link.png\"" | "$D" && test -L "$W/link.png" && grep -q PNG "$W/target.png"
+3|-:1: cannot write the snapshot 'SCRATCH/old.png': File too large|echo "snapshot \"$W/old.png\"" | (trap '' XFSZ; ulimit -f 1; "$D"); s=$?; [ "$(cat "$W/old.png")" = old ] || echo lost >&2; exit $s
+3|-:2: cannot write to standard output: File too large|printf 'show page\ndump\nshow page\n' | (trap '' XFSZ; ulimit -f 1; "$D" >"$W/out")
+3|-:1: cannot write to standard output: Bad file descriptor|echo 'show page' | "$D" >&-
+0||echo 'page 1' | "$D" >&-
+3|-:1: cannot zoom to 200 %: the window's screen holds at most 157 %|echo 'zoom 200' | "$D"
+0||echo 'zoom 157' | "$D"
+3|-:1: cannot paste U+0000 (NUL) into txtA|printf 'paste txtA "1\\u0000"\n' | "$D"
+3|-:1: cannot paste the lone surrogate U+D800 into txtA|printf 'paste txtA "\\ud800x"\n' | "$D"
+3|-:1: cannot paste the lone surrogate U+DE00 into txtA|printf 'paste txtA "\\ud83d\\ude00\\ude00"\n' | "$D"
+2|W/long.scn:1: unknown command 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...'|"$D" "$W/long.scn"
 3|-:2: cannot type U+0009 (a tab) into txtTAS(3) with a key press|printf 'page 0\ntype txtTAS(3) "1\\t2"\n' | "$D"
 3|-:1: cannot type U+000A (a line feed) into txtA with a key press|printf 'type txtA "1\\n"\n' | "$D"
 3|-:1: cannot type U+000D (a carriage return) into txtA with a key press|printf 'type txtA "\\r"\n' | "$D"

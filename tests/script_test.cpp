@@ -20,6 +20,13 @@ const Names kNames{
     [](const std::string&, int, const std::string& property) { return property == "Text" || property == "Tag"; },
 };
 
+std::vector<Command> parse(const std::string& script)
+{
+    std::vector<Command> commands;
+    forEachCommand(QByteArrayView(script), kNames, [&commands](const Command& c) { commands.push_back(c); });
+    return commands;
+}
+
 struct Accepted {
     const char* name;
     const char* line;
@@ -36,7 +43,7 @@ class AcceptedLines : public ::testing::TestWithParam<Accepted> {};
 TEST_P(AcceptedLines, mean_what_they_say)
 {
     const Accepted& a = GetParam();
-    const std::vector<Command> commands = parse(QString::fromUtf8(a.line), kNames);
+    const std::vector<Command> commands = parse(a.line);
     ASSERT_EQ(commands.size(), 1u);
     const Command& c = commands.front();
     EXPECT_EQ(c.verb, a.verb);
@@ -62,10 +69,18 @@ INSTANTIATE_TEST_SUITE_P(Script, AcceptedLines, ::testing::Values(
 
 struct Refused {
     const char* name;
-    const char* script;
+    std::string script;
     int line;
-    const char* message;
+    std::string message;
 };
+
+std::string repeat(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
 
 class RefusedLines : public ::testing::TestWithParam<Refused> {};
 
@@ -73,11 +88,11 @@ TEST_P(RefusedLines, name_their_line_and_what_is_wrong)
 {
     const Refused& r = GetParam();
     try {
-        parse(QString::fromUtf8(r.script), kNames);
+        parse(r.script);
         ADD_FAILURE() << "accepted";
     } catch (const ScriptError& error) {
         EXPECT_EQ(error.line, r.line);
-        EXPECT_STREQ(error.what(), r.message);
+        EXPECT_EQ(error.what(), r.message);
     }
 }
 
@@ -98,7 +113,14 @@ INSTANTIATE_TEST_SUITE_P(Script, RefusedLines, ::testing::Values(
     Refused{"short_unicode_escape", "type txtC \"\\u12\"", 1, "bad escape '\\u12'"},
     Refused{"arabic_digits_are_not_hex", "type txtC \"\\u١٢٣٤\"", 1, "bad escape '\\u١٢٣٤'"},
     Refused{"text_after_the_command", "stats now", 1, "unexpected 'now'"},
-    Refused{"empty_snapshot_name", "snapshot \"\"", 1, "empty file name"}),
+    Refused{"empty_snapshot_name", "snapshot \"\"", 1, "empty file name"},
+    // A token is quoted to its 80th character, counted in characters.
+    Refused{"a_word_of_80_characters_whole", std::string(80, 'x'), 1, "unknown command '" + std::string(80, 'x') + "'"},
+    Refused{"a_longer_word_cut", std::string(81, 'x'), 1, "unknown command '" + std::string(80, 'x') + "...'"},
+    Refused{"a_long_arabic_word_cut", "focus " + repeat("ب", 10000), 1, "unknown control '" + repeat("ب", 80) + "...'"},
+    Refused{"a_long_rest_of_a_line_cut", "stats " + std::string(1 << 20, 'y'), 1, "unexpected '" + std::string(80, 'y') + "...'"},
+    Refused{"a_nul_byte", std::string("stats\n\0", 7), 2, "a NUL byte in the script"},
+    Refused{"bytes_that_are_not_utf8", "# ok\n\n# caf\xe9", 3, "the script is not valid UTF-8"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

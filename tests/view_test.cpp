@@ -15,8 +15,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QWheelEvent>
 
 #include <cstdio>
@@ -365,14 +365,23 @@ TEST_F(ZoomTest, the_window_state_and_the_spoken_names_are_the_same_at_every_zoo
     }
 }
 
-// The configuration folder is the build's own (XDG_CONFIG_HOME).
+// The settings file in a temporary folder; XDG_CONFIG_HOME is put back afterwards.
+class TemporaryConfig {
+public:
+    TemporaryConfig() : saved_(qgetenv("XDG_CONFIG_HOME")) { qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder_.path())); }
+    ~TemporaryConfig() { qputenv("XDG_CONFIG_HOME", saved_); }
+    TemporaryConfig(const TemporaryConfig&) = delete;
+    TemporaryConfig& operator=(const TemporaryConfig&) = delete;
+
+private:
+    QTemporaryDir folder_;
+    QByteArray saved_;
+};
+
 TEST_F(ZoomTest, the_window_opens_at_the_kept_zoom_and_keeps_a_new_one_when_closed)
 {
-    ASSERT_TRUE(qEnvironmentVariable("XDG_CONFIG_HOME").endsWith(u"view-config")) << "not the build's own folder";
-    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                         + QStringLiteral("/tavrimo/tavrimo.conf");
-    QFile::remove(file);
-    rememberZoom(150);
+    const TemporaryConfig config;
+    ASSERT_TRUE(rememberZoom(150));
     keepZoomBetweenRuns(window());
     EXPECT_EQ(window().zoom(), clampToScreen(150));
     QTest::keyClick(window().tabControl()->tabBar(), Qt::Key_Minus, Qt::ControlModifier);
@@ -380,6 +389,46 @@ TEST_F(ZoomTest, the_window_opens_at_the_kept_zoom_and_keeps_a_new_one_when_clos
     const int chosen = window().zoom();
     window().close();
     EXPECT_EQ(rememberedZoom(), chosen);
+}
+
+// A run at a kept zoom opens the window where it was closed, when all of it
+// lies on the screen there, and otherwise centred on the screen; maximised
+// if it was closed maximised. Closed again, it keeps where it was and, when
+// maximised, the zoom of its normal size.
+TEST_F(ZoomTest, a_kept_zoom_opens_the_window_where_it_was_closed_or_centred_and_maximised_as_it_was)
+{
+    const TemporaryConfig config;
+    const QRect free = window().screen()->availableGeometry();
+    const QSize size(zoomed(window().baseSize().width(), 150), zoomed(window().baseSize().height(), 150));
+    const struct {
+        const char* name;
+        KeptView kept;
+        bool centred;
+    } rows[] = {
+        {"where it was closed", {150, QPoint(100, 80), false}, false},
+        {"no place kept", {150, std::nullopt, false}, true},
+        {"partly off the screen", {150, QPoint(free.right() - 100, 80), false}, true},
+        {"maximised", {150, QPoint(100, 80), true}, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(rememberView(row.kept));
+        Application run;
+        MainWindow& opened = run.window();
+        keepZoomBetweenRuns(opened);
+        opened.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&opened));
+        QApplication::processEvents();
+        EXPECT_EQ(opened.isMaximized(), row.kept.maximised);
+        const QRect normal = row.kept.maximised ? opened.normalGeometry() : opened.geometry();
+        EXPECT_EQ(normal.size(), size);
+        if (row.centred)
+            EXPECT_LE((normal.center() - free.center()).manhattanLength(), 2);
+        else
+            EXPECT_EQ(normal.topLeft(), row.kept.place);
+        opened.close();
+        EXPECT_EQ(rememberedView(), (KeptView{150, normal.topLeft(), row.kept.maximised}));
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "test_form.h"
 
 #include "window/control_row.h"
+#include "window/properties.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,22 @@ TEST(WrittenTexts, a_field_without_the_focus_shows_its_first_character_the_focus
     f.type("txtTAS", 3, u"7"_s);
     EXPECT_EQ(f.show("txtUSA", 0, Prop::SelStart), "0");
     EXPECT_EQ(f.show("txtTAS", 0, Prop::SelStart), "0");
+}
+
+// What the driver prints of a text is text whole: control characters and
+// half a surrogate pair in the script's own escapes, a whole pair as it is.
+TEST(ShownTexts, hold_no_control_character_nor_half_a_surrogate_pair)
+{
+    const struct {
+        std::u16string_view held;
+        const char* shown;
+    } rows[] = {{u"a\\b\r\n\t", "a\\\\b\\r\\n\\t"}, {std::u16string_view(u"1\0" "2", 3), "1\\u00002"},
+                {u"\u001b\u007f", "\\u001b\\u007f"}, {u"\xd83d", "\\ud83d"}, {u"\xde00x", "\\ude00x"},
+                {u"\xde00\xd83d", "\\ude00\\ud83d"}, {u"\xd83d\xde00", "\xf0\x9f\x98\x80"}, {u"سُ", "سُ"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(escapeText(QString::fromUtf16(row.held.data(), static_cast<qsizetype>(row.held.size()))).toUtf8(),
+                  QByteArray(row.shown))
+            << row.shown;
 }
 
 TEST(InitialState, creating_the_window_runs_no_handler)

@@ -1,17 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the zoom keys step to, the largest zoom a screen holds, and the zoom
-// kept between runs, in the build's own configuration folder (XDG_CONFIG_HOME).
+// kept between runs, in a temporary folder of each test's own.
 
+#include "window/view/settings_file.h"
 #include "window/view/zoom.h"
 #include "window/view/zoom_memory.h"
 
-#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
+#include <QSysInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace tavrimo;
 
@@ -58,77 +72,294 @@ TEST(LargestZoom, the_largest_zoom_that_fits_a_screen)
         EXPECT_EQ(largestZoomFitting(QSize(506, 457), row.room), row.largest) << row.room.width() << "x" << row.room.height();
 }
 
-// The kept zoom's file, made afresh for each test.
+// Each test keeps its files in a temporary folder of its own: HOME,
+// XDG_CONFIG_HOME and the current folder point into it, the umask is 022,
+// and all four are put back afterwards.
+class ScratchHome {
+public:
+    ScratchHome()
+        : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")), cwd_(QDir::currentPath()), umask_(::umask(022))
+    {
+        folder("home");
+        folder("work");
+        qputenv("HOME", QFile::encodeName(path("home")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
+        QDir::setCurrent(path("work"));
+    }
+    ~ScratchHome()
+    {
+        QDir::setCurrent(cwd_);
+        qputenv("HOME", home_);
+        qputenv("XDG_CONFIG_HOME", config_);
+        ::umask(umask_);
+    }
+    ScratchHome(const ScratchHome&) = delete;
+    ScratchHome& operator=(const ScratchHome&) = delete;
+
+    bool valid() const { return root_.isValid(); }
+    QString path(const std::string& relative) const { return root_.filePath(QString::fromStdString(relative)); }
+    std::string native(const std::string& relative) const { return QFile::encodeName(path(relative)).toStdString(); }
+
+    void folder(const std::string& relative) const { QDir().mkpath(path(relative)); }
+    void file(const std::string& relative, std::string_view content, mode_t mode = 0644) const
+    {
+        folder(relative.substr(0, relative.rfind('/')));
+        std::ofstream(native(relative), std::ios::binary) << content;
+        ::chmod(native(relative).c_str(), mode);
+    }
+    void link(const std::string& relative, const std::string& to) const
+    {
+        folder(relative.substr(0, relative.rfind('/')));
+        std::filesystem::create_symlink(to, native(relative));
+    }
+
+    // Every entry under the folder, by its path: kind, permissions, and the
+    // content of a small file or a link.
+    std::map<std::string, std::string> tree() const
+    {
+        std::map<std::string, std::string> entries;
+        const std::filesystem::path root = native("");
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+            entries[std::filesystem::relative(entry.path(), root).string()] = describe(entry.path().string());
+        return entries;
+    }
+
+    static std::string describe(const std::string& path)
+    {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0)
+            return "nothing";
+        char mode[8];
+        std::snprintf(mode, sizeof mode, "%04o", info.st_mode & 07777);
+        if (S_ISLNK(info.st_mode))
+            return "link to " + std::filesystem::read_symlink(path).string();
+        if (S_ISDIR(info.st_mode))
+            return std::string("folder ") + mode;
+        if (S_ISFIFO(info.st_mode))
+            return "fifo";
+        if (S_ISSOCK(info.st_mode))
+            return "socket";
+        if (S_ISCHR(info.st_mode))
+            return "device " + std::to_string(major(info.st_rdev)) + ',' + std::to_string(minor(info.st_rdev));
+        if (info.st_size > kMaxSettingsBytes)
+            return std::string("file ") + mode + " of " + std::to_string(info.st_size) + " bytes";
+        std::ostringstream content;
+        content << std::ifstream(path, std::ios::binary).rdbuf();
+        return std::string("file ") + mode + ": " + content.str();
+    }
+
+private:
+    QTemporaryDir root_;
+    QByteArray home_, config_;
+    QString cwd_;
+    mode_t umask_;
+};
+
+const std::string kSettings = "config/tavrimo/tavrimo.conf";
+const char kOurs150[] = "[General]\nzoom=150\n";
+
 class KeptZoomTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        ASSERT_TRUE(qEnvironmentVariable("XDG_CONFIG_HOME").endsWith(u"zoom-config")) << "not the build's own folder";
-        folder_ = config + QStringLiteral("/tavrimo");
-        QDir(folder_).removeRecursively();
-        QFile::remove(folder_);
-        ASSERT_TRUE(QDir().mkpath(folder_));
-    }
-    void TearDown() override
-    {
-        QDir(folder_).removeRecursively();
-        QFile::remove(folder_);
-    }
-
-    QString file() const { return folder_ + QStringLiteral("/tavrimo.conf"); }
-    void store(const QByteArray& content) const
-    {
-        QFile out(file());
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(content);
-        out.flush();
-        // Qt's settings read a file again only when its size or time changed.
-        static int written = 0;
-        out.setFileTime(QDateTime::currentDateTime().addSecs(++written), QFileDevice::FileModificationTime);
-    }
-
-    QString folder_;
+    void SetUp() override { ASSERT_TRUE(scratch_.valid()); }
+    ScratchHome scratch_;
 };
 
 // A kept zoom is read back; one that is missing, out of range, no whole
-// number, in a garbled file or unreadable opens the window at 100 %.
+// number, or in a text that is not ours opens the window at 100 %.
 TEST_F(KeptZoomTest, a_kept_zoom_is_read_back_or_ignored)
 {
     EXPECT_EQ(rememberedZoom(), 100) << "no file";
     const struct {
         const char* content;
         int zoom;
-    } rows[] = {{"[General]\nzoom=150\n", 150}, {"[General]\nzoom=168\n", 168}, {"[General]\nzoom=300\n", 300},
+    } rows[] = {{"[General]\nzoom=150\n", 150}, {"[General]\r\nzoom = 168\r\n", 168}, {"[General]\nzoom=300\n", 300},
                 {"[General]\nzoom=99\n", 100}, {"[General]\nzoom=301\n", 100},
                 {"[General]\nzoom=99999999999999999999\n", 100}, {"[General]\nzoom=-150\n", 100},
                 {"[General]\nzoom=150.5\n", 100}, {"[General]\nzoom=large\n", 100}, {"[General]\nzoom=150, 200\n", 100},
-                {"", 100}, {"zoom=150\n", 150}, {"\x01\xff\xfe[[[\n=\n\x80zoom\n", 100}};
+                {"", 100}, {"zoom=150\n", 150}, {"\x01\xff\xfe[[[\n=\n\x80zoom\n", 100},
+                {"[General]\nzoom=150\n[Other]\nzoom=150\n", 100}, {"# zoom\nzoom=150\n", 100}};
     for (const auto& row : rows) {
-        store(row.content);
+        scratch_.file(kSettings, row.content);
         EXPECT_EQ(rememberedZoom(), row.zoom) << row.content;
     }
-    QFile::remove(file());
-    ASSERT_TRUE(QDir().mkpath(file()));  // a folder where the file should be: unreadable
-    EXPECT_EQ(rememberedZoom(), 100);
 }
 
-TEST_F(KeptZoomTest, a_kept_zoom_is_the_only_thing_kept)
+// The window's place and maximised state are kept with a zoom other than
+// 100 % or a maximised window, and only as a pair of whole numbers.
+TEST_F(KeptZoomTest, the_place_is_kept_with_a_zoom_or_a_maximised_window)
 {
-    rememberZoom(175);
-    EXPECT_EQ(rememberedZoom(), 175);
-    const QSettings kept(file(), QSettings::IniFormat);
-    EXPECT_EQ(kept.allKeys(), QStringList{QStringLiteral("zoom")});
+    const struct {
+        const char* content;
+        KeptView view;
+    } rows[] = {
+        {"[General]\nzoom=150\nleft=40\ntop=-30\nmaximised=true\n", {150, QPoint(40, -30), true}},
+        {"[General]\nzoom=100\nleft=40\ntop=30\nmaximised=false\n", {100, std::nullopt, false}},
+        {"[General]\nzoom=100\nleft=40\ntop=30\nmaximised=true\n", {100, QPoint(40, 30), true}},
+        {"[General]\nzoom=150\nleft=40\n", {150, std::nullopt, false}},
+        {"[General]\nzoom=150\nleft=4x\ntop=30\nmaximised=yes\n", {150, std::nullopt, false}},
+    };
+    for (const auto& row : rows) {
+        scratch_.file(kSettings, row.content);
+        EXPECT_EQ(rememberedView(), row.view) << row.content;
+    }
+    const KeptView view{200, QPoint(12, -3), true};
+    ASSERT_TRUE(rememberView(view));
+    EXPECT_EQ(rememberedView(), view);
+    EXPECT_EQ(ScratchHome::describe(scratch_.native(kSettings)),
+              "file 0644: [General]\nzoom=200\nleft=12\ntop=-3\nmaximised=true\n");
 }
 
-TEST_F(KeptZoomTest, a_folder_that_cannot_be_written_keeps_nothing_and_is_no_error)
+// What lies where the settings file should be, with the zoom the window
+// opens at and the file that closing it at 175 % replaces (none: everything
+// is left as it was, and the zoom is this run's only). Reading and writing
+// each take well under a second, and never wait.
+struct FileKind {
+    const char* name;
+    std::function<std::string(const ScratchHome&)> make;  // a reason to skip the row, or nothing
+    int opensAt;
+    const char* replaced;
+};
+
+void PrintTo(const FileKind& kind, std::ostream* out)
 {
-    QDir(folder_).removeRecursively();
-    QFile blocker(folder_);  // a file where the folder should be
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    rememberZoom(200);
-    EXPECT_EQ(rememberedZoom(), 100);
+    *out << kind.name;
 }
+
+std::string deviceNode(const ScratchHome& scratch, const std::string& relative)
+{
+    if (::geteuid() != 0)
+        return "not run as root: a device node cannot be made";
+    scratch.folder(relative.substr(0, relative.rfind('/')));
+    // A character device of no driver (0, 0): nothing real, were it opened.
+    if (::mknod(scratch.native(relative).c_str(), S_IFCHR | 0644, makedev(0, 0)) != 0)
+        return "mknod failed: " + std::string(std::strerror(errno));
+    return {};
+}
+
+const FileKind kFileKinds[] = {
+    {"nothing_yet", [](const ScratchHome&) { return std::string(); }, 100, "config/tavrimo/tavrimo.conf"},
+    {"a_file_of_ours", [](const ScratchHome& s) { s.file(kSettings, kOurs150, 0640); return std::string(); }, 150,
+     "config/tavrimo/tavrimo.conf"},
+    {"an_absurd_zoom_in_a_file_of_ours",
+     [](const ScratchHome& s) { s.file(kSettings, "[General]\nzoom=99999999999999999999\n"); return std::string(); }, 100,
+     "config/tavrimo/tavrimo.conf"},
+    {"a_link_to_a_file_of_ours",
+     [](const ScratchHome& s) {
+         s.file("dotfiles/tavrimo.conf", kOurs150);
+         s.link(kSettings, "../../dotfiles/tavrimo.conf");
+         return std::string();
+     },
+     150, "dotfiles/tavrimo.conf"},
+    {"a_link_to_a_foreign_text",
+     [](const ScratchHome& s) {
+         s.file("dotfiles/notes", "# my notes\nzoom=150\ncolour=blue\n");
+         s.link(kSettings, "../../dotfiles/notes");
+         return std::string();
+     },
+     100, nullptr},
+    {"another_programs_settings",
+     [](const ScratchHome& s) { s.file(kSettings, "[General]\nzoom=150\n[Fonts]\nsize=12\n"); return std::string(); }, 100,
+     nullptr},
+    {"a_link_to_a_device",
+     [](const ScratchHome& s) {
+         s.link(kSettings, "../../dev/node");
+         return deviceNode(s, "dev/node");
+     },
+     100, nullptr},
+    {"a_device", [](const ScratchHome& s) { return deviceNode(s, kSettings); }, 100, nullptr},
+    {"a_fifo",
+     [](const ScratchHome& s) {
+         s.folder("config/tavrimo");
+         return ::mkfifo(s.native(kSettings).c_str(), 0644) == 0 ? std::string() : "mkfifo failed";
+     },
+     100, nullptr},
+    {"a_socket",
+     [](const ScratchHome& s) {
+         s.folder("config/tavrimo");
+         sockaddr_un address{};
+         address.sun_family = AF_UNIX;
+         const std::string path = s.native(kSettings);
+         if (path.size() >= sizeof address.sun_path)
+             return std::string("the temporary folder's path is too long for a socket");
+         std::strcpy(address.sun_path, path.c_str());
+         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+         const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+         ::close(fd);
+         return bound ? std::string() : "bind failed";
+     },
+     100, nullptr},
+    {"a_folder", [](const ScratchHome& s) { s.folder(kSettings); return std::string(); }, 100, nullptr},
+    {"a_file_of_ours_over_the_size_limit",
+     [](const ScratchHome& s) { s.file(kSettings, kOurs150 + std::string(4096, '\n')); return std::string(); }, 100,
+     nullptr},
+    {"a_sparse_gigabyte",
+     [](const ScratchHome& s) {
+         s.file(kSettings, "");
+         std::filesystem::resize_file(s.native(kSettings), std::uintmax_t{1} << 30);
+         return std::string();
+     },
+     100, nullptr},
+    {"a_read_only_file_of_ours", [](const ScratchHome& s) { s.file(kSettings, kOurs150, 0444); return std::string(); }, 150,
+     nullptr},
+    {"a_link_to_a_read_only_file_of_ours",
+     [](const ScratchHome& s) {
+         s.file("dotfiles/tavrimo.conf", kOurs150, 0444);
+         s.link(kSettings, "../../dotfiles/tavrimo.conf");
+         return std::string();
+     },
+     150, nullptr},
+    {"a_stale_lock",
+     [](const ScratchHome& s) {
+         s.file(kSettings, kOurs150);
+         s.file(kSettings + ".lock", std::to_string(::getpid()) + "\ntavrimo\n" + QSysInfo::machineHostName().toStdString() + '\n');
+         return std::string();
+     },
+     150, "config/tavrimo/tavrimo.conf"},
+    {"a_link_to_nothing", [](const ScratchHome& s) { s.link(kSettings, "../../dotfiles/gone"); return std::string(); }, 100,
+     nullptr},
+    {"a_file_where_its_folder_should_be",
+     [](const ScratchHome& s) { s.file("config/tavrimo", "x"); return std::string(); }, 100, nullptr},
+    {"a_relative_config_folder",
+     [](const ScratchHome&) {
+         qputenv("XDG_CONFIG_HOME", "config");
+         return std::string();
+     },
+     100, "home/.config/tavrimo/tavrimo.conf"},
+};
+
+class SettingsFileKinds : public KeptZoomTest, public ::testing::WithParamInterface<FileKind> {};
+
+TEST_P(SettingsFileKinds, open_at_a_zoom_and_leave_on_disk_only_a_file_of_ours)
+{
+    const FileKind& kind = GetParam();
+    if (const std::string skip = kind.make(scratch_); !skip.empty())
+        GTEST_SKIP() << skip;
+    std::map<std::string, std::string> expected = scratch_.tree();
+
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(rememberedZoom(), kind.opensAt);
+    const qint64 reading = clock.restart();
+    EXPECT_EQ(rememberZoom(175), kind.replaced != nullptr);
+    const qint64 writing = clock.elapsed();
+    EXPECT_LT(reading, 1000);
+    EXPECT_LT(writing, 1000);
+    RecordProperty("read_ms", static_cast<int>(reading));
+    RecordProperty("write_ms", static_cast<int>(writing));
+
+    if (kind.replaced) {
+        const std::string replaced = kind.replaced;
+        const auto old = expected.find(replaced);
+        const std::string mode = old == expected.end() ? "0644" : old->second.substr(5, 4);
+        expected[replaced] = "file " + mode + ": [General]\nzoom=175\nmaximised=false\n";
+        // The folders made on the way, for the person alone.
+        for (auto slash = replaced.find('/'); slash != std::string::npos; slash = replaced.find('/', slash + 1))
+            expected.try_emplace(replaced.substr(0, slash), "folder 0700");
+    }
+    EXPECT_EQ(scratch_.tree(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(KeptZoom, SettingsFileKinds, ::testing::ValuesIn(kFileKinds),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -33,7 +33,9 @@ std::optional<Prop> defaultProp(Kind kind);
 // "txtTAS(3)", "optArea".
 QString controlName(const Control& control);
 
-// Backslash, CR, LF and tab written as \\, \r, \n and \t.
+// Backslash, CR, LF and tab written as \\, \r, \n and \t; any other control
+// character and half a surrogate pair as \uXXXX, so that what is printed is
+// text whole, never a raw NUL or a replacement character.
 QString escapeText(const QString& text);
 QString formatColour(Colour colour);
 QString formatProp(const WindowModel& model, ControlId id, Prop prop);
