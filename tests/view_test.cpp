@@ -381,6 +381,17 @@ private:
 TEST_F(ZoomTest, the_window_opens_at_the_kept_zoom_and_keeps_a_new_one_when_closed)
 {
     const TemporaryConfig config;
+    // Opened and closed unchanged, a kept zoom stays kept, also one this
+    // screen cannot hold (300 % on the projector), for a larger screen.
+    ASSERT_TRUE(rememberZoom(300));
+    {
+        Application run;
+        keepZoomBetweenRuns(run.window());
+        EXPECT_EQ(run.window().zoom(), clampToScreen(300));
+        run.window().close();
+    }
+    EXPECT_EQ(rememberedZoom(), 300);
+
     ASSERT_TRUE(rememberZoom(150));
     keepZoomBetweenRuns(window());
     EXPECT_EQ(window().zoom(), clampToScreen(150));
