@@ -62,8 +62,8 @@ FAULTS = [
     ("option-group-not-one-tab-stop", "window/keyboard.cpp", "        return c.value;", "        return true;"),
     # The window's view: the zoom, the kept zoom, the names, the keys and the text boxes.
     ("zoom-step-250-becomes-225", "window/view/zoom.h", "175, 200, 250, 300}", "175, 200, 225, 300}"),
-    ("kept-zoom-not-clamped", "window/view/zoom_memory.cpp", "percent >= kMinZoom && percent <= kMaxZoom ?",
-     "percent >= kMinZoom ?"),
+    ("kept-zoom-not-clamped", "window/view/zoom_memory.cpp", 'number(kept.values, "zoom", kMinZoom, kMaxZoom)',
+     'number(kept.values, "zoom", kMinZoom, 1 << 20)'),
     ("ctrl-0-steps-down", "window/view/main_window.cpp",
      "zoomTo(direction == kBackToStart ? kMinZoom : zoomStep(zoom_, direction));",
      "zoomTo(zoomStep(zoom_, direction));"),
