@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTextBlock>
@@ -310,6 +311,87 @@ TEST_P(LayoutTest, option_captions_keep_clear_of_their_focus_frames)
         EXPECT_GE(frame.left(), 0);
         EXPECT_LT(frame.right(), circle.left() - 1);
     }
+}
+
+// The room a line edit draws its text in: its contents inside the frame,
+// less the two pixels it keeps free at either side.
+int textRoom(QLineEdit* edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit)
+               .marginsRemoved(edit->textMargins()).width() - 4;
+}
+
+int inkWidth(const QFontMetrics& metrics, const QString& text)
+{
+    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+}
+
+// The longest number the solver writes lies whole inside each result box.
+TEST_P(LayoutTest, the_results_hold_the_longest_number_whole)
+{
+    showPage(1);
+    const QString longest = QStringLiteral("-2.23606797749979E-300");
+    for (const char* name : {"sqrD", "s1", "s2"}) {
+        SCOPED_TRACE(name);
+        model().setText(model().require(name), longest);
+        QApplication::processEvents();
+        QLineEdit* box = field(name);
+        ASSERT_EQ(box->text(), longest);
+        EXPECT_LE(inkWidth(box->fontMetrics(), longest), textRoom(box));
+        EXPECT_EQ(box->toolTip(), QString()) << "the box calls its number too wide";
+    }
+}
+
+// Every control that takes the focus looks different with it: a frame at
+// least two pixels wide at 100 %, growing with the zoom, seen on a line
+// across the middle of what changed, from its side inwards.
+TEST_P(LayoutTest, every_control_that_takes_the_focus_shows_it_with_a_frame_that_grows_with_the_zoom)
+{
+    QTabBar* strip = window().tabControl()->tabBar();
+    const int frame = 2 * GetParam() / 100;
+    int controls = 0;
+    for (int page = 0; page < 3; ++page) {
+        showPage(page);
+        std::vector<QWidget*> focusable{strip};
+        for (ControlId id = 0; id < model().size(); ++id)
+            if (QWidget* w = window().widgetOf(id); w && w->isVisible() && w->focusPolicy() != Qt::NoFocus)
+                focusable.push_back(w);
+        for (QWidget* w : focusable) {
+            SCOPED_TRACE(std::to_string(page) + " " + w->objectName().toStdString());
+            (w == strip ? focusable.back() : static_cast<QWidget*>(strip))->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            const QImage without = w->grab().toImage();
+            w->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            ASSERT_TRUE(w->hasFocus());
+            const QImage with = w->grab().toImage();
+            ASSERT_EQ(with.size(), without.size());
+            const auto changed = [&](int x, int y) {
+                const QColor a = with.pixelColor(x, y), b = without.pixelColor(x, y);
+                return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 48;
+            };
+            QRect change;
+            for (int y = 0; y < with.height(); ++y)
+                for (int x = 0; x < with.width(); ++x)
+                    if (changed(x, y))
+                        change |= QRect(x, y, 1, 1);
+            ASSERT_FALSE(change.isEmpty()) << "the focus does not show";
+            const qreal ratio = with.devicePixelRatio();
+            int side = 0;
+            while (side < change.width() && changed(change.left() + side, change.center().y()))
+                ++side;
+            int top = 0;
+            while (top < change.height() && changed(change.center().x(), change.top() + top))
+                ++top;
+            EXPECT_GE(side, frame * ratio);
+            EXPECT_GE(top, frame * ratio);
+            ++controls;
+        }
+    }
+    EXPECT_GE(controls, 27);  // the tab strip thrice, 17 on page 0, 8 on page 1, 2 on page 2
 }
 
 // Every context menu of the window reads right to left and shows each item
