@@ -313,35 +313,85 @@ TEST_P(LayoutTest, option_captions_keep_clear_of_their_focus_frames)
     }
 }
 
-// The room a line edit draws its text in: its contents inside the frame,
-// less the two pixels it keeps free at either side.
-int textRoom(QLineEdit* edit)
+// What a line edit holds inside its frame.
+QRect contents(QLineEdit* edit)
 {
     QStyleOptionFrame option;
     option.initFrom(edit);
     option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
-    return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit)
-               .marginsRemoved(edit->textMargins()).width() - 4;
+    return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).marginsRemoved(edit->textMargins());
 }
 
-int inkWidth(const QFontMetrics& metrics, const QString& text)
+// The longest number each box holds: the solver's results and the unit
+// fields show it whole; a temperature field, too narrow for it, shows its
+// start up to an ellipsis while it does not have the focus. Measured with
+// the font's widths, and seen: the last ink lies inside the box, and it is
+// a digit's full height, or the ellipsis's low dots.
+TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
 {
-    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
-}
-
-// The longest number the solver writes lies whole inside each result box.
-TEST_P(LayoutTest, the_results_hold_the_longest_number_whole)
-{
-    showPage(1);
-    const QString longest = QStringLiteral("-2.23606797749979E-300");
-    for (const char* name : {"sqrD", "s1", "s2"}) {
-        SCOPED_TRACE(name);
-        model().setText(model().require(name), longest);
+    const QString result = QStringLiteral("-2.23606797749979E-300");
+    const QString amount = QStringLiteral("-1.79769313486231E+308");
+    const struct {
+        const char* name;
+        int index, page;
+        const QString& text;
+        bool whole;
+    } rows[] = {{"sqrD", -1, 1, result, true}, {"s1", -1, 1, result, true}, {"s2", -1, 1, result, true},
+                {"txtTAS", 6, 0, amount, true}, {"txtUSA", 4, 0, amount, true}, {"txtC", -1, 1, amount, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        showPage(row.page);
+        window().tabControl()->tabBar()->setFocus(Qt::TabFocusReason);
+        QLineEdit* box = field(row.name, row.index);
+        box->setText(row.text);
+        box->setCursorPosition(0);
         QApplication::processEvents();
-        QLineEdit* box = field(name);
-        ASSERT_EQ(box->text(), longest);
-        EXPECT_LE(inkWidth(box->fontMetrics(), longest), textRoom(box));
-        EXPECT_EQ(box->toolTip(), QString()) << "the box calls its number too wide";
+        const QRect inside = contents(box);
+        const QRect line = inside.adjusted(2, 0, -2, 0);  // the line edit keeps two pixels free at either side
+        const QFontMetrics metrics = box->fontMetrics();
+        EXPECT_EQ(std::max(metrics.horizontalAdvance(row.text), metrics.boundingRect(row.text).right() + 1) <= line.width(),
+                  row.whole);
+        EXPECT_EQ(box->toolTip().isEmpty(), row.whole);
+
+        const QImage shot = box->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        const QColor base = box->palette().color(QPalette::Base);
+        const auto ink = [&](int x, int y) {
+            const QColor c = shot.pixelColor(x, y);
+            return std::abs(c.red() - base.red()) + std::abs(c.green() - base.green()) + std::abs(c.blue() - base.blue()) > 200;
+        };
+        // The text's ink, scanned to a pixel past the line: a character the
+        // line cuts reaches that pixel; scanned across the digits' height, off
+        // the frame's corners. The frame's inner shading, from top to bottom,
+        // is no ink.
+        const double capHeight = metrics.capHeight() * ratio;
+        const double middle = (inside.center().y() + 0.5) * ratio;
+        const int top = qFloor(middle - 0.8 * capHeight), bottom = qCeil(middle + 0.8 * capHeight);
+        int right = -1;
+        int textTop = bottom;
+        for (int x = qRound((line.left() - 1) * ratio); x < qRound((line.right() + 2) * ratio); ++x) {
+            int column = 0, columnTop = bottom;
+            for (int y = top; y < bottom; ++y)
+                if (ink(x, y)) {
+                    ++column;
+                    columnTop = std::min(columnTop, y);
+                }
+            if (column > 0 && column < (bottom - top) * 0.8) {  // not the frame's shading
+                right = x;
+                textTop = std::min(textTop, columnTop);
+            }
+        }
+        ASSERT_GE(right, 0);
+        EXPECT_LT(right, (line.right() + 1) * ratio) << "the last character runs past the box";
+        int lastTop = bottom;
+        for (int x = right - 1; x <= right; ++x)
+            for (int y = top; y < bottom; ++y)
+                if (ink(x, y))
+                    lastTop = std::min(lastTop, y);
+        if (row.whole)
+            EXPECT_LT(lastTop - textTop, 0.3 * capHeight) << "the last character is not a digit";
+        else
+            EXPECT_GT(lastTop - textTop, 0.6 * capHeight) << "no ellipsis at the cut";
     }
 }
 
