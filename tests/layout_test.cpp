@@ -445,9 +445,9 @@ TEST_P(LayoutTest, every_control_that_takes_the_focus_shows_it_with_a_frame_that
 }
 
 // Every context menu of the window reads right to left and shows each item
-// and its shortcut whole, clear of its border: the ink of every item row
-// stays off the two pixels inside either side, at every zoom; the pixels are
-// the screen's.
+// and its shortcut whole, each word joined (no underlined letter), clear of
+// its border: the ink of every item row stays off the two pixels inside
+// either side, at every zoom; the pixels are the screen's.
 struct MenuOwner {
     const char* name;
     int index;
@@ -476,6 +476,8 @@ TEST_P(LayoutTest, context_menus_show_every_item_and_shortcut_whole_inside_the_b
             if (action->isSeparator())
                 continue;
             shortcuts += action->text().contains(u'\t');
+            // An underlined letter would cut its Arabic word in two.
+            EXPECT_FALSE(QString(action->text()).remove(QStringLiteral("&&")).contains(u'&')) << action->text().toStdString();
             // In screen pixels: the border is `edge` wide, and the two
             // logical pixels inside it on either side must stay blank.
             const QRect row = menu->actionGeometry(action);
