@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
@@ -225,6 +226,63 @@ TEST_P(LayoutTest, the_figure_list_shows_a_hint_then_every_name_whole)
         option.currentText = list->currentText();
         const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
         EXPECT_LE(list->fontMetrics().horizontalAdvance(list->currentText()), field.width());
+    }
+}
+
+// The arrows of the formula box's scroll bar and of the figure list grow
+// with the zoom: their dark ink is about as wide as at 100 % times the zoom.
+TEST_P(LayoutTest, the_scroll_and_list_arrows_grow_with_the_zoom)
+{
+    pick(2);
+    auto* formulas = qobject_cast<QPlainTextEdit*>(widget("txtGra"));
+    const auto arrowInk = [&] {
+        std::vector<int> widths;
+        for (QWidget* w : {static_cast<QWidget*>(formulas->verticalScrollBar()), widget("Combo1")}) {
+            const QImage shot = w->grab().toImage();
+            // The arrow: the darkest ink in the box's end square or the list's button.
+            const bool bar = w != widget("Combo1");
+            const QRect room = bar ? QRect(0, 0, shot.width(), shot.width())
+                                   : QRect(0, 0, shot.height(), shot.height()).translated(
+                                         w->isRightToLeft() ? 0 : shot.width() - shot.height(), 0);
+            QRect ink;
+            for (int y = room.top() + 2; y < room.bottom() - 1; ++y)
+                for (int x = room.left() + 2; x < room.right() - 1; ++x)
+                    if (shot.pixelColor(x, y).lightness() < 110)
+                        ink |= QRect(x, y, 1, 1);
+            widths.push_back(ink.width());
+        }
+        return widths;
+    };
+    const std::vector<int> zoomedWidths = arrowInk();
+    window().zoomTo(100);
+    QApplication::processEvents();
+    const std::vector<int> at100 = arrowInk();
+    for (size_t i = 0; i < at100.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_GT(at100[i], 2);
+        EXPECT_GE(zoomedWidths[i], 0.75 * at100[i] * GetParam() / 100);  // less the soft edge of an enlarged glyph
+    }
+}
+
+// The frames' lines, a pixel at 100 %, are as wide as the zoom makes them:
+// on the middle row, from the left edge in, the dark line.
+TEST_P(LayoutTest, frame_lines_grow_with_the_zoom)
+{
+    showPage(1);
+    for (QWidget* w : {widget("Frame2"), static_cast<QWidget*>(window().tabControl()), widget("Shape1"),
+                       widget("txtA"), widget("cmdCls")}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        const QImage shot = w->grab().toImage();
+        const int y = shot.height() * 3 / 4;
+        const int inside = shot.pixelColor(zoomed(10, GetParam()), y).lightness();
+        const auto dark = [&](int x) { return shot.pixelColor(x, y).lightness() < inside - 10; };
+        int x = 0;
+        while (x < shot.width() / 4 && !dark(x))
+            ++x;  // what lies outside the line
+        int line = 0;
+        while (x + line < shot.width() / 4 && dark(x + line))
+            ++line;
+        EXPECT_GE(line, zoomed(1, GetParam()) * shot.devicePixelRatio());
     }
 }
 

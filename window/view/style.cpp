@@ -12,6 +12,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
 #include <QStyleOptionSlider>
+#include <QStyleOptionTabWidgetFrame>
 #include <QtMath>
 
 #include <algorithm>
@@ -94,14 +95,33 @@ bool drawScaled(const QStyle* base, QStyle::PrimitiveElement element, const QSty
     return true;
 }
 
+// Draws a frame whose lines are a pixel wide at 100 % once for every pixel
+// they take at the zoom, each time a pixel further in, so that the lines
+// grow as the rest does (its corners and light inner line kept, the picture
+// it is drawn from having no measure to scale). The top line stays one pixel
+// where `top` is false: the tab page's, into which the current tab opens.
+template <class Option>
+bool drawThickened(const QStyle* base, QStyle::PrimitiveElement element, const QStyleOption* option,
+                   QPainter* painter, const QWidget* widget, int percent, bool top)
+{
+    const auto* typed = qstyleoption_cast<const Option*>(option);
+    if (!typed)
+        return false;
+    for (int inset = 0; inset < zoomed(1, percent); ++inset) {
+        Option copy(*typed);
+        copy.rect = option->rect.adjusted(inset, top ? inset : 0, -inset, -inset);
+        base->drawPrimitive(element, &copy, painter, widget);
+    }
+    return true;
+}
+
 }  // namespace
 
 // The frames of the text boxes and the buttons' faces are drawn as at 100 %,
 // on a painter scaled by the zoom, so that their lines and corners grow with
-// the rest. (Fusion draws a group box's frame from a picture and a tab
-// page's from the strip's measures; both already follow the zoomed
-// measures.) The focus mark is a frame of its own, and a focused text box
-// wears it too.
+// the rest; a group box's and the tab page's frames, which the base style
+// places by measures of its own, are drawn thicker. The focus mark is a
+// frame of its own, and a focused text box wears it too.
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                 const QWidget* widget) const
 {
@@ -111,7 +131,11 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     }
     const int percent = unzoomed_ ? kMinZoom : zoom_;
     bool drawn = false;
-    if (percent != kMinZoom && !option->rect.isEmpty()) {
+    if (percent != kMinZoom && element == PE_FrameGroupBox)
+        drawn = drawThickened<QStyleOptionFrame>(baseStyle(), element, option, painter, widget, percent, true);
+    else if (percent != kMinZoom && element == PE_FrameTabWidget)
+        drawn = drawThickened<QStyleOptionTabWidgetFrame>(baseStyle(), element, option, painter, widget, percent, false);
+    if (!drawn && percent != kMinZoom && !option->rect.isEmpty()) {
         if (element == PE_Frame || element == PE_FrameLineEdit)
             drawn = drawScaled<QStyleOptionFrame>(baseStyle(), element, option, painter, widget, percent);
         else if (element == PE_PanelButtonCommand)
