@@ -128,8 +128,8 @@ TEST_F(ViewTest, ctrl_tab_turns_the_page_both_ways_from_every_kind_of_control)
 }
 
 // Tab selects a field's whole text on arrival; once the focus has gone on,
-// the field keeps its selection without showing it, and shows it again when
-// the focus comes back. After a round of Tab only the focused field shows
+// the field keeps its selection without showing it (no highlight, no
+// caret), and shows it again when the focus comes back. After a round of Tab only the focused field shows
 // the highlight.
 TEST_F(ViewTest, only_the_field_with_the_focus_shows_its_selection)
 {
@@ -161,6 +161,15 @@ TEST_F(ViewTest, only_the_field_with_the_focus_shows_its_selection)
     }
     ASSERT_TRUE(widget("optTall")->hasFocus());
     EXPECT_EQ(control("txtTAS", 0).selLength, control("txtTAS", 0).text.size()) << "the selection is kept";
+    // Nor a caret: each field looks as it would with nothing selected.
+    for (QLineEdit* edit : fields) {
+        const QImage kept = edit->grab().toImage();
+        const int start = edit->selectionStart(), length = static_cast<int>(edit->selectedText().size());
+        edit->deselect();
+        EXPECT_EQ(edit->grab().toImage(), kept) << edit->objectName().toStdString();
+        if (length > 0)
+            edit->setSelection(start, length);
+    }
     fields[0]->setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
     EXPECT_TRUE(highlighted(fields[0])) << "the kept selection shows again";

@@ -297,11 +297,15 @@ QRect WindowStyle::subElementRect(SubElement element, const QStyleOption* option
 }
 
 // Beside an icon, a right-to-left word on a dialog button is pushed against
-// the button's border; alone it sits in the middle.
+// the button's border; alone it sits in the middle. A box that keeps its
+// selection while another has the focus would otherwise show a caret too.
 int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                            QStyleHintReturn* returnData) const
 {
     if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+        return 0;
+    // A text box without the focus keeps its selection, but no caret.
+    if (hint == SH_BlinkCursorWhenTextSelected && widget && !widget->hasFocus())
         return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
