@@ -269,8 +269,9 @@ TEST_P(LayoutTest, the_scroll_and_list_arrows_grow_with_the_zoom)
 TEST_P(LayoutTest, frame_lines_grow_with_the_zoom)
 {
     showPage(1);
-    for (QWidget* w : {widget("Frame2"), static_cast<QWidget*>(window().tabControl()), widget("Shape1"),
-                       widget("txtA"), widget("cmdCls")}) {
+    for (QWidget* w : {widget("Frame2"), static_cast<QWidget*>(window().tabControl()),
+                       static_cast<QWidget*>(window().tabControl()->tabBar()), widget("Shape1"), widget("txtA"),
+                       widget("cmdCls")}) {
         SCOPED_TRACE(w->objectName().toStdString());
         const QImage shot = w->grab().toImage();
         const int y = shot.height() * 3 / 4;

@@ -12,6 +12,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
 #include <QStyleOptionSlider>
+#include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QtMath>
 
@@ -153,6 +154,17 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
 void WindowStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const
 {
+    const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+    if (element == CE_TabBarTabShape && tab && !unzoomed_ && zoom_ != kMinZoom) {
+        // The tab's outline, a pixel at 100 %, drawn again a pixel further in
+        // each time; its foot stays open into the page.
+        for (int inset = 0; inset < zoomed(1, zoom_); ++inset) {
+            QStyleOptionTab copy(*tab);
+            copy.rect = option->rect.adjusted(inset, inset, -inset, 0);
+            QProxyStyle::drawControl(element, &copy, painter, widget);
+        }
+        return;
+    }
     const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
     if (element != CE_PushButton || !button || !(option->state & State_HasFocus)) {
         QProxyStyle::drawControl(element, option, painter, widget);

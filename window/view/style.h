@@ -6,8 +6,9 @@
 // dialog buttons that carry their word alone, and an option button's focus
 // frame drawn around its caption as the caption is drawn. At a zoom it draws
 // every measure of the style (frame widths, margins, indicators, scroll bars)
-// and the text boxes' frames, the buttons, the scroll bars with their arrows
-// and the list's arrow that much larger, so that the window grows as one.
+// and the text boxes' frames, the buttons, the scroll bars with their arrows,
+// the list's arrow and the lines of the group boxes, the tab page and its
+// tabs that much larger, so that the window grows as one.
 // Every control with the keyboard focus wears a frame of its own, two pixels
 // wide at 100 %, that grows with the zoom. The style is the application's,
 // and so is its zoom: the program has one window.
