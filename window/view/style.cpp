@@ -293,7 +293,7 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
 // started at the left, and leaves three pixels around it; a caption as wide
 // as its room then runs over the frame. The frame is drawn one pixel clear of
 // the caption where the caption is drawn: beside the circle, on either side.
-// It runs off the button's edge where the button has no room for it.
+// Where the button has no room for the whole frame, its edge cuts it.
 QRect WindowStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
 {
     const QRect rect = QProxyStyle::subElementRect(element, option, widget);
