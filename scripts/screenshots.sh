@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Renews the README's pictures in docs/ from a built tree (build/ or the
 # folder given): the pages through tavrimo-script's snapshot, and the
-# solver's results with their tooltips from the real program under Xvfb,
+# solver and a field's tooltip from the real program under Xvfb,
 # typed and pointed at with xdotool.
 set -eu
 cd "$(dirname "$0")/.."
@@ -90,9 +90,12 @@ at 168 258; xdotool click 1; xdotool type "0"   # b
 at 262 258; xdotool click 1; xdotool type -- "-2"  # c
 xdotool key Return
 sleep 0.5
-for root in s1:372 s2:404; do
-    at 60 "${root#*:}"; sleep 0.2; xdotool mousemove_relative 1 0; sleep 1.5
-    name=page-1; [ "${root%%:*}" = s1 ] && name=page-1-s1
+# The Celsius field, too narrow for its number, ends it in an ellipsis and
+# shows it whole in its tooltip; the page itself with the pointer on a root.
+for field in celsius:250:89 s2:60:404; do
+    spot=${field#*:}
+    at "${spot%%:*}" "${spot#*:}"; sleep 0.2; xdotool mousemove_relative 1 0; sleep 1.5
+    name=page-1; [ "${field%%:*}" = celsius ] && name=page-1-celsius
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$docs/$name.png"
 done
 kill "$program"

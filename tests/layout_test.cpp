@@ -16,8 +16,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTextBlock>
@@ -227,6 +229,64 @@ TEST_P(LayoutTest, the_figure_list_shows_a_hint_then_every_name_whole)
     }
 }
 
+// The arrows of the formula box's scroll bar and of the figure list grow
+// with the zoom: their dark ink is about as wide as at 100 % times the zoom.
+TEST_P(LayoutTest, the_scroll_and_list_arrows_grow_with_the_zoom)
+{
+    pick(2);
+    auto* formulas = qobject_cast<QPlainTextEdit*>(widget("txtGra"));
+    const auto arrowInk = [&] {
+        std::vector<int> widths;
+        for (QWidget* w : {static_cast<QWidget*>(formulas->verticalScrollBar()), widget("Combo1")}) {
+            const QImage shot = w->grab().toImage();
+            // The arrow: the darkest ink in the box's end square or the list's button.
+            const bool bar = w != widget("Combo1");
+            const QRect room = bar ? QRect(0, 0, shot.width(), shot.width())
+                                   : QRect(0, 0, shot.height(), shot.height()).translated(
+                                         w->isRightToLeft() ? 0 : shot.width() - shot.height(), 0);
+            QRect ink;
+            for (int y = room.top() + 2; y < room.bottom() - 1; ++y)
+                for (int x = room.left() + 2; x < room.right() - 1; ++x)
+                    if (shot.pixelColor(x, y).lightness() < 110)
+                        ink |= QRect(x, y, 1, 1);
+            widths.push_back(ink.width());
+        }
+        return widths;
+    };
+    const std::vector<int> zoomedWidths = arrowInk();
+    window().zoomTo(100);
+    QApplication::processEvents();
+    const std::vector<int> at100 = arrowInk();
+    for (size_t i = 0; i < at100.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_GT(at100[i], 2);
+        EXPECT_GE(zoomedWidths[i], 0.75 * at100[i] * GetParam() / 100);  // less the soft edge of an enlarged glyph
+    }
+}
+
+// The frames' lines, a pixel at 100 %, are as wide as the zoom makes them:
+// on the middle row, from the left edge in, the dark line.
+TEST_P(LayoutTest, frame_lines_grow_with_the_zoom)
+{
+    showPage(1);
+    for (QWidget* w : {widget("Frame2"), static_cast<QWidget*>(window().tabControl()),
+                       static_cast<QWidget*>(window().tabControl()->tabBar()), widget("Shape1"), widget("txtA"),
+                       widget("cmdCls")}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        const QImage shot = w->grab().toImage();
+        const int y = shot.height() * 3 / 4;
+        const int inside = shot.pixelColor(zoomed(10, GetParam()), y).lightness();
+        const auto dark = [&](int x) { return shot.pixelColor(x, y).lightness() < inside - 10; };
+        int x = 0;
+        while (x < shot.width() / 4 && !dark(x))
+            ++x;  // what lies outside the line
+        int line = 0;
+        while (x + line < shot.width() / 4 && dark(x + line))
+            ++line;
+        EXPECT_GE(line, zoomed(1, GetParam()) * shot.devicePixelRatio());
+    }
+}
+
 // The equation's red ink lies inside the blue rectangle, two pixels clear of
 // its sides, and the caption's first line above it.
 TEST_P(LayoutTest, the_equation_lies_inside_its_rectangle)
@@ -312,10 +372,141 @@ TEST_P(LayoutTest, option_captions_keep_clear_of_their_focus_frames)
     }
 }
 
+// What a line edit holds inside its frame.
+QRect contents(QLineEdit* edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).marginsRemoved(edit->textMargins());
+}
+
+// The longest number each box holds: the solver's results and the unit
+// fields show it whole; a temperature field, too narrow for it, shows its
+// start up to an ellipsis while it does not have the focus. Measured with
+// the font's widths, and seen: the last ink lies inside the box, and it is
+// a digit's full height, or the ellipsis's low dots.
+TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
+{
+    const QString result = QStringLiteral("-2.23606797749979E-300");
+    const QString amount = QStringLiteral("-1.79769313486231E+308");
+    const struct {
+        const char* name;
+        int index, page;
+        const QString& text;
+        bool whole;
+    } rows[] = {{"sqrD", -1, 1, result, true}, {"s1", -1, 1, result, true}, {"s2", -1, 1, result, true},
+                {"txtTAS", 6, 0, amount, true}, {"txtUSA", 4, 0, amount, true}, {"txtC", -1, 1, amount, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        showPage(row.page);
+        window().tabControl()->tabBar()->setFocus(Qt::TabFocusReason);
+        QLineEdit* box = field(row.name, row.index);
+        box->setText(row.text);
+        box->setCursorPosition(0);
+        QApplication::processEvents();
+        const QRect inside = contents(box);
+        const QRect line = inside.adjusted(2, 0, -2, 0);  // the line edit keeps two pixels free at either side
+        const QFontMetrics metrics = box->fontMetrics();
+        EXPECT_EQ(std::max(metrics.horizontalAdvance(row.text), metrics.boundingRect(row.text).right() + 1) <= line.width(),
+                  row.whole);
+        EXPECT_EQ(box->toolTip().isEmpty(), row.whole);
+
+        const QImage shot = box->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        const QColor base = box->palette().color(QPalette::Base);
+        const auto ink = [&](int x, int y) {
+            const QColor c = shot.pixelColor(x, y);
+            return std::abs(c.red() - base.red()) + std::abs(c.green() - base.green()) + std::abs(c.blue() - base.blue()) > 200;
+        };
+        // The text's ink, scanned to a pixel past the line: a character the
+        // line cuts reaches that pixel; scanned across the digits' height, off
+        // the frame's corners. The frame's inner shading, from top to bottom,
+        // is no ink.
+        const double capHeight = metrics.capHeight() * ratio;
+        const double middle = (inside.center().y() + 0.5) * ratio;
+        const int top = qFloor(middle - 0.8 * capHeight), bottom = qCeil(middle + 0.8 * capHeight);
+        int right = -1;
+        int textTop = bottom;
+        for (int x = qRound((line.left() - 1) * ratio); x < qRound((line.right() + 2) * ratio); ++x) {
+            int column = 0, columnTop = bottom;
+            for (int y = top; y < bottom; ++y)
+                if (ink(x, y)) {
+                    ++column;
+                    columnTop = std::min(columnTop, y);
+                }
+            if (column > 0 && column < (bottom - top) * 0.8) {  // not the frame's shading
+                right = x;
+                textTop = std::min(textTop, columnTop);
+            }
+        }
+        ASSERT_GE(right, 0);
+        EXPECT_LT(right, (line.right() + 1) * ratio) << "the last character runs past the box";
+        int lastTop = bottom;
+        for (int x = right - 1; x <= right; ++x)
+            for (int y = top; y < bottom; ++y)
+                if (ink(x, y))
+                    lastTop = std::min(lastTop, y);
+        if (row.whole)
+            EXPECT_LT(lastTop - textTop, 0.3 * capHeight) << "the last character is not a digit";
+        else
+            EXPECT_GT(lastTop - textTop, 0.6 * capHeight) << "no ellipsis at the cut";
+    }
+}
+
+// Every control that takes the focus looks different with it: a frame at
+// least two pixels wide at 100 %, growing with the zoom, seen on a line
+// across the middle of what changed, from its side inwards.
+TEST_P(LayoutTest, every_control_that_takes_the_focus_shows_it_with_a_frame_that_grows_with_the_zoom)
+{
+    QTabBar* strip = window().tabControl()->tabBar();
+    const int frame = 2 * GetParam() / 100;
+    int controls = 0;
+    for (int page = 0; page < 3; ++page) {
+        showPage(page);
+        std::vector<QWidget*> focusable{strip};
+        for (ControlId id = 0; id < model().size(); ++id)
+            if (QWidget* w = window().widgetOf(id); w && w->isVisible() && w->focusPolicy() != Qt::NoFocus)
+                focusable.push_back(w);
+        for (QWidget* w : focusable) {
+            SCOPED_TRACE(std::to_string(page) + " " + w->objectName().toStdString());
+            (w == strip ? focusable.back() : static_cast<QWidget*>(strip))->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            const QImage without = w->grab().toImage();
+            w->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            ASSERT_TRUE(w->hasFocus());
+            const QImage with = w->grab().toImage();
+            ASSERT_EQ(with.size(), without.size());
+            const auto changed = [&](int x, int y) {
+                const QColor a = with.pixelColor(x, y), b = without.pixelColor(x, y);
+                return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 48;
+            };
+            QRect change;
+            for (int y = 0; y < with.height(); ++y)
+                for (int x = 0; x < with.width(); ++x)
+                    if (changed(x, y))
+                        change |= QRect(x, y, 1, 1);
+            ASSERT_FALSE(change.isEmpty()) << "the focus does not show";
+            const qreal ratio = with.devicePixelRatio();
+            int side = 0;
+            while (side < change.width() && changed(change.left() + side, change.center().y()))
+                ++side;
+            int top = 0;
+            while (top < change.height() && changed(change.center().x(), change.top() + top))
+                ++top;
+            EXPECT_GE(side, frame * ratio);
+            EXPECT_GE(top, frame * ratio);
+            ++controls;
+        }
+    }
+    EXPECT_GE(controls, 27);  // the tab strip thrice, 17 on page 0, 8 on page 1, 2 on page 2
+}
+
 // Every context menu of the window reads right to left and shows each item
-// and its shortcut whole, clear of its border: the ink of every item row
-// stays off the two pixels inside either side, at every zoom; the pixels are
-// the screen's.
+// and its shortcut whole, each word joined (no underlined letter), clear of
+// its border: the ink of every item row stays off the two pixels inside
+// either side, at every zoom; the pixels are the screen's.
 struct MenuOwner {
     const char* name;
     int index;
@@ -345,8 +536,10 @@ TEST_P(LayoutTest, context_menus_show_every_item_and_shortcut_whole_inside_the_b
             if (action->isSeparator())
                 continue;
             shortcuts += action->text().contains(u'\t');
-            // Qt's own Arabic translation names the actions.
-            EXPECT_EQ(action->text().remove(u'&').front().script(), QChar::Script_Arabic) << action->text().toStdString();
+            // Qt's own Arabic translation names the actions, and no
+            // underlined letter cuts an Arabic word in two.
+            EXPECT_EQ(action->text().front().script(), QChar::Script_Arabic) << action->text().toStdString();
+            EXPECT_FALSE(QString(action->text()).remove(QStringLiteral("&&")).contains(u'&')) << action->text().toStdString();
             // In screen pixels: the border is `edge` wide, and the two
             // logical pixels inside it on either side must stay blank.
             const QRect row = menu->actionGeometry(action);

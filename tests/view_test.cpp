@@ -127,6 +127,54 @@ TEST_F(ViewTest, ctrl_tab_turns_the_page_both_ways_from_every_kind_of_control)
     EXPECT_EQ(control("txtTAS", 3).backColor, Colour::of(0xC0C0FF));
 }
 
+// Tab selects a field's whole text on arrival; once the focus has gone on,
+// the field keeps its selection without showing it (no highlight, no
+// caret), and shows it again when the focus comes back. After a round of Tab only the focused field shows
+// the highlight.
+TEST_F(ViewTest, only_the_field_with_the_focus_shows_its_selection)
+{
+    showPage(0);
+    type(field("txtTAS", 3), QStringLiteral("1"));
+    std::vector<QLineEdit*> fields;
+    for (int i = 0; i < 7; ++i)
+        fields.push_back(field("txtTAS", i));
+    for (int i = 0; i < 5; ++i)
+        fields.push_back(field("txtUSA", i));
+    const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+    const auto highlighted = [&](QLineEdit* edit) {
+        const QImage shot = edit->grab().toImage();
+        int pixels = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                pixels += shot.pixelColor(x, y) == highlight;
+        return pixels > shot.height();  // more than a focus frame's corner
+    };
+    QTabBar* strip = window().tabControl()->tabBar();
+    strip->setFocus(Qt::TabFocusReason);
+    for (int step = 0; step < 13; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QApplication::processEvents();
+        for (QLineEdit* edit : fields) {
+            SCOPED_TRACE(std::to_string(step) + " " + edit->objectName().toStdString());
+            EXPECT_EQ(highlighted(edit), edit->hasFocus() && edit->hasSelectedText());
+        }
+    }
+    ASSERT_TRUE(widget("optTall")->hasFocus());
+    EXPECT_EQ(control("txtTAS", 0).selLength, control("txtTAS", 0).text.size()) << "the selection is kept";
+    // Nor a caret: each field looks as it would with nothing selected.
+    for (QLineEdit* edit : fields) {
+        const QImage kept = edit->grab().toImage();
+        const int start = edit->selectionStart(), length = static_cast<int>(edit->selectedText().size());
+        edit->deselect();
+        EXPECT_EQ(edit->grab().toImage(), kept) << edit->objectName().toStdString();
+        if (length > 0)
+            edit->setSelection(start, length);
+    }
+    fields[0]->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    EXPECT_TRUE(highlighted(fields[0])) << "the kept selection shows again";
+}
+
 TEST_F(ViewTest, a_text_that_cannot_become_a_number_is_framed_in_red_with_an_example)
 {
     showPage(1);

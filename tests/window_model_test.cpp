@@ -109,6 +109,8 @@ INSTANTIATE_TEST_SUITE_P(Opening, InitialStateSpots, ::testing::Values(
     SpotValue{"txtUSA", 0, Prop::ForeColor, "#000000"},
     SpotValue{"optTall", -1, Prop::Value, "true"},
     SpotValue{"sqrD", -1, Prop::Enabled, "false"},
+    SpotValue{"s2", -1, Prop::Width, "2100"},
+    SpotValue{"Label6", -1, Prop::Left, "2460"},
     SpotValue{"Frame3", -1, Prop::Caption, "تحويل درجات الحرارة"},
     SpotValue{"Frame2", -1, Prop::Caption, "حل معادلة من الدرجة الثانية"},
     SpotValue{"Image21", -1, Prop::Picture, "Image21"},

@@ -5,11 +5,34 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QString>
 
 namespace tavrimo {
 
+namespace {
+
+// The text without its mnemonic marks ("&&", a drawn "&", stays). An Arabic
+// word with an underlined letter is drawn in pieces, its letters unjoined.
+QString withoutMnemonic(const QString& text)
+{
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'&')
+            plain += text[i];
+        else if (i + 1 < text.size() && text[i + 1] == u'&')
+            plain += QStringLiteral("&&"), ++i;
+    }
+    return plain;
+}
+
+}  // namespace
+
 void popUpMenu(QMenu* menu, const QWidget* owner, QPoint at)
 {
+    // Each item reads whole; its key (Ctrl+Z ...) stays beside it and works.
+    for (QAction* action : menu->actions())
+        action->setText(withoutMnemonic(action->text()));
     menu->setLayoutDirection(Qt::RightToLeft);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     QFont font = QApplication::font();

@@ -7,12 +7,15 @@
 #include "window/view/translation.h"
 #include "window/view/zoom.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QValidator>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -31,6 +34,9 @@ public:
     }
 };
 
+// Pixels the line edit keeps free at either side of its text.
+constexpr int kTextMargin = 2;
+
 // The line edit keeps an undo step for every character each edit removes or
 // inserts. Past this many, the record is dropped, so that pasting over and
 // over into a field holds no growing memory.
@@ -46,6 +52,7 @@ FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent)
         updateToolTip();
     });
     connect(this, &QLineEdit::textEdited, this, &FieldEdit::noteEdit);
+    showSelection();
 }
 
 void FieldEdit::makeResultBox()
@@ -53,6 +60,71 @@ void FieldEdit::makeResultBox()
     resultBox_ = true;
     setReadOnly(true);
     setFocusPolicy(Qt::NoFocus);
+    showSelection();
+}
+
+// A box without the focus shows no selection, as the person cannot tell
+// otherwise which box the next key goes to: its highlight takes the box's
+// own colours. What was selected is kept and shows again with the focus. A
+// box that never takes the focus shows what the mouse selects in it.
+void FieldEdit::showSelection()
+{
+    const bool shown = hasFocus() || focusPolicy() == Qt::NoFocus;
+    const QPalette standard = QApplication::palette(this);
+    QPalette colours = palette();
+    bool changed = false;
+    const auto take = [&](QPalette::ColorGroup group, QPalette::ColorRole role, const QColor& colour) {
+        if (colours.color(group, role) != colour) {
+            colours.setColor(group, role, colour);
+            changed = true;
+        }
+    };
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        take(group, QPalette::Highlight,
+             shown ? standard.color(group, QPalette::Highlight) : colours.color(group, QPalette::Base));
+        take(group, QPalette::HighlightedText,
+             shown ? standard.color(group, QPalette::HighlightedText) : colours.color(group, QPalette::Text));
+    }
+    if (changed)
+        setPalette(colours);
+}
+
+void FieldEdit::focusInEvent(QFocusEvent* event)
+{
+    showSelection();
+    QLineEdit::focusInEvent(event);
+}
+
+// The line the line edit draws its text in.
+QRect FieldEdit::textLine() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins());
+    const int height = std::max(fontMetrics().height(), fontMetrics().boundingRect(text()).height());
+    return {contents.x() + kTextMargin, contents.y() + (contents.height() - height + 1) / 2,
+            contents.width() - 2 * kTextMargin, height};
+}
+
+// A box without the focus whose number is wider than the box shows the
+// number's start and an ellipsis where it is cut, never a number that looks
+// whole; the person typing in it keeps the line edit's own view.
+void FieldEdit::paintCut()
+{
+    if (hasFocus())
+        return;
+    const QRect line = textLine();
+    if (fontMetrics().horizontalAdvance(text()) <= line.width())
+        return;
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.setLayoutDirection(layoutDirection());
+    painter.drawText(line, static_cast<int>(alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextSingleLine,
+                     fontMetrics().elidedText(text(), Qt::ElideRight, line.width()));
 }
 
 void FieldEdit::mousePressEvent(QMouseEvent* event)
@@ -87,6 +159,8 @@ void FieldEdit::changeEvent(QEvent* event)
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         updateToolTip();
+    if (event->type() == QEvent::PaletteChange)
+        showSelection();  // a new back colour is the hidden highlight's
 }
 
 void FieldEdit::setInvalid(bool invalid)
@@ -98,7 +172,10 @@ void FieldEdit::setInvalid(bool invalid)
 
 void FieldEdit::paintEvent(QPaintEvent* event)
 {
+    // The line edit paints first even where its view is painted over, so
+    // that its caret and scroll stay where a person sees the text start.
     QLineEdit::paintEvent(event);
+    paintCut();
     if (!invalid_)
         return;
     QPainter painter(this);
@@ -117,12 +194,7 @@ void FieldEdit::updateToolTip()
         return;
     }
 
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
-                               .marginsRemoved(textMargins());
-    // The line edit keeps two pixels free at either side of its text.
-    const bool wider = fontMetrics().horizontalAdvance(text()) > contents.width() - 4;
+    const bool wider = fontMetrics().horizontalAdvance(text()) > textLine().width();
     setToolTip(wider ? text() : QString());
 }
 
@@ -167,6 +239,7 @@ void FieldEdit::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
     if (selection() != kept)
         restore(kept);
+    showSelection();
 }
 
 }  // namespace tavrimo

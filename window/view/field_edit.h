@@ -10,7 +10,8 @@ namespace tavrimo {
 // than the box shows in full in its tooltip. An entry box refuses whole any
 // edit that would make its text longer than the model takes, and keeps a
 // bounded undo record. It keeps its selection while another control has the
-// focus.
+// focus, without showing it, and shows a number cut by its edge with an
+// ellipsis there.
 class FieldEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -41,6 +43,9 @@ private:
     Selection selection() const;
     void restore(const Selection& kept);
     void updateToolTip();
+    void showSelection();
+    QRect textLine() const;
+    void paintCut();
     void noteEdit(const QString& text);
     void forgetUndoRecord();
 

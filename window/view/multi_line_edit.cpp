@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
 #include <QTextDocument>
 
@@ -32,9 +33,52 @@ void MultiLineEdit::contextMenuEvent(QContextMenuEvent* event)
     popUpMenu(createStandardContextMenu(event->pos()), this, event->globalPos());
 }
 
+namespace {
+
+// Lies over the whole box, its scroll bar included, and draws the focus
+// frame round its edge while the box has the focus.
+class FocusFrame : public QWidget {
+public:
+    explicit FocusFrame(QWidget* box) : QWidget(box)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!parentWidget()->hasFocus())
+            return;
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(parentWidget());
+        option.rect = rect();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, parentWidget());
+    }
+};
+
+}  // namespace
+
+MultiLineEdit::MultiLineEdit(QWidget* parent) : QPlainTextEdit(parent), focusFrame_(new FocusFrame(this)) {}
+
 bool MultiLineEdit::event(QEvent* event)
 {
     const bool handled = QPlainTextEdit::event(event);
+    switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::LayoutRequest:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        // The box lays out its scroll bar over what it holds: the frame goes back on top.
+        focusFrame_->setGeometry(rect());
+        focusFrame_->raise();
+        focusFrame_->update();
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::Paint && hasFocus()) {
         QPainter painter(this);
         QStyleOptionFrame option;
