@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Number writing of any finite double: at most 15 significant digits, the
-// correctly rounded 15-digit value of its exact amount (a tie away from
-// zero), positional exactly for exponents -4 to 14, and a text that reading
-// takes back to the same value.
+// Number writing of any finite double, in any of the three digit systems:
+// at most 15 significant digits, the correctly rounded 15-digit value of its
+// exact amount (a tie away from zero), positional exactly for exponents -4 to
+// 14, only the digits of its system (with the Arabic separator in the Arabic
+// ones), and a text that reading takes back to the same value.
 
 #include "numbers/failure.h"
 #include "fuzz/check.h"
@@ -53,7 +54,7 @@ int significantDigits(const QString& text)
     for (QChar ch : mantissa)
         if (ch.isDigit())
             digits += ch;
-    while (digits.startsWith(u'0'))
+    while (!digits.isEmpty() && digits[0].digitValue() == 0)
         digits.remove(0, 1);
     return static_cast<int>(digits.size());
 }
@@ -66,8 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     double x = 0;
     std::memcpy(&x, data, sizeof x);
-    const bool comma = size > sizeof(double) && (data[sizeof(double)] & 1);
-    const tavrimo::NumberFormat format{comma ? u',' : u'.'};
+    const uint8_t options = size > sizeof(double) ? data[sizeof(double)] : 0;
+    const auto system = static_cast<tavrimo::DigitSystem>((options >> 1) % 3);
+    const tavrimo::NumberFormat format = tavrimo::NumberFormat{options & 1 ? u',' : u'.'}.writingIn(system);
 
     if (!std::isfinite(x)) {
         try {
@@ -83,6 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(!written.contains(u"inf", Qt::CaseInsensitive) && !written.contains(u"nan", Qt::CaseInsensitive),
                "%s", qPrintable(written));
     FUZZ_CHECK(significantDigits(written) <= 15, "%s has more than 15 digits", qPrintable(written));
+    FUZZ_CHECK(tavrimo::digitSystemOf(written) == system
+                   && (system == tavrimo::DigitSystem::Western || !written.contains(format.decimalSeparator)),
+               "%s is not in its digit system", qPrintable(written));
     const tavrimo::Exact back = tavrimo::readExact(written, format);
     const std::string expected = roundedTo15(x);
     FUZZ_CHECK(x == 0 || back == tavrimo::readExact(QString::fromStdString(expected), {u'.'}), "%s, not %s",

@@ -42,9 +42,9 @@ struct Reference {
 };
 
 // One character put into ASCII: a digit of any of the three sets, a
-// separator as '.', a sign or exponent letter as itself, anything else as
-// '#', which no number contains.
-inline char asciiOf(QChar ch, bool takesPoint, QChar separator)
+// separator ("." and the Arabic one always, and the user's) as '.', a sign or
+// exponent letter as itself, anything else as '#', which no number contains.
+inline char asciiOf(QChar ch, QChar separator)
 {
     const char16_t u = ch.unicode();
     if (u >= u'0' && u <= u'9')
@@ -53,7 +53,7 @@ inline char asciiOf(QChar ch, bool takesPoint, QChar separator)
         return static_cast<char>('0' + (u - 0x0660));
     if (u >= 0x06F0 && u <= 0x06F9)
         return static_cast<char>('0' + (u - 0x06F0));
-    if (ch == separator || u == 0x066B || (takesPoint && u == u'.'))
+    if (ch == separator || u == 0x066B || u == u'.')
         return '.';
     if (u == u'+' || u == u'-' || u == u'e' || u == u'E')
         return static_cast<char>(u);
@@ -78,7 +78,7 @@ inline Reference strictReference(const QString& text, const NumberFormat& format
     std::string ascii;
     ascii.reserve(static_cast<size_t>(trimmed.size()));
     for (QChar ch : trimmed)
-        ascii += asciiOf(ch, false, format.decimalSeparator);
+        ascii += asciiOf(ch, format.decimalSeparator);
     return readWithTheCLibrary(ascii, true);
 }
 

@@ -2,8 +2,8 @@
 // Reading any bytes: an exact amount, a type mismatch or an overflow, the
 // same as the C library's reading of the same text (digits and separator put
 // into ASCII), at any length. An amount read lies within half a unit in the
-// last place of the C library's double, and what is accepted writes a text
-// that reads back to its own 15-digit form.
+// last place of the C library's double, and what is accepted writes a text,
+// in the digits of the text read, that reads back to its own 15-digit form.
 
 #include "fuzz/check.h"
 #include "fuzz/reference_reading.h"
@@ -45,9 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(sgn(value) == 0 ? nearest == 0 || std::fabs(nearest) == DBL_TRUE_MIN
                                    : abs(value - Exact(nearest)) * 2 <= gap,
                    "read far from %.17g: %s", nearest, qPrintable(text.left(200)));
-        const QString written = writeNumber(value, format);
-        FUZZ_CHECK(writeNumber(readExact(written, format), format) == written, "%s does not read back",
-                   qPrintable(written));
+        const DigitSystem system = digitSystemOf(text);
+        const QString written = writeNumber(value, format.writingIn(system));
+        FUZZ_CHECK(digitSystemOf(written) == system, "%s is not in the digits of the text", qPrintable(written));
+        FUZZ_CHECK(writeNumber(readExact(written, format), format.writingIn(system)) == written,
+                   "%s does not read back", qPrintable(written));
     }
     return 0;
 }

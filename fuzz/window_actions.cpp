@@ -11,11 +11,12 @@
 //    and the edited field holds what was typed; the temperature fields
 //    likewise;
 //  - every non-empty field of a converter shows the exact amount of the
-//    field the person last edited, correctly rounded, whatever the action
-//    and whether it failed; when that field holds no number, the others are
-//    empty;
-//  - the solver's outputs change only when "النتيجة" is pressed, and are
-//    empty once a coefficient changed.
+//    field the person last edited, correctly rounded, in that field's digit
+//    system, whatever the action and whether it failed; when that field holds
+//    no number, the others are empty;
+//  - the solver's outputs change only when "النتيجة" is pressed, are written
+//    in the digit system of the three coefficients, and are empty once a
+//    coefficient changed.
 
 #include "numbers/failure.h"
 #include "app/program.h"
@@ -176,6 +177,13 @@ public:
         // empty once a coefficient changes.
         const bool coefficientsChanged = coefficients() != coefficientsBefore;
         const std::array<QString, 3> results = {w.at(f.c.sqrD).text, w.at(f.c.s1).text, w.at(f.c.s2).text};
+        if (pressedResult && !results[0].isEmpty()) {
+            const NumberFormat expected = f.numbers.writingIn(digitSystemOf({coefficientsBefore[0], coefficientsBefore[1], coefficientsBefore[2]}));
+            for (const QString& result : results)
+                FUZZ_CHECK(writeNumber(readExact(result, f.numbers), expected) == result, "result %s beside %s %s %s",
+                           qPrintable(result), qPrintable(coefficientsBefore[0]), qPrintable(coefficientsBefore[1]),
+                           qPrintable(coefficientsBefore[2]));
+        }
         if (coefficientsChanged && !pressedResult)
             FUZZ_CHECK(results == (std::array<QString, 3>{}), "results stayed beside a changed equation");
         else if (!pressedResult)
@@ -215,7 +223,8 @@ private:
     }
 
     // A text the program wrote into a number field (other than trimming the
-    // field being typed in) is empty or a number it can read back.
+    // field being typed in) is empty or a number it can read back, wholly in
+    // one of the three digit systems.
     void checkWritten(ControlId id)
     {
         if (std::find(numberFields_.begin(), numberFields_.end(), id) == numberFields_.end())
@@ -231,7 +240,8 @@ private:
         } catch (const Failure&) {
             FUZZ_CHECK(false, "wrote %s, which does not read back", qPrintable(text));
         }
-        FUZZ_CHECK(writeNumber(value, program_.form().numbers) == text, "wrote %s, not in its own form", qPrintable(text));
+        FUZZ_CHECK(writeNumber(value, program_.form().numbers.writingIn(digitSystemOf(text))) == text,
+                   "wrote %s, not in its own form", qPrintable(text));
     }
 
     // The amount of a unit field in base units, by the field's unit.
@@ -255,6 +265,7 @@ private:
             amount = readExact(w.at(driver).text, program_.form().numbers);
         } catch (const Failure&) {
         }
+        const NumberFormat written = program_.form().numbers.writingIn(digitSystemOf(w.at(driver).text));
         for (ControlId id : fields) {
             if (id == driver || w.at(id).text.isEmpty() || !w.at(id).visible)
                 continue;
@@ -262,7 +273,7 @@ private:
                        qPrintable(w.at(id).text), qPrintable(w.at(driver).text));
             QString expected;
             try {
-                expected = writeNumber(convert(*amount, id), program_.form().numbers);
+                expected = writeNumber(convert(*amount, id), written);
             } catch (const Failure&) {
                 FUZZ_CHECK(false, "%s shows %s where no amount fits", qPrintable(controlName(w.at(id))),
                            qPrintable(w.at(id).text));

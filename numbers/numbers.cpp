@@ -12,31 +12,41 @@
 #include <optional>
 #include <string>
 
+using namespace Qt::StringLiterals;
+
 namespace tavrimo {
 
 namespace {
 
-// The value of a digit: the ASCII digits, the Arabic-Indic digits and the
-// extended Arabic-Indic digits (Persian and Urdu keyboards) all count; -1
-// for anything else.
-int digitValue(QChar ch)
+// The first digit of each system, in the order of DigitSystem: the ASCII
+// digits, the Arabic-Indic digits and the extended Arabic-Indic digits
+// (Persian and Urdu keyboards).
+constexpr char16_t kZero[] = {u'0', 0x0660, 0x06F0};
+
+// The system of a digit, or -1 for any other character.
+int systemOfDigit(QChar ch)
 {
-    const char16_t u = ch.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= 0x0660 && u <= 0x0669)
-        return u - 0x0660;
-    if (u >= 0x06F0 && u <= 0x06F9)
-        return u - 0x06F0;
+    for (int system = 0; system < 3; ++system)
+        if (ch.unicode() >= kZero[system] && ch.unicode() <= kZero[system] + 9)
+            return system;
     return -1;
 }
 
-bool isDigit(QChar ch) { return digitValue(ch) >= 0; }
+bool isDigit(QChar ch) { return systemOfDigit(ch) >= 0; }
 
-char asciiDigit(QChar ch) { return static_cast<char>('0' + digitValue(ch)); }
+// The ASCII digit of a digit of any system.
+char asciiDigit(QChar ch) { return static_cast<char>('0' + (ch.unicode() - kZero[systemOfDigit(ch)])); }
 
 // The Arabic decimal separator, which an Arabic keyboard types for the point.
 constexpr char16_t kArabicDecimalSeparator = 0x066B;
+
+// Whether reading takes the character as the decimal point: ".", the Arabic
+// separator and the user's own all do. Only one of them stands in a number,
+// so a text holding both "," and "." is refused where the user's is ",".
+bool isSeparator(QChar ch, const NumberFormat& format)
+{
+    return ch == u'.' || ch == kArabicDecimalSeparator || ch == format.decimalSeparator;
+}
 
 // A decimal number broken into its parts, as found in a text.
 struct DecimalParts {
@@ -93,7 +103,7 @@ DecimalParts parseNumber(QStringView text, const NumberFormat& format)
         parts.negative = s[i++] == u'-';
     for (; i < s.size() && isDigit(s[i]); ++i)
         parts.integerDigits += asciiDigit(s[i]);
-    if (i < s.size() && (s[i] == format.decimalSeparator || s[i] == kArabicDecimalSeparator))
+    if (i < s.size() && isSeparator(s[i], format))
         for (++i; i < s.size() && isDigit(s[i]); ++i)
             parts.fractionDigits += asciiDigit(s[i]);
     if (parts.integerDigits.empty() && parts.fractionDigits.empty())
@@ -150,7 +160,7 @@ bool startsANumber(QStringView text, const NumberFormat& format)
     bool digits = false;
     for (; i < s.size() && isDigit(s[i]); ++i)
         digits = true;
-    if (i < s.size() && (s[i] == format.decimalSeparator || s[i] == kArabicDecimalSeparator))
+    if (i < s.size() && isSeparator(s[i], format))
         for (++i; i < s.size() && isDigit(s[i]); ++i)
             digits = true;
     if (i < s.size() && digits && (s[i] == u'E' || s[i] == u'e')) {
@@ -163,7 +173,8 @@ bool startsANumber(QStringView text, const NumberFormat& format)
     return i == s.size();
 }
 
-QString format(const RoundedDecimal& r, const NumberFormat& format)
+// The text of a rounded number in ASCII digits, with the separator given.
+QString format(const RoundedDecimal& r, QChar separator)
 {
     if (r.digits.empty())
         return QStringLiteral("0");
@@ -179,25 +190,38 @@ QString format(const RoundedDecimal& r, const NumberFormat& format)
             integer.append(integerCount - integer.size(), '0');
             out += QString::fromLatin1(integer);
             if (digits.size() > integerCount) {
-                out += format.decimalSeparator;
+                out += separator;
                 out += QString::fromLatin1(digits.substr(integerCount));
             }
         } else {
             out += u'0';
-            out += format.decimalSeparator;
+            out += separator;
             out += QString(-exponent - 1, u'0');
             out += QString::fromLatin1(digits);
         }
     } else {
         out += QChar(digits[0]);
         if (digits.size() > 1) {
-            out += format.decimalSeparator;
+            out += separator;
             out += QString::fromLatin1(digits.substr(1));
         }
         out += u'E';
         out += exponent < 0 ? u'-' : u'+';
         out += QStringLiteral("%1").arg(std::abs(exponent), 2, 10, QChar(u'0'));
     }
+    return out;
+}
+
+// The text of a rounded number in the digits and separator of the format.
+QString format(const RoundedDecimal& r, const NumberFormat& numberFormat)
+{
+    if (numberFormat.digits == DigitSystem::Western)
+        return format(r, numberFormat.decimalSeparator);
+    QString out = format(r, QChar(kArabicDecimalSeparator));
+    const char16_t zero = kZero[static_cast<int>(numberFormat.digits)];
+    for (QChar& ch : out)
+        if (ch >= u'0' && ch <= u'9')
+            ch = QChar(static_cast<char16_t>(zero + (ch.unicode() - u'0')));
     return out;
 }
 
@@ -217,7 +241,7 @@ std::optional<QString> written(const Exact& x, const NumberFormat& numberFormat)
     if (size > largestDouble())
         return std::nullopt;
     if (size <= halfSmallestDouble())
-        return QStringLiteral("0");
+        return format(RoundedDecimal{}, numberFormat);
     RoundedDecimal rounded = roundSignificant(x, kShownDigits);
     // Next to the largest double, rounding up would leave the double range
     // and the text would not read back: cut the digits instead.
@@ -247,6 +271,26 @@ Bounds squareRootBounds(const Exact& d, mpfr_prec_t precision)
 }
 
 }  // namespace
+
+DigitSystem digitSystemOf(std::initializer_list<QStringView> texts)
+{
+    bool found[3] = {false, false, false};
+    for (QStringView text : texts)
+        for (QChar ch : text)
+            if (const int system = systemOfDigit(ch); system >= 0)
+                found[system] = true;
+    if (found[1] != found[2] && !found[0])
+        return found[1] ? DigitSystem::ArabicIndic : DigitSystem::Extended;
+    return DigitSystem::Western;
+}
+
+QString separatorExamples(const NumberFormat& format)
+{
+    QString examples;
+    if (format.decimalSeparator != u'.' && format.decimalSeparator != kArabicDecimalSeparator)
+        examples += u"3"_s + format.decimalSeparator + u"5 أو "_s;
+    return examples + u"3.5 أو ٣٫٥"_s;
+}
 
 NumberFormat NumberFormat::fromCLocale()
 {

@@ -14,24 +14,59 @@
 //    digits (a tie rounds away from zero), positional for decimal exponents
 //    -4 to 14, otherwise like 1E-05.
 //
-// Both take the Arabic-Indic digits (U+0660..U+0669, and U+06F0..U+06F9 of
-// Persian and Urdu keyboards) as the digits 0 to 9 and the Arabic decimal
-// separator U+066B as the decimal point. Writing uses ASCII digits, and every
-// text it produces reads back.
+// Reading takes the Arabic-Indic digits (U+0660..U+0669, and U+06F0..U+06F9
+// of Persian and Urdu keyboards) as the digits 0 to 9, and "." and the Arabic
+// decimal separator U+066B as the decimal point besides the user's own.
+// Writing uses the digits of a digit system, each with its separator: ASCII
+// digits with the user's separator, or either Arabic set with U+066B; the
+// exponent keeps its letter and sign, and the minus sign is always "-".
+// Every text writing produces reads back to the same amount.
 
 #include "numbers/exact.h"
 
 #include <QString>
 #include <QStringView>
 
+#include <initializer_list>
+
 namespace tavrimo {
 
+// The digits a number is written in.
+enum class DigitSystem {
+    Western,      // 0123456789
+    ArabicIndic,  // ٠١٢٣٤٥٦٧٨٩ (U+0660..U+0669)
+    Extended      // ۰۱۲۳۴۵۶۷۸۹ (U+06F0..U+06F9), Persian and Urdu keyboards
+};
+
+// The system every digit of the texts belongs to: ArabicIndic or Extended
+// when all their digits are of that set, Western otherwise (Western digits,
+// digits of two sets, no digit at all).
+DigitSystem digitSystemOf(std::initializer_list<QStringView> texts);
+inline DigitSystem digitSystemOf(QStringView text) { return digitSystemOf({text}); }
+
 struct NumberFormat {
+    // The user's decimal separator: reading takes it beside "." and U+066B,
+    // and the Western digits are written with it.
     QChar decimalSeparator = u'.';
+    // The digits numbers are written in; an Arabic set is written with the
+    // Arabic decimal separator U+066B.
+    DigitSystem digits = DigitSystem::Western;
 
     // The separator of the C library's numeric locale, "." when none is set.
     static NumberFormat fromCLocale();
+
+    NumberFormat writingIn(DigitSystem system) const
+    {
+        NumberFormat format = *this;
+        format.digits = system;
+        return format;
+    }
 };
+
+// An example of a number for each decimal separator reading takes in this
+// format, Western digits first: "3.5 أو ٣٫٥", or "3,5 أو 3.5 أو ٣٫٥" where
+// the user's separator is a comma.
+QString separatorExamples(const NumberFormat& format);
 
 // The text without the space characters (U+0020) at its start and end; tabs
 // and other blanks stay.

@@ -30,9 +30,12 @@ void solve(Form& form)
     if (sgn(a) == 0)
         throw Failure{FailureReason::DivisionByZero};
     const Exact twoA = 2 * a;
-    const QString root = writeSurd(Exact(0), 1, d, Exact(1), form.numbers);
-    const QString plus = writeSurd(-b, 1, d, twoA, form.numbers);
-    const QString minus = writeSurd(-b, -1, d, twoA, form.numbers);
+    // In the digits all three coefficients share.
+    const NumberFormat written = form.numbers.writingIn(
+        digitSystemOf({form.text(form.c.txtA), form.text(form.c.txtB), form.text(form.c.txtG)}));
+    const QString root = writeSurd(Exact(0), 1, d, Exact(1), written);
+    const QString plus = writeSurd(-b, 1, d, twoA, written);
+    const QString minus = writeSurd(-b, -1, d, twoA, written);
     form.w.setText(form.c.sqrD, root);
     form.w.setText(form.c.s1, plus);
     form.w.setText(form.c.s2, minus);

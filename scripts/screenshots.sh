@@ -68,6 +68,22 @@ pick Combo1 2
 snapshot "$docs/zoom-300-page-2-sphere.png"
 SCRIPT
 
+# Arabic-Indic digits in, the same digits out: the unit page, and the
+# temperatures and the solver at 200 %.
+snap 1 <<SCRIPT
+page 0
+type txtTAS(1) "١٧٥"
+snapshot "$docs/page-0-arabic-digits.png"
+zoom 200
+page 1
+type txtC "٣٧٫٥"
+type txtA "١"
+type txtB "١"
+type txtG "-١"
+click cmdResult
+snapshot "$docs/page-1-arabic-digits.png"
+SCRIPT
+
 # The same page in the real program, with a root's tooltip.
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &

@@ -25,17 +25,19 @@ Exact celsiusOf(const Form& form, ControlId field)
     return typed;
 }
 
-// Fills the two fields other than `edited` from its text, in the order given.
+// Fills the two fields other than `edited` from its text, in the order
+// given and in its digits.
 void follow(Form& form, ControlId edited, std::initializer_list<ControlId> order)
 {
     trimField(form, edited);
     ScopedValue running(form.temperatureRunning, true);
+    const NumberFormat written = form.numbers.writingIn(digitSystemOf(form.text(edited)));
     for (ControlId field : order) {
         const Exact celsius = celsiusOf(form, edited);
         const Exact value = field == form.c.txtF ? Exact(celsius * kFahrenheitPerCelsius + kFahrenheitOffset)
                             : field == form.c.txtK ? Exact(celsius + kKelvinOffset)
                                                    : celsius;
-        form.w.setText(field, writeNumber(value, form.numbers));
+        form.w.setText(field, writeNumber(value, written));
     }
 }
 

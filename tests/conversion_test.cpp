@@ -215,7 +215,13 @@ INSTANTIATE_TEST_SUITE_P(Definitions, Identities, ::testing::Values(
     Identity{"more_square_miles_in_acres", "optArea", "txtUSA", 3, "0.922126", {{9, "590.16064"}}},
     Identity{"many_square_miles_in_acres", "optArea", "txtUSA", 3, "79454", {{9, "50850560"}}},
     Identity{"ounces_in_pounds", "optW", "txtUSA", 0, "664559", {{8, "41534.9375"}}},
-    Identity{"cubic_feet_in_cubic_inches", "optSize", "txtUSA", 1, "4032.7", {{7, "6968505.6"}}}),
+    Identity{"cubic_feet_in_cubic_inches", "optSize", "txtUSA", 1, "4032.7", {{7, "6968505.6"}}},
+    // Every field in the digits of the entry, Arabic-Indic or extended; a
+    // mix of systems in Western digits.
+    Identity{"arabic_centimetres", "optTall", "txtTAS", 1, "١٧٥", {{3, "١٫٧٥"}, {8, "٥٫٧٤١٤٦٩٨١٦٢٧٢٩٧"}}},
+    Identity{"extended_inches", "optTall", "txtUSA", 0, "۱۲", {{0, "۳۰۴٫۸"}, {3, "۰٫۳۰۴۸"}}},
+    Identity{"mixed_digits", "optTall", "txtTAS", 1, "١2", {{3, "0.12"}, {7, "4.7244094488189"}}},
+    Identity{"arabic_exponent", "optArea", "txtTAS", 0, "١", {{6, "١E-١٢"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // What a person's edit leaves in the twelve fields when it fails or empties
@@ -284,12 +290,13 @@ INSTANTIATE_TEST_SUITE_P(Examples, StaleAmounts, ::testing::Values(
     StaleCase{"ounces_with_a_sign_only", "optW", {{"txtUSA(0)", "16"}, {"txtUSA(0)", "-"}},
               {"", "", "", "", "", "", "", "-", "", "", "", "~"}, {"txtUSA_Change(0): type mismatch"}},
     StaleCase{"square_metres_then_arabic_digits", "optArea", {{"txtTAS(3)", "9"}, {"txtTAS(3)", "١٠"}},
-              {"10000000", "100000", "1000", "١٠", "0.1", "0.001", "1E-05", "15500.031000062", "107.639104167097",
-               "0.00247105381467165", "3.86102158542446E-06", "~"}, {}}),
+              {"١٠٠٠٠٠٠٠", "١٠٠٠٠٠", "١٠٠٠", "١٠", "٠٫١", "٠٫٠٠١", "١E-٠٥", "١٥٥٠٠٫٠٣١٠٠٠٠٦٢", "١٠٧٫٦٣٩١٠٤١٦٧٠٩٧",
+               "٠٫٠٠٢٤٧١٠٥٣٨١٤٦٧١٦٥", "٣٫٨٦١٠٢١٥٨٥٤٢٤٤٦E-٠٦", "~"}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Random entries of one to six digits in every field of every category,
-// each checked field by field against an independent exact computation.
+// Random entries of one to six digits in every field of every category, in
+// each digit system, each checked field by field against an independent
+// exact computation and for the digits it is written in.
 TEST(RandomEntries, every_field_shows_the_exact_amount_correctly_rounded)
 {
     using reference::Amount;
@@ -316,17 +323,25 @@ TEST(RandomEntries, every_field_shows_the_exact_amount_correctly_rounded)
             typed.insert(random() % (typed.size() + 1), ".");
         if (random() % 5 == 0)
             typed.insert(0, "-");
+        const auto system = static_cast<reference::Digits>(random() % 3);
+        const QString text = reference::inDigits(typed, system, random() % 2 == 0);
         const bool imperial = slot >= 7;
-        f.paste(imperial ? "txtUSA" : "txtTAS", imperial ? slot - 7 : slot, QString::fromStdString(typed));
-        ASSERT_TRUE(f.failures.empty()) << typed;
-        const Amount base = imperial ? Amount(QString::fromStdString(typed)) * Amount(units[size_t(slot - 7)])
-                                     : Amount(QString::fromStdString(typed)) * Amount::tenTo(steps[category] * (slot - 3));
-        for (int k = 0; k < 7; ++k)
-            EXPECT_EQ(reference::shown(f.text("txtTAS", k)), (base / Amount::tenTo(steps[category] * (k - 3))).shown())
-                << typed << " in slot " << slot << ", field " << k;
-        for (size_t j = 0; j < units.size(); ++j)
-            EXPECT_EQ(reference::shown(f.text("txtUSA", int(j))), (base / Amount(units[j])).shown())
-                << typed << " in slot " << slot << ", imperial field " << j;
+        f.paste(imperial ? "txtUSA" : "txtTAS", imperial ? slot - 7 : slot, text);
+        ASSERT_TRUE(f.failures.empty()) << text.toStdString();
+        const Amount base = imperial ? Amount(text) * Amount(units[size_t(slot - 7)])
+                                     : Amount(text) * Amount::tenTo(steps[category] * (slot - 3));
+        for (int k = 0; k < 7; ++k) {
+            const QString shown = f.text("txtTAS", k);
+            EXPECT_EQ(reference::shown(shown), (base / Amount::tenTo(steps[category] * (k - 3))).shown())
+                << text.toStdString() << " in slot " << slot << ", field " << k;
+            EXPECT_TRUE(reference::writtenIn(shown, system) || k == slot) << text.toStdString() << " " << shown.toStdString();
+        }
+        for (size_t j = 0; j < units.size(); ++j) {
+            const QString shown = f.text("txtUSA", int(j));
+            EXPECT_EQ(reference::shown(shown), (base / Amount(units[j])).shown())
+                << text.toStdString() << " in slot " << slot << ", imperial field " << j;
+            EXPECT_TRUE(reference::writtenIn(shown, system) || int(j) == slot - 7) << text.toStdString() << " " << shown.toStdString();
+        }
     }
 }
 

@@ -2,9 +2,10 @@
 #pragma once
 
 // A reference for what a number field must show, sharing no code with the
-// program: MPFR reads the texts (Western digits) and computes at 4000 bits,
-// and the result is rounded to 15 significant digits here. Two amounts show
-// the same when their 15-digit roundings agree.
+// program: MPFR reads the texts (their Arabic digits and separator put into
+// ASCII first) and computes at 4000 bits, and the result is rounded to 15
+// significant digits here. Two amounts show the same when their 15-digit
+// roundings agree. And the digit systems a person types in.
 
 #include <QString>
 
@@ -14,12 +15,51 @@
 
 namespace tavrimo::reference {
 
+enum class Digits { Western, ArabicIndic, Extended };
+
+inline char16_t zeroOf(Digits system)
+{
+    return system == Digits::ArabicIndic ? 0x0660 : system == Digits::Extended ? 0x06F0 : u'0';
+}
+
+// A text of ASCII digits typed in a digit system: its digits are the
+// system's, and its point is the Arabic separator when `arabicPoint`.
+inline QString inDigits(const std::string& ascii, Digits system, bool arabicPoint)
+{
+    QString text;
+    for (char ch : ascii)
+        text += ch >= '0' && ch <= '9' ? QChar(static_cast<char16_t>(zeroOf(system) + (ch - '0')))
+                : ch == '.' && arabicPoint ? QChar(0x066B)
+                                           : QChar(ch);
+    return text;
+}
+
+// Whether a number the program wrote is wholly in a system: its digits, and
+// the Arabic separator in the Arabic systems, "." in the Western one.
+inline bool writtenIn(const QString& text, Digits system)
+{
+    const QChar point = system == Digits::Western ? QChar(u'.') : QChar(0x066B);
+    for (QChar ch : text)
+        if ((ch.unicode() < zeroOf(system) || ch.unicode() > zeroOf(system) + 9) && ch != point && ch != u'E'
+            && ch != u'-' && ch != u'+')
+            return false;
+    return !text.isEmpty();
+}
+
 class Amount {
 public:
     Amount() { mpfr_init2(v_, kBits); }
     explicit Amount(const QString& text) : Amount()
     {
-        mpfr_strtofr(v_, text.trimmed().toStdString().c_str(), nullptr, 10, MPFR_RNDN);
+        std::string ascii;
+        for (QChar ch : text.trimmed()) {
+            const char16_t u = ch.unicode();
+            ascii += u >= 0x0660 && u <= 0x0669 ? char('0' + (u - 0x0660))
+                     : u >= 0x06F0 && u <= 0x06F9 ? char('0' + (u - 0x06F0))
+                     : u == 0x066B ? '.'
+                                   : ch.toLatin1();
+        }
+        mpfr_strtofr(v_, ascii.c_str(), nullptr, 10, MPFR_RNDN);
     }
     explicit Amount(long n) : Amount() { mpfr_set_si(v_, n, MPFR_RNDN); }
     Amount(const Amount& other) : Amount() { mpfr_set(v_, other.v_, MPFR_RNDN); }

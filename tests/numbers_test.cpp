@@ -8,6 +8,7 @@
 #include <string>
 
 using namespace tavrimo;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -88,13 +89,49 @@ INSTANTIATE_TEST_SUITE_P(Numbers, ReadAndWrite, ::testing::Values(
     TextCase{"leading_line_feed", "\n5", "type mismatch"}),
     rowName);
 
-TEST(NumberFormats, read_and_write_the_users_separator)
+// The user's separator, "." and "٫" all read, one of them in a number;
+// Western digits are written with the user's.
+TEST(NumberFormats, read_every_separator_and_write_the_users)
 {
     EXPECT_EQ(writeNumber(readExact(u"-0,05", kComma), kComma), u"-0,05");
+    EXPECT_EQ(writeNumber(readExact(u"-0.05", kComma), kComma), u"-0,05");
     EXPECT_EQ(writeNumber(1.5e-7, kComma), u"1,5E-07");
-    EXPECT_THROW(readExact(u"1.5", kComma), Failure);
+    EXPECT_THROW(readExact(u"1,000.5", kComma), Failure);
+    EXPECT_EQ(entryState(u"1.5,", kComma), EntryState::NotANumber);
+    EXPECT_EQ(entryState(u"1,5", kPoint), EntryState::NotANumber);
+    EXPECT_EQ(separatorExamples(kPoint), u"3.5 أو ٣٫٥"_s);
+    EXPECT_EQ(separatorExamples(kComma), u"3,5 أو 3.5 أو ٣٫٥"_s);
 }
 
+struct DigitsCase {
+    const char* name;
+    const char* text;
+    DigitSystem system;
+    const char* written;  // the amount written in that system, the user's separator a comma
+};
+
+// An answer is written in the digits of its entry: the same amount and the
+// same 15 digits, in the Arabic systems with "٫".
+class DigitSystems : public ::testing::TestWithParam<DigitsCase> {};
+
+TEST_P(DigitSystems, write_the_amount_in_the_digits_of_the_entry)
+{
+    const QString text = QString::fromUtf8(GetParam().text);
+    EXPECT_EQ(digitSystemOf(text), GetParam().system);
+    EXPECT_EQ(writeNumber(readExact(text, kComma), kComma.writingIn(GetParam().system)).toStdString(), GetParam().written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, DigitSystems, ::testing::Values(
+    DigitsCase{"arabic_indic", "-٠٫٠٥", DigitSystem::ArabicIndic, "-٠٫٠٥"},
+    DigitsCase{"arabic_exponent_below", "١E-٥", DigitSystem::ArabicIndic, "١E-٠٥"},
+    DigitsCase{"arabic_exponent_above", "١٫٥e١٥", DigitSystem::ArabicIndic, "١٫٥E+١٥"},
+    DigitsCase{"arabic_rounded", " ٠.٦٦٦٦٦٦٦٦٦٦٦٦٦٦٦٦٦٦٦ ", DigitSystem::ArabicIndic, "٠٫٦٦٦٦٦٦٦٦٦٦٦٦٦٦٧"},
+    DigitsCase{"extended", "۱۲۳,۵۰", DigitSystem::Extended, "۱۲۳٫۵"},
+    DigitsCase{"extended_zero", "-۰", DigitSystem::Extended, "۰"},
+    DigitsCase{"arabic_and_western", "١2", DigitSystem::Western, "12"},
+    DigitsCase{"both_arabic_sets", "١۲", DigitSystem::Western, "12"},
+    DigitsCase{"western", "3.25", DigitSystem::Western, "3,25"}),
+    [](const auto& info) { return std::string(info.param.name); });
 TEST(NumberFormats, doubles_are_written_from_their_exact_value)
 {
     EXPECT_EQ(writeNumber(2.384185791015625e-07, kPoint), u"2.38418579101563E-07");  // 2^-22, a tie

@@ -53,7 +53,9 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, Solutions, ::testing::Values(
              "-1.23456789012346E+17"},
     Solution{"tiny_a", "1e-300", "1", "1", "1", "-1", "-1E+300"},
     Solution{"zero_roots_without_b", "2", "0", "0", "0", "0", "0"},
-    Solution{"arabic_digits", "١", "٠", "-٤", "4", "2", "-2"},
+    // In the digits all three coefficients share; Western digits for a mix.
+    Solution{"arabic_digits", "١", "١", "-١", "٢٫٢٣٦٠٦٧٩٧٧٤٩٩٧٩", "٠٫٦١٨٠٣٣٩٨٨٧٤٩٨٩٥", "-١٫٦١٨٠٣٣٩٨٨٧٤٩٨٩"},
+    Solution{"digits_of_two_systems", "١", "٠", "-4", "4", "2", "-2"},
     // Each result correctly rounded from the exact coefficients.
     Solution{"rounded_once", "34.5", "26.3", "-20", "58.7510850963623", "0.470305581106699", "-1.23262442168641"},
     Solution{"root_rounded_once", "7", "29.72", "30", "6.57863207665545", "-1.65295485166747", "-2.59275943404682"},
@@ -139,7 +141,8 @@ TEST(SolverClearing, results_go_with_their_equation)
     }
 }
 
-// Random equations against an independent computation at 4000 bits.
+// Random equations against an independent computation at 4000 bits, their
+// coefficients in one digit system or now and then in two.
 TEST(RandomEquations, every_result_is_correctly_rounded)
 {
     using reference::Amount;
@@ -153,17 +156,28 @@ TEST(RandomEquations, every_result_is_correctly_rounded)
     };
     for (int round = 0; round < 300; ++round) {
         TestForm f;
-        const std::string a = coefficient(), b = coefficient(), c = coefficient();
-        enter(f, a.c_str(), b.c_str(), c.c_str());
+        const auto system = static_cast<reference::Digits>(random() % 3);
+        const auto other = random() % 4 == 0 ? static_cast<reference::Digits>(random() % 3) : system;
+        const QString a = reference::inDigits(coefficient(), system, random() % 2 == 0);
+        const QString b = reference::inDigits(coefficient(), system, random() % 2 == 0);
+        const QString c = reference::inDigits(coefficient(), other, random() % 2 == 0);
+        f.paste("txtA", -1, a);
+        f.paste("txtB", -1, b);
+        f.paste("txtG", -1, c);
         f.click("cmdResult");
-        const Amount A(QString::fromStdString(a)), B(QString::fromStdString(b)), C(QString::fromStdString(c));
+        const Amount A(a), B(b), C(c);
         const Amount d = B * B - Amount(4) * A * C;
         if (!f.messages.shown.empty() || f.text("sqrD").isEmpty())
             continue;  // no real root, or a = 0
         const Amount root = sqrt(d);
-        EXPECT_EQ(reference::shown(f.text("sqrD")), root.shown()) << a << " " << b << " " << c;
-        EXPECT_EQ(reference::shown(f.text("s1")), ((Amount(0) - B + root) / (Amount(2) * A)).shown()) << a << " " << b << " " << c;
-        EXPECT_EQ(reference::shown(f.text("s2")), ((Amount(0) - B - root) / (Amount(2) * A)).shown()) << a << " " << b << " " << c;
+        const Amount expected[] = {root, (Amount(0) - B + root) / (Amount(2) * A), (Amount(0) - B - root) / (Amount(2) * A)};
+        const char* results[] = {"sqrD", "s1", "s2"};
+        const std::string equation = (a + u' ' + b + u' ' + c).toStdString();
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(reference::shown(f.text(results[i])), expected[i].shown()) << equation;
+            EXPECT_TRUE(reference::writtenIn(f.text(results[i]), other == system ? system : reference::Digits::Western))
+                << equation << " " << f.text(results[i]).toStdString();
+        }
     }
 }
 

@@ -57,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(FinalTexts, TemperatureTexts, ::testing::Values(
     TemperatureCase{"absolute_zero_fahrenheit", "txtF", "-459.67", "-273.15", "-459.67", "-0.15"},
     TemperatureCase{"kelvin_of_ice_with_the_offset_273", "txtK", "273.15", "0.15", "32.27", "273.15"},
     TemperatureCase{"minus_forty_celsius", "txtC", "-40", "-40", "-40", "233"},
-    TemperatureCase{"arabic_digits", "txtC", "٣٧", "٣٧", "98.6", "310"}),
+    TemperatureCase{"arabic_digits", "txtC", "٣٧٫٥", "٣٧٫٥", "٩٩٫٥", "٣١٠٫٥"},
+    TemperatureCase{"extended_digits", "txtF", "-۴۰", "-۴۰", "-۴۰", "۲۳۳"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BadTemperature {
@@ -119,8 +120,8 @@ TEST(TemperatureEdges, a_lone_sign_empties_the_other_fields_until_the_digit_land
     EXPECT_EQ(form.text("txtK"), u"269"_s);
 }
 
-// Random temperatures in each field against an independent exact
-// computation with the offset 273.
+// Random temperatures in each field and digit system against an
+// independent exact computation with the offset 273.
 TEST(RandomTemperatures, every_field_shows_the_exact_amount_correctly_rounded)
 {
     using reference::Amount;
@@ -133,13 +134,18 @@ TEST(RandomTemperatures, every_field_shows_the_exact_amount_correctly_rounded)
         typed.insert(random() % (typed.size() + 1), ".");
         if (random() % 2 == 0)
             typed.insert(0, "-");
-        form.paste(field, -1, QString::fromStdString(typed));
-        const Amount t(QString::fromStdString(typed));
+        const auto system = static_cast<reference::Digits>(random() % 3);
+        const QString text = reference::inDigits(typed, system, random() % 2 == 0);
+        form.paste(field, -1, text);
+        const Amount t(text);
         const Amount nine(9), five(5), offset(273), freezing(32);
         const Amount c = round % 3 == 0 ? t : round % 3 == 1 ? (t - freezing) * five / nine : t - offset;
-        EXPECT_EQ(reference::shown(form.text("txtC")), c.shown()) << field << " " << typed;
-        EXPECT_EQ(reference::shown(form.text("txtF")), (c * nine / five + freezing).shown()) << field << " " << typed;
-        EXPECT_EQ(reference::shown(form.text("txtK")), (c + offset).shown()) << field << " " << typed;
+        const Amount expected[] = {c, c * nine / five + freezing, c + offset};
+        for (int i = 0; i < 3; ++i) {
+            const QString shown = form.text(fields[i]);
+            EXPECT_EQ(reference::shown(shown), expected[i].shown()) << field << " " << text.toStdString();
+            EXPECT_TRUE(reference::writtenIn(shown, system) || i == round % 3) << text.toStdString() << " " << shown.toStdString();
+        }
     }
 }
 

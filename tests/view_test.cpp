@@ -189,6 +189,27 @@ TEST_F(ViewTest, a_text_that_cannot_become_a_number_is_framed_in_red_with_an_exa
     }
 }
 
+// Where the user's decimal separator is a comma (tests/comma_locale_test.sh
+// runs this in such a locale): the keypad's decimal key types "." and it
+// reads, numbers are written with the comma, a text holding both is marked,
+// and the example shows every separator the field reads.
+TEST_F(ViewTest, a_comma_locale_reads_the_keypads_point_too)
+{
+    if (NumberFormat::fromCLocale().decimalSeparator != u',')
+        GTEST_SKIP() << "needs a locale whose decimal separator is a comma (tests/comma_locale_test.sh)";
+    showPage(1);
+    QLineEdit* celsius = field("txtC");
+    type(celsius, u"37"_s);
+    QTest::keyClick(celsius, Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClick(celsius, Qt::Key_5);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control("txtC").text, u"37.5"_s);
+    EXPECT_EQ(field("txtF")->text(), u"99,5"_s);
+    paste(celsius, u"1,5.2"_s);
+    EXPECT_TRUE(control("txtC").invalid);
+    EXPECT_EQ(celsius->toolTip(), u"هذا ليس عددًا\nمثال: 3,5 أو 3.5 أو ٣٫٥"_s);
+}
+
 TEST_F(ViewTest, the_results_of_the_solver_can_be_copied_but_never_focused_or_typed_into)
 {
     showPage(1);

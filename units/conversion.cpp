@@ -15,18 +15,26 @@ struct ConversionSteps {
     bool stopsForWeight; // Tall fills one field less while optW is selected
 };
 
-// The exact amount, in base units, of the text the person typed: the
-// imperial field being edited, or else the driving metric field. Every field
-// is computed from it, never from another field's rounded text.
-Exact typedAmount(const Form& form, const ConversionSteps& steps)
+// The text the person typed: the imperial field being edited, or else the
+// driving metric field. Every field is computed from its exact amount, never
+// from another field's rounded text, and written in its digits.
+struct TypedAmount {
+    Exact base;  // in base units
+    NumberFormat written;
+};
+
+TypedAmount typedAmount(const Form& form, const ConversionSteps& steps)
 {
     if (form.editedImperialField >= 0) {
         const ControlId field = form.c.txtUSA.at(static_cast<size_t>(form.editedImperialField));
-        return readExact(form.text(field), form.numbers) / units::unitsPerBase(form.w.at(field).tag);
+        const QString& text = form.text(field);
+        return {readExact(text, form.numbers) / units::unitsPerBase(form.w.at(field).tag),
+                form.numbers.writingIn(digitSystemOf(text))};
     }
     const int s = form.bytSource;
-    const Exact amount = readExact(form.text(form.c.txtTAS.at(static_cast<size_t>(s))), form.numbers);
-    return amount * powerOfTen(steps.exponentStep * (s - 3));
+    const QString& text = form.text(form.c.txtTAS.at(static_cast<size_t>(s)));
+    return {readExact(text, form.numbers) * powerOfTen(steps.exponentStep * (s - 3)),
+            form.numbers.writingIn(digitSystemOf(text))};
 }
 
 void convert(Form& form, const ConversionSteps& steps)
@@ -34,13 +42,13 @@ void convert(Form& form, const ConversionSteps& steps)
     ScopedValue running(form.conversionRunning, true);
     const int s = form.bytSource;
     // Read once: the conversion writes every field but the one typed in.
-    const Exact amount = typedAmount(form, steps);
+    const auto [amount, written] = typedAmount(form, steps);
 
     for (int k = 0; k < 7; ++k) {
         if (k == s)
             continue;  // the driving field stays as typed
         const Exact value = amount * powerOfTen(steps.exponentStep * (3 - k));
-        form.w.setText(form.c.txtTAS[static_cast<size_t>(k)], writeNumber(value, form.numbers));
+        form.w.setText(form.c.txtTAS[static_cast<size_t>(k)], writeNumber(value, written));
     }
 
     for (int j = 0; j < steps.imperialFields; ++j) {
@@ -50,7 +58,7 @@ void convert(Form& form, const ConversionSteps& steps)
         const Exact value = amount * units::unitsPerBase(form.w.at(field).tag);
         if (j == form.editedImperialField)
             continue;  // the field the person is typing in stays as typed
-        form.w.setText(field, writeNumber(value, form.numbers));
+        form.w.setText(field, writeNumber(value, written));
     }
 }
 

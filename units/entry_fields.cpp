@@ -93,12 +93,13 @@ void txtUSA_Change(Form& form, int index)
         return;
     ScopedValue edited(form.editedImperialField, index);
 
-    const Exact amount = readExact(form.text(field), form.numbers) / units::unitsPerBase(form.w.at(field).tag);
+    const QString& typed = form.text(field);
+    const Exact amount = readExact(typed, form.numbers) / units::unitsPerBase(form.w.at(field).tag);
     // Not inside a conversion: the base field's own Change handler runs for
     // this write, which is how the weight category converts an imperial entry.
     // When the base text stays the same that handler does not run, and the
     // conversion runs here, so that every field follows the new entry.
-    const QString base = writeNumber(amount, form.numbers);
+    const QString base = writeNumber(amount, form.numbers.writingIn(digitSystemOf(typed)));
     const bool baseUnchanged = base == form.text(form.c.txtTAS[3]);
     form.w.setText(form.c.txtTAS[3], base);
     runConversionOfCategory(form, baseUnchanged);

@@ -187,10 +187,8 @@ void FieldEdit::paintEvent(QPaintEvent* event)
 void FieldEdit::updateToolTip()
 {
     if (invalid_) {
-        // The example uses the separator the field reads: the user's, and
-        // the Arabic one.
-        const QChar separator = NumberFormat::fromCLocale().decimalSeparator;
-        setToolTip(u"هذا ليس عددًا\nمثال: 3"_s + separator + u"5 أو ٣٫٥"_s);
+        // The example uses each separator the field reads.
+        setToolTip(u"هذا ليس عددًا\nمثال: "_s + separatorExamples(NumberFormat::fromCLocale()));
         return;
     }
 
