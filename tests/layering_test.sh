@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The folders include only those below them: nothing below app/ includes
-# app/, the number library at the bottom includes nothing of the program,
+# app/, the number and file libraries at the bottom include nothing of the program,
 # the formula data that the window's initial state reads includes nothing
 # above it, and the headless core includes no widget header.
 set -eu
@@ -13,12 +13,15 @@ if [ -n "$upward" ]; then
     echo "$upward"
     status=1
 fi
-numbers=$(grep -rnE '#include "(app|window|form|units|temperature|quadratic|geometry|assets)/' numbers || true)
-if [ -n "$numbers" ]; then
-    echo "The number library includes the program above it:"
-    echo "$numbers"
-    status=1
-fi
+for bottom in numbers files; do
+    upward=$(grep -rnE '#include "(app|window|form|units|temperature|quadratic|geometry|assets|numbers|files|driver)/' $bottom \
+        | grep -v "#include \"$bottom/" || true)
+    if [ -n "$upward" ]; then
+        echo "The library $bottom/ at the bottom includes the program above it:"
+        echo "$upward"
+        status=1
+    fi
+done
 geometry=$(grep -rnE '#include "(app|window|form|units|temperature|quadratic)/' geometry || true)
 if [ -n "$geometry" ]; then
     echo "The formula data includes the program above it:"
