@@ -7,6 +7,7 @@
 #include "window/view/zoom.h"
 
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
@@ -51,7 +52,16 @@ void FieldEdit::makeResultBox()
 {
     resultBox_ = true;
     setReadOnly(true);
-    setFocusPolicy(Qt::NoFocus);
+}
+
+// A result box reached with the keyboard holds its whole number selected,
+// ready for Ctrl+C.
+void FieldEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (resultBox_ && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason))
+        selectAll();
 }
 
 void FieldEdit::mousePressEvent(QMouseEvent* event)
