@@ -329,6 +329,36 @@ TEST_F(WindowTest, text_put_in_through_the_accessibility_interface_is_the_person
     EXPECT_EQ(control("s2").text, u"-1.61803398874989"_s);
 }
 
+// Each drawing on view is named by its figure and its place among the
+// figure's drawings and described by the letters written on it; a slot left
+// empty says nothing, also after a figure with more drawings.
+TEST_F(WindowTest, the_drawings_on_view_are_named_by_figure_and_place_and_described_by_their_letters)
+{
+    showPage(2);
+    const struct {
+        int item;
+        std::u16string_view names[4];  // Image16 .. Image19
+        std::u16string_view first;      // the description of Image16
+    } picks[] = {
+        {2, {u"كرة، الرسم 1 من 4", u"كرة، الرسم 2 من 4", u"كرة، الرسم 3 من 4", u"كرة، الرسم 4 من 4"}, u"ع، و، نق"},
+        {4, {u"مخروط، الرسم 1 من 2", u"مخروط، الرسم 2 من 2"}, u"ع، نق، عا"},
+        {8, {u"هرم، الرسم 1 من 3", u"هرم، الرسم 2 من 3", u"هرم، الرسم 3 من 3"}, u"عا"},
+        {3, {u"متوازي مستطيلات، الرسم 1 من 1"}, u"س، ص، ع، ق"},
+        {5, {u"زوايا، الرسم 1 من 1"}, u"يه، المجاور، المقابل، الوتر"},
+    };
+    for (const auto& pick : picks) {
+        SCOPED_TRACE(pick.item);
+        model().userPick(model().require("Combo1"), pick.item);
+        for (int slot = 0; slot < 4; ++slot) {
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget("Image" + std::to_string(16 + slot)));
+            EXPECT_EQ(node->text(QAccessible::Name), q(pick.names[slot])) << slot;
+            EXPECT_EQ(node->text(QAccessible::Description).isEmpty(), pick.names[slot].empty()) << slot;
+            if (slot == 0)
+                EXPECT_EQ(node->text(QAccessible::Description), q(pick.first));
+        }
+    }
+}
+
 // A field keeps its focus colours while the window itself loses the
 // activation (a message box, another program) or the field opens its
 // context menu; only a move of the focus to another control is a loss.
