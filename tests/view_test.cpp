@@ -13,7 +13,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -283,7 +283,7 @@ TEST_F(ZoomTest, ctrl_and_the_wheel_step_the_zoom_over_any_control_and_change_no
     model().userPick(model().require("Combo1"), 2);
     QApplication::processEvents();
     auto* list = qobject_cast<QComboBox*>(widget("Combo1"));
-    auto* formulas = qobject_cast<QPlainTextEdit*>(widget("txtGra"));
+    auto* formulas = qobject_cast<QTextEdit*>(widget("txtGra"));
     const auto turn = [](QWidget* w, int notches) {
         const QPointF at(w->width() / 2.0, w->height() / 2.0);
         QWheelEvent wheel(at, w->mapToGlobal(at), QPoint(), QPoint(0, notches * 120), Qt::NoButton,
