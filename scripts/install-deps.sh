@@ -19,6 +19,8 @@ case "${1:-}" in
         packages="$packages desktop-file-utils appstream file dpkg-dev xvfb xauth x11-utils binutils-mingw-w64-x86-64"
         # Checking the package with Debian's own checker, and its manual pages.
         packages="$packages lintian man-db"
+        # Reading the window as a screen reader does, over AT-SPI on a session bus.
+        packages="$packages python3-pyatspi at-spi2-core dbus-x11"
         ;;
     --fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     --bench) packages="$packages libbenchmark-dev xvfb xauth" ;;
