@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QSet>
 #include <QTabBar>
+#include <QTextEdit>
 
 #include <algorithm>
 #include <functional>
@@ -317,6 +318,12 @@ TEST_F(WindowTest, text_put_in_through_the_accessibility_interface_is_the_person
         EXPECT_EQ(QApplication::focusWidget(), widget(row.field, row.index));
         EXPECT_EQ(control(row.watched, row.watchedIndex).text, row.shows);
     }
+    // The formula box, read-only, keeps its formulas.
+    showPage(2);
+    model().userPick(model().require("Combo1"), 6);
+    const QString formulas = qobject_cast<QTextEdit*>(widget("txtGra"))->toPlainText();
+    insert(QAccessible::queryAccessibleInterface(widget("txtGra")), u"7"_s);
+    EXPECT_EQ(qobject_cast<QTextEdit*>(widget("txtGra"))->toPlainText(), formulas);
     showPage(1);
     QAccessibleInterface* result = QAccessible::queryAccessibleInterface(widget("s2"));
     replace(result, u"7"_s);

@@ -42,6 +42,12 @@ MultiLineEdit::MultiLineEdit(QWidget* parent) : QTextEdit(parent)
     };
     connect(across, &QScrollBar::rangeChanged, this, keepStartInView);
     connect(across, &QScrollBar::valueChanged, this, keepStartInView);
+    // The box is read-only, but the accessibility interface edits its text
+    // regardless: such an edit is put back.
+    connect(this, &QTextEdit::textChanged, this, [this] {
+        if (!showing_ && toPlainText() != shownPlain_)
+            showLines(shown_);
+    });
 }
 
 void MultiLineEdit::setZoom(int percent)
@@ -53,8 +59,12 @@ void MultiLineEdit::setZoom(int percent)
 
 void MultiLineEdit::showLines(const QString& text)
 {
+    showing_ = true;
+    shown_ = text;
     setPlainText(text);
     indentContinuations();
+    shownPlain_ = toPlainText();
+    showing_ = false;
 }
 
 // Every paragraph keeps a margin at its start, on the right for the box's

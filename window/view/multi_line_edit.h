@@ -27,6 +27,9 @@ private:
     void indentContinuations();
 
     int zoom_ = 100;
+    QString shown_;       // the text as the program gave it
+    QString shownPlain_;  // and as the box holds it
+    bool showing_ = false;
 };
 
 }  // namespace tavrimo
