@@ -174,6 +174,12 @@ TEST_F(ViewTest, the_results_of_the_solver_can_be_focused_and_copied_but_never_t
     EXPECT_EQ(app_.program().takeStats().handlers, 0);
     EXPECT_EQ(root->text(), QStringLiteral("-1.4142135623731"));
     EXPECT_EQ(control("s2").text, QStringLiteral("-1.4142135623731"));
+    // Also where part of it was selected before the focus left.
+    root->setSelection(1, 3);
+    QTest::keyClick(root, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(root->hasFocus());
+    EXPECT_EQ(root->selectedText(), QStringLiteral("-1.4142135623731"));
 
     // The context menu's Copy takes the whole text when nothing is selected.
     QApplication::clipboard()->clear();
