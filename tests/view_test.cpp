@@ -164,6 +164,7 @@ TEST_F(ViewTest, the_results_of_the_solver_can_be_focused_and_copied_but_never_t
     QTest::keyClick(field("sqrD"), Qt::Key_Tab);
     ASSERT_TRUE(root->hasFocus());
     EXPECT_EQ(root->selectedText(), QStringLiteral("-1.4142135623731"));
+    EXPECT_EQ(root->cursorPosition(), 0);  // the sign in view
     QApplication::clipboard()->clear();
     QTest::keyClick(root, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("-1.4142135623731"));

@@ -55,13 +55,14 @@ void FieldEdit::makeResultBox()
 }
 
 // A result box reached with the keyboard holds its whole number selected,
-// ready for Ctrl+C.
+// ready for Ctrl+C, with the caret at its start: the sign and the leading
+// digits stay in view.
 void FieldEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     const Qt::FocusReason reason = event->reason();
     if (resultBox_ && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason))
-        selectAll();
+        setSelection(static_cast<int>(text().size()), -static_cast<int>(text().size()));
 }
 
 void FieldEdit::mousePressEvent(QMouseEvent* event)
