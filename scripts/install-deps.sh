@@ -21,6 +21,8 @@ case "${1:-}" in
         packages="$packages lintian man-db"
         # A locale whose decimal separator is a comma, made by the test with localedef.
         packages="$packages locales"
+        # Reading the window as a screen reader does, over AT-SPI on a session bus.
+        packages="$packages python3-pyatspi at-spi2-core dbus-x11"
         ;;
     --fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     --bench) packages="$packages libbenchmark-dev xvfb xauth time" ;;

@@ -108,7 +108,8 @@ FAULTS = [
     ("driver-types-into-a-hidden-field", "driver/runner.cpp",
      '    if (!c.visible)\n        fail(command, "is hidden and cannot " + action);', ""),
     ("driver-focuses-a-disabled-field", "driver/runner.cpp",
-     '    if (!c.enabled)\n        fail(command, "is disabled and cannot " + action);', ""),
+     '    if (!c.enabled && !(focusable && action == "take the focus"))\n        fail(command, "is disabled and cannot " + action);',
+     ""),
     ("entries-of-any-length", "window/model.cpp", "if (text.size() > kMaxEntryLength)", "if (false)"),
     ("larger-window-icons-dropped", "window/view/main_window.cpp",
      "icon.addPixmap(QPixmap::fromImage(reader.read()));", "(void)reader;"),
@@ -148,6 +149,21 @@ FAULTS = [
      "return QChar::isPrint(ch) || category == QChar::Other_PrivateUse;"),
     ("driver-prints-cr-as-nothing", "window/properties.cpp", "case u'\\r': out += QStringLiteral(\"\\\\r\"); break;",
      "case u'\\r': break;"),
+    # Input from any source, the keyboard's route to the results, the drawings' names, the formula lines.
+    ("accessibility-edit-not-the-persons", "window/view/main_window.cpp",
+     "connect(field, &QLineEdit::textChanged, this, [this, id, field]",
+     "connect(field, &QLineEdit::textEdited, this, [this, id, field]"),
+    ("result-box-takes-an-accessibility-edit", "window/view/main_window.cpp", "            if (field->isReadOnly()) {",
+     "            if (false) {"),
+    ("results-out-of-the-tab-order", "window/view/field_edit.cpp", "    setReadOnly(true);\n}",
+     "    setReadOnly(true);\n    setFocusPolicy(Qt::NoFocus);\n}"),
+    ("result-arrives-unselected", "window/view/field_edit.cpp", "if (resultBox_ && (reason", "if (false && (reason"),
+    ("focused-result-shows-its-end", "window/model.cpp", "id == focused_ && c.enabled ?", "id == focused_ ?"),
+    ("drawings-unnamed", "window/view/accessibility.cpp", "            nameDrawings(model, slots);", "            (void)model;"),
+    ("continuation-indented-at-the-end", "window/view/multi_line_edit.cpp", "hanging.setRightMargin(indent);",
+     "hanging.setLeftMargin(indent);"),
+    ("formula-box-takes-an-accessibility-edit", "window/view/multi_line_edit.cpp",
+     "if (!showing_ && toPlainText() != shownPlain_)", "if (false)"),
 ]
 
 

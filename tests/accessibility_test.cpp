@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QSet>
 #include <QTabBar>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <algorithm>
@@ -132,7 +133,8 @@ TEST_F(WindowTest, the_tab_key_walks_every_page_in_its_order_and_the_arrows_reac
         {u"txtTAS(0)"_s, u"txtTAS(1)"_s, u"txtTAS(2)"_s, u"txtTAS(3)"_s, u"txtTAS(4)"_s, u"txtTAS(5)"_s,
          u"txtTAS(6)"_s, u"txtUSA(0)"_s, u"txtUSA(1)"_s, u"txtUSA(2)"_s, u"txtUSA(3)"_s, u"txtUSA(4)"_s,
          u"optTall"_s},
-        {u"cmdCls"_s, u"txtA"_s, u"txtB"_s, u"txtG"_s, u"cmdResult"_s, u"txtK"_s, u"txtF"_s, u"txtC"_s},
+        {u"cmdCls"_s, u"txtA"_s, u"txtB"_s, u"txtG"_s, u"cmdResult"_s, u"sqrD"_s, u"s2"_s, u"s1"_s, u"txtK"_s,
+         u"txtF"_s, u"txtC"_s},
         {u"Combo1"_s, u"txtGra"_s},
     };
     QTabBar* strip = window().tabControl()->tabBar();
@@ -264,6 +266,104 @@ TEST_F(WindowTest, the_arrow_keys_move_round_the_category_buttons_as_clicks)
     EXPECT_EQ(control("txtTAS", 3).text, QString());
     EXPECT_EQ(control("txtUSA", 0).text, QString());
     EXPECT_EQ(control("Label3D1", 3).caption, u"متر مكعب"_s);
+}
+
+// A screen reader's edit command, an on-screen keyboard or speech input
+// puts text in through the accessibility interface; it is the person's edit
+// as a key is: the field takes the focus, its Change runs (a changed
+// coefficient empties the results) and "النتيجة" solves the equation shown.
+// A result box takes no text that way either.
+TEST_F(WindowTest, text_put_in_through_the_accessibility_interface_is_the_persons_edit)
+{
+    showPage(1);
+    paste(field("txtA"), u"4"_s);
+    paste(field("txtB"), u"0"_s);
+    paste(field("txtG"), u"-4"_s);
+    QTest::keyClick(field("txtG"), Qt::Key_Return);
+    ASSERT_EQ(control("s1").text, u"1"_s);
+    widget("cmdResult")->setFocus(Qt::TabFocusReason);
+    using Put = std::function<void(QAccessibleInterface*, const QString&)>;
+    const Put replace = [](QAccessibleInterface* i, const QString& t) {
+        i->editableTextInterface()->replaceText(0, i->textInterface()->characterCount(), t);
+    };
+    const Put erase = [](QAccessibleInterface* i, const QString&) {
+        i->editableTextInterface()->deleteText(0, i->textInterface()->characterCount());
+    };
+    const Put insert = [](QAccessibleInterface* i, const QString& t) { i->editableTextInterface()->insertText(0, t); };
+    const Put value = [](QAccessibleInterface* i, const QString& t) { i->setText(QAccessible::Value, t); };
+    const struct {
+        const char* field;
+        int index;
+        Put put;
+        QString text;
+        const char* watched;  // a control whose text the edit changes
+        int watchedIndex;
+        QString shows;
+    } rows[] = {
+        {"txtA", -1, replace, u"1"_s, "s1", -1, QString()},
+        {"txtB", -1, erase, {}, "txtB", -1, QString()},
+        {"txtB", -1, insert, u"1"_s, "txtB", -1, u"1"_s},
+        {"txtG", -1, value, u"-1"_s, "txtG", -1, u"-1"_s},
+        {"txtTAS", 3, replace, u"1.5"_s, "txtTAS", 1, u"150"_s},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.field) + " <- " + row.text.toStdString());
+        showPage(model().pageOf(model().require(row.field, row.index)));
+        window().tabControl()->tabBar()->setFocus(Qt::TabFocusReason);
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget(row.field, row.index));
+        ASSERT_NE(node->editableTextInterface(), nullptr);
+        row.put(node, row.text);
+        QApplication::processEvents();
+        EXPECT_EQ(control(row.field, row.index).text, row.text);
+        EXPECT_EQ(QApplication::focusWidget(), widget(row.field, row.index));
+        EXPECT_EQ(control(row.watched, row.watchedIndex).text, row.shows);
+    }
+    // The formula box, read-only, keeps its formulas.
+    showPage(2);
+    model().userPick(model().require("Combo1"), 6);
+    const QString formulas = qobject_cast<QTextEdit*>(widget("txtGra"))->toPlainText();
+    insert(QAccessible::queryAccessibleInterface(widget("txtGra")), u"7"_s);
+    EXPECT_EQ(qobject_cast<QTextEdit*>(widget("txtGra"))->toPlainText(), formulas);
+    showPage(1);
+    QAccessibleInterface* result = QAccessible::queryAccessibleInterface(widget("s2"));
+    replace(result, u"7"_s);
+    EXPECT_EQ(field("s2")->text(), QString());
+    QTest::mouseClick(qobject_cast<QAbstractButton*>(widget("cmdResult")), Qt::LeftButton);
+    EXPECT_EQ(control("sqrD").text + u' ' + control("s1").text + u' ' + control("s2").text,
+              u"2.23606797749979 0.618033988749895 -1.61803398874989"_s);
+    replace(result, u"7"_s);
+    EXPECT_EQ(field("s2")->text(), u"-1.61803398874989"_s);
+    EXPECT_EQ(control("s2").text, u"-1.61803398874989"_s);
+}
+
+// Each drawing on view is named by its figure and its place among the
+// figure's drawings and described by the letters written on it; a slot left
+// empty says nothing, also after a figure with more drawings.
+TEST_F(WindowTest, the_drawings_on_view_are_named_by_figure_and_place_and_described_by_their_letters)
+{
+    showPage(2);
+    const struct {
+        int item;
+        std::u16string_view names[4];  // Image16 .. Image19
+        std::u16string_view first;      // the description of Image16
+    } picks[] = {
+        {2, {u"كرة، الرسم 1 من 4", u"كرة، الرسم 2 من 4", u"كرة، الرسم 3 من 4", u"كرة، الرسم 4 من 4"}, u"ع، و، نق"},
+        {4, {u"مخروط، الرسم 1 من 2", u"مخروط، الرسم 2 من 2"}, u"ع، نق، عا"},
+        {8, {u"هرم، الرسم 1 من 3", u"هرم، الرسم 2 من 3", u"هرم، الرسم 3 من 3"}, u"عا"},
+        {3, {u"متوازي مستطيلات، الرسم 1 من 1"}, u"س، ص، ع، ق"},
+        {5, {u"زوايا، الرسم 1 من 1"}, u"يه، المجاور، المقابل، الوتر"},
+    };
+    for (const auto& pick : picks) {
+        SCOPED_TRACE(pick.item);
+        model().userPick(model().require("Combo1"), pick.item);
+        for (int slot = 0; slot < 4; ++slot) {
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget("Image" + std::to_string(16 + slot)));
+            EXPECT_EQ(node->text(QAccessible::Name), q(pick.names[slot])) << slot;
+            EXPECT_EQ(node->text(QAccessible::Description).isEmpty(), pick.names[slot].empty()) << slot;
+            if (slot == 0)
+                EXPECT_EQ(node->text(QAccessible::Description), q(pick.first));
+        }
+    }
 }
 
 // A field keeps its focus colours while the window itself loses the

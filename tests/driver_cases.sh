@@ -86,6 +86,6 @@ done <<'TABLE'
 3|-:2: txtCircle is hidden and cannot be typed into|printf 'page 2\ntype txtCircle "1"\n' | "$D"
 3|-:3: txtUSA(4) is hidden and cannot be typed into|printf 'page 0\nclick optSize\ntype txtUSA(4) "1"\n' | "$D"
 3|-:2: sqrD is disabled and cannot be typed into|printf 'page 1\ntype sqrD "4"\n' | "$D"
-3|-:3: sqrD is disabled and cannot take the focus|printf 'page 1\nfocus txtB\nfocus sqrD\n' | "$D"
+3|-:2: Label5 cannot take the focus|printf 'page 1\nfocus Label5\n' | "$D"
 TABLE
 exit $status

@@ -13,7 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -192,21 +192,36 @@ TEST(Label3DRoom, a_long_caption_widens_the_label_by_its_spare_room_at_most)
     EXPECT_LE(label.captionRect().right(), label.width() - 5);
 }
 
-TEST_P(LayoutTest, each_formula_line_starts_at_the_right_edge_of_the_box)
+// A wrapped line's continuation stands in from the right edge, so that it
+// never reads as a line of its own.
+TEST_P(LayoutTest, each_formula_line_starts_at_the_right_edge_of_the_box_and_its_continuation_further_in)
 {
-    pick(8);
-    auto* box = qobject_cast<QPlainTextEdit*>(widget("txtGra"));
-    const int right = box->viewport()->width();
-    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
-        if (block.text().trimmed().isEmpty() || !block.isVisible())
-            continue;
-        QTextCursor start(block);
-        const QRect caret = box->cursorRect(start);
-        if (caret.bottom() > box->viewport()->height())
-            break;  // lines below need scrolling
-        SCOPED_TRACE(block.text().toStdString());
-        EXPECT_GE(caret.x(), right - zoomed(10, GetParam()));
+    int continuations = 0;
+    for (int figure : {7, 8}) {
+        pick(figure);
+        auto* box = qobject_cast<QTextEdit*>(widget("txtGra"));
+        const int right = box->viewport()->width();
+        for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+            if (block.text().trimmed().isEmpty() || !block.isVisible())
+                continue;
+            SCOPED_TRACE(block.text().toStdString());
+            for (int i = 0; i < block.layout()->lineCount(); ++i) {
+                QTextCursor start(block);
+                start.setPosition(block.position() + block.layout()->lineAt(i).textStart());
+                const QRect caret = box->cursorRect(start);
+                if (caret.bottom() > box->viewport()->height())
+                    break;  // lines below need scrolling
+                const int x = caret.x();
+                if (i == 0) {
+                    EXPECT_GE(x, right - zoomed(10, GetParam()));
+                } else {
+                    ++continuations;
+                    EXPECT_LE(x, right - zoomed(20, GetParam()));
+                }
+            }
+        }
     }
+    EXPECT_GT(continuations, 0);
 }
 
 // The figure list shows a greyed hint until a figure is picked, then every
@@ -519,7 +534,7 @@ TEST_P(LayoutTest, context_menus_show_every_item_and_shortcut_whole_inside_the_b
         SCOPED_TRACE(owner.name);
         showPage(owner.page);
         QWidget* field = widget(owner.name, owner.index);
-        QWidget* target = qobject_cast<QPlainTextEdit*>(field) ? qobject_cast<QPlainTextEdit*>(field)->viewport() : field;
+        QWidget* target = qobject_cast<QTextEdit*>(field) ? qobject_cast<QTextEdit*>(field)->viewport() : field;
         const QPoint centre = target->rect().center();
         QContextMenuEvent event(QContextMenuEvent::Mouse, centre, target->mapToGlobal(centre));
         QApplication::sendEvent(target, &event);

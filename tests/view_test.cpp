@@ -13,7 +13,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -210,7 +210,7 @@ TEST_F(ViewTest, a_comma_locale_reads_the_keypads_point_too)
     EXPECT_EQ(celsius->toolTip(), u"هذا ليس عددًا\nمثال: 3,5 أو 3.5 أو ٣٫٥"_s);
 }
 
-TEST_F(ViewTest, the_results_of_the_solver_can_be_copied_but_never_focused_or_typed_into)
+TEST_F(ViewTest, the_results_of_the_solver_can_be_focused_and_copied_but_never_typed_into)
 {
     showPage(1);
     type(field("txtA"), QStringLiteral("1"));
@@ -224,14 +224,32 @@ TEST_F(ViewTest, the_results_of_the_solver_can_be_copied_but_never_focused_or_ty
         SCOPED_TRACE(name);
         EXPECT_TRUE(field(name)->isEnabled());
         EXPECT_TRUE(field(name)->isReadOnly());
-        EXPECT_EQ(field(name)->focusPolicy(), Qt::NoFocus);
+        EXPECT_FALSE(control(name).enabled);
     }
 
-    QTest::mouseClick(root, Qt::LeftButton);
+    // Tab from "النتيجة" arrives with the whole number selected; Ctrl+C copies it, keys change nothing.
+    widget("cmdResult")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(widget("cmdResult"), Qt::Key_Tab);
+    QTest::keyClick(field("sqrD"), Qt::Key_Tab);
+    ASSERT_TRUE(root->hasFocus());
+    EXPECT_EQ(root->selectedText(), QStringLiteral("-1.4142135623731"));
+    EXPECT_EQ(root->cursorPosition(), 0);  // the sign in view
+    QApplication::clipboard()->clear();
+    QTest::keyClick(root, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("-1.4142135623731"));
+    app_.program().takeStats();
     QTest::keyClicks(root, QStringLiteral("9"));
-    EXPECT_FALSE(root->hasFocus());
+    QTest::keyClick(root, Qt::Key_Backspace);
+    QTest::keyClick(root, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(app_.program().takeStats().handlers, 0);
     EXPECT_EQ(root->text(), QStringLiteral("-1.4142135623731"));
     EXPECT_EQ(control("s2").text, QStringLiteral("-1.4142135623731"));
+    // Also where part of it was selected before the focus left.
+    root->setSelection(1, 3);
+    QTest::keyClick(root, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(root->hasFocus());
+    EXPECT_EQ(root->selectedText(), QStringLiteral("-1.4142135623731"));
 
     // The context menu's Copy takes the whole text when nothing is selected.
     QApplication::clipboard()->clear();
@@ -349,7 +367,7 @@ TEST_F(ZoomTest, ctrl_and_the_wheel_step_the_zoom_over_any_control_and_change_no
     model().userPick(model().require("Combo1"), 2);
     QApplication::processEvents();
     auto* list = qobject_cast<QComboBox*>(widget("Combo1"));
-    auto* formulas = qobject_cast<QPlainTextEdit*>(widget("txtGra"));
+    auto* formulas = qobject_cast<QTextEdit*>(widget("txtGra"));
     const auto turn = [](QWidget* w, int notches) {
         const QPointF at(w->width() / 2.0, w->height() / 2.0);
         QWheelEvent wheel(at, w->mapToGlobal(at), QPoint(), QPoint(0, notches * 120), Qt::NoButton,

@@ -107,10 +107,10 @@ void WindowModel::setText(ControlId id, const QString& text)
         return;
     c.text = text;
     // In the field the person is typing in, the caret stands at the end of
-    // the new text, so the next key lands there. Any other field shows its
-    // text from the first character: a sign and the leading digits stay in
-    // view however wide the number.
-    c.selStart = id == focused_ ? static_cast<int>(text.size()) : 0;
+    // the new text, so the next key lands there. Any other field, a result
+    // that has the focus included, shows its text from the first character:
+    // a sign and the leading digits stay in view however wide the number.
+    c.selStart = id == focused_ && c.enabled ? static_cast<int>(text.size()) : 0;
     c.selLength = 0;
     notify(id, Notice::Text);
     raise(id, Event::Change);

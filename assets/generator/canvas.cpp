@@ -195,6 +195,14 @@ void Canvas::label(const QString &text, QPointF at, Place place, qreal gap)
     labels_.push_back({text, origin, ink.translated(origin)});
 }
 
+QStringList Canvas::labels() const
+{
+    QStringList texts;
+    for (const Label &l : labels_)
+        texts << l.text;
+    return texts;
+}
+
 QStringList Canvas::finish()
 {
     QStringList problems;

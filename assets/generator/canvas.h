@@ -68,6 +68,8 @@ public:
     void dimension(QPointF a, QPointF b);
 
     void label(const QString &text, QPointF at, Place place = Place::Centre, qreal gap = 2);
+    // The texts of the labels placed so far, in the order they were placed.
+    QStringList labels() const;
 
     // Checks the placed labels (at the picture's own size), draws them and
     // ends the painting. Returns the problems found (empty when the picture

@@ -66,8 +66,18 @@ inline constexpr FixedName kFixedNames[] = {
     {{"txtGra"}, u"قواعد الشكل"},
 };
 
+// The drawing slots of the formula page in the order of their places. A
+// slot showing a drawing is named by the figure's item in the list and the
+// drawing's place among the figure's drawings ("كرة، الرسم 2 من 4"), and
+// described by the letters written on it; an empty slot has neither.
+inline constexpr ControlRef kDrawingSlots[] = {{"Image16"}, {"Image17"}, {"Image18"}, {"Image19"}};
+inline constexpr ControlRef kFigureList = {"Combo1"};
+inline constexpr std::u16string_view kDrawingName = u"%1، الرسم %2 من %3";
+inline constexpr std::u16string_view kLetterSeparator = u"، ";
+
 // Names the controls of the window drawn by `widgetOf` and keeps the names
-// of the fields in step with their labels' captions.
+// of the fields in step with their labels' captions, and those of the
+// drawing slots with the drawings they show.
 void nameControls(WindowModel& model, const std::function<QWidget*(ControlId)>& widgetOf);
 
 }  // namespace tavrimo

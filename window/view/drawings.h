@@ -9,11 +9,16 @@
 #include "assets/pictures.h"
 
 #include <QImage>
+#include <QStringList>
 
 namespace tavrimo {
 
 // The picture at `scale` device pixels to each of its pixels; a null image
 // when there is no drawing code for it.
 QImage drawPicture(const PictureInfo& picture, qreal scale);
+
+// The letters and words a figure drawing is labelled with, each once, in the
+// order the drawing places them; empty for a picture without drawing code.
+QStringList lettersOn(const PictureInfo& picture);
 
 }  // namespace tavrimo

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
@@ -59,7 +60,6 @@ void FieldEdit::makeResultBox()
 {
     resultBox_ = true;
     setReadOnly(true);
-    setFocusPolicy(Qt::NoFocus);
     showSelection();
 }
 
@@ -89,10 +89,16 @@ void FieldEdit::showSelection()
         setPalette(colours);
 }
 
+// A result box reached with the keyboard holds its whole number selected,
+// ready for Ctrl+C, with the caret at its start: the sign and the leading
+// digits stay in view.
 void FieldEdit::focusInEvent(QFocusEvent* event)
 {
     showSelection();
     QLineEdit::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (resultBox_ && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason))
+        setSelection(static_cast<int>(text().size()), -static_cast<int>(text().size()));
 }
 
 // The line the line edit draws its text in.

@@ -16,7 +16,8 @@ class FieldEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit FieldEdit(QWidget* parent = nullptr);
-    // A result box: read-only, never takes the focus, copied from its menu.
+    // A result box: read-only, reached by Tab and the mouse, copied from its
+    // menu or with Ctrl+C.
     void makeResultBox();
     // A text that cannot become a number: a red frame, and a tooltip with an
     // example of one.

@@ -4,7 +4,7 @@
 #include "window/view/zoom.h"
 
 #include <QEvent>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -65,8 +65,8 @@ public:
     FontOnShow(QWidget* widget, const FontStyle& font) : QObject(widget), widget_(widget), font_(font)
     {
         widget->installEventFilter(this);
-        if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
-            textChanged_ = connect(box, &QPlainTextEdit::textChanged, this, [this] {
+        if (auto* box = qobject_cast<QTextEdit*>(widget))
+            textChanged_ = connect(box, &QTextEdit::textChanged, this, [this] {
                 if (widget_->isVisible())
                     apply();
             });
@@ -83,7 +83,7 @@ protected:
 private:
     bool emptyBox() const
     {
-        const auto* box = qobject_cast<const QPlainTextEdit*>(widget_);
+        const auto* box = qobject_cast<const QTextEdit*>(widget_);
         return box && box->document()->isEmpty();
     }
 

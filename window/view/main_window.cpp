@@ -269,7 +269,20 @@ void MainWindow::giveRoom(ControlId id, Label3D* label)
 void MainWindow::wireInput(ControlId id, QWidget* widget)
 {
     if (auto* field = qobject_cast<FieldEdit*>(widget)) {
-        connect(field, &QLineEdit::textEdited, this, [this, id, field](const QString& text) {
+        // Whatever changes a field's text besides the program's own writes
+        // is the person's edit: keys, a paste, a drop, an input method,
+        // undo, and a screen reader's or an on-screen keyboard's edit
+        // through the accessibility interface, which sets the whole text.
+        // The program's writes reach the widget with the model already
+        // holding their text, which tells them apart.
+        connect(field, &QLineEdit::textChanged, this, [this, id, field](const QString& text) {
+            if (text == model_.at(id).text)
+                return;
+            // A result box takes no edit from anywhere.
+            if (field->isReadOnly()) {
+                field->setText(model_.at(id).text);
+                return;
+            }
             // A drop or a middle-button paste edits a field without giving
             // it the focus; the focus goes where the text went.
             if (!field->hasFocus())

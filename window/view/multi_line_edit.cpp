@@ -8,9 +8,12 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace tavrimo {
@@ -19,21 +22,9 @@ namespace {
 
 // Pixels between a multi-line box's frame and its text at 100 %, as Qt has it.
 constexpr qreal kDocumentMargin = 4;
-
-}  // namespace
-
-void MultiLineEdit::setZoom(int percent)
-{
-    document()->setDocumentMargin(zoomedF(kDocumentMargin, percent));
-}
-
-void MultiLineEdit::contextMenuEvent(QContextMenuEvent* event)
-{
-    loadQtArabic();
-    popUpMenu(createStandardContextMenu(event->pos()), this, event->globalPos());
-}
-
-namespace {
+// Pixels at 100 % by which a wrapped line's continuation stands in from the
+// paragraph's start: about one and a half letters of the formula font.
+constexpr qreal kHangingIndent = 24;
 
 // Lies over the whole box, its scroll bar included, and draws the focus
 // frame round its edge while the box has the focus.
@@ -60,11 +51,69 @@ protected:
 
 }  // namespace
 
-MultiLineEdit::MultiLineEdit(QWidget* parent) : QPlainTextEdit(parent), focusFrame_(new FocusFrame(this)) {}
+MultiLineEdit::MultiLineEdit(QWidget* parent) : QTextEdit(parent), focusFrame_(new FocusFrame(this))
+{
+    setAcceptRichText(false);
+    setUndoRedoEnabled(false);
+    // The lines wrap at the box's width, so nothing lies beside them. The
+    // text layout counts a first line that takes its indent back as running
+    // past the width by up to the indent, and would scroll the right-to-left
+    // lines off their edge by that much: the box keeps their start in view.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollBar* across = horizontalScrollBar();
+    const auto keepStartInView = [across] {
+        if (across->value() != across->maximum())
+            across->setValue(across->maximum());
+    };
+    connect(across, &QScrollBar::rangeChanged, this, keepStartInView);
+    connect(across, &QScrollBar::valueChanged, this, keepStartInView);
+    // The box is read-only, but the accessibility interface edits its text
+    // regardless: such an edit is put back.
+    connect(this, &QTextEdit::textChanged, this, [this] {
+        if (!showing_ && toPlainText() != shownPlain_)
+            showLines(shown_);
+    });
+}
+
+void MultiLineEdit::setZoom(int percent)
+{
+    zoom_ = percent;
+    document()->setDocumentMargin(zoomedF(kDocumentMargin, percent));
+    indentContinuations();
+}
+
+void MultiLineEdit::showLines(const QString& text)
+{
+    showing_ = true;
+    shown_ = text;
+    setPlainText(text);
+    indentContinuations();
+    shownPlain_ = toPlainText();
+    showing_ = false;
+}
+
+// Every paragraph keeps a margin at its start, on the right for the box's
+// right-to-left lines, and its first line takes it back.
+void MultiLineEdit::indentContinuations()
+{
+    const qreal indent = zoomedF(kHangingIndent, zoom_);
+    QTextBlockFormat hanging;
+    hanging.setRightMargin(indent);
+    hanging.setTextIndent(-indent);
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(hanging);
+}
+
+void MultiLineEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    loadQtArabic();
+    popUpMenu(createStandardContextMenu(event->pos()), this, event->globalPos());
+}
 
 bool MultiLineEdit::event(QEvent* event)
 {
-    const bool handled = QPlainTextEdit::event(event);
+    const bool handled = QTextEdit::event(event);
     switch (event->type()) {
     case QEvent::Resize:
     case QEvent::Show:

@@ -163,8 +163,8 @@ void drawProperty(QWidget* widget, const WindowModel& model, ControlId id, Notic
             if (edit->text() != c.text)
                 edit->setText(c.text);
             edit->setCursorPosition(caret);
-        } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
-            text->setPlainText(c.text);
+        } else if (auto* box = qobject_cast<MultiLineEdit*>(widget))
+            box->showLines(c.text);
         break;
     case Notice::Caption:
         if (auto* label3d = qobject_cast<Label3D*>(widget))

@@ -1,0 +1,206 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The real window as a screen reader meets it over AT-SPI, under Xvfb with a
+# session bus: every character of each result lies inside its box, text put
+# into the coefficients through EditableText is what "النتيجة" solves, the
+# three results take the focus and read out their names and numbers, and the
+# drawings of a picked figure are named.
+#
+#   atspi_test.py PROGRAM     starts Xvfb and a session bus, then checks PROGRAM
+#
+# Exits 77 (skipped) when Xvfb, the session bus, the AT-SPI bus or pyatspi
+# cannot be had.
+import importlib.util
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+
+RESULTS = ["جذر دلتا", "س 2", "س 1"]  # in their Tab order, after "النتيجة"
+EQUATIONS = [  # a, b, c, and the three results when they are checked by value
+    ("1", "1", "-1", ("2.23606797749979", "-1.61803398874989", "0.618033988749895")),
+    ("-0.3", "-2", "1", None),
+    ("34.5", "26.3", "-20", None),
+    ("3", "7", "1", None),
+]
+DOWN, TAB = 0xFF54, 0xFF09  # key symbols
+FIGURES = [("كرة", 2, 4), ("مخروط", 4, 2), ("هرم", 8, 3)]  # the list's item, its index, its drawings
+
+
+def skip(why):
+    print("skipped: " + why)
+    sys.exit(SKIP)
+
+
+def start_session(program):
+    """Xvfb and a session bus (the AT-SPI bus starts on it when asked for),
+    then this script again inside them to walk the window."""
+    if importlib.util.find_spec("pyatspi") is None:
+        skip("no pyatspi (python3-pyatspi)")
+    for tool in ("Xvfb", "dbus-launch"):
+        if shutil.which(tool) is None:
+            skip("no " + tool)
+    if not os.path.exists("/usr/share/dbus-1/services/org.a11y.Bus.service"):
+        skip("no AT-SPI bus (at-spi2-core)")
+    with tempfile.TemporaryDirectory() as home:
+        read, write = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        bus_pid = None
+        try:
+            with os.fdopen(read) as answer:
+                display = answer.readline().strip()
+            if not display:
+                skip("Xvfb did not start")
+            env = dict(os.environ, DISPLAY=":" + display, XDG_CONFIG_HOME=home, XDG_RUNTIME_DIR=home,
+                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
+            env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+            launched = subprocess.run(["dbus-launch", "--sh-syntax"], env=env, capture_output=True, text=True, timeout=30)
+            for line in launched.stdout.splitlines():
+                name, _, value = line.partition("=")
+                value = value.rstrip(";").strip("'")
+                if name == "DBUS_SESSION_BUS_ADDRESS":
+                    env[name] = value
+                elif name == "DBUS_SESSION_BUS_PID":
+                    bus_pid = int(value)
+            if "DBUS_SESSION_BUS_ADDRESS" not in env:
+                skip("no session bus: " + launched.stderr.strip())
+            walk = subprocess.run([sys.executable, __file__, "--walk", program], env=env, timeout=240)
+            return walk.returncode
+        finally:
+            if bus_pid:
+                os.kill(bus_pid, 15)
+            xvfb.terminate()
+            xvfb.wait()
+
+
+def walk_window(program):
+    import pyatspi
+
+    failures = []
+
+    def check(ok, what):
+        print(("ok   " if ok else "FAIL ") + what)
+        if not ok:
+            failures.append(what)
+
+    def wait_for(found, seconds=20):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            value = found()
+            if value:
+                return value
+            time.sleep(0.1)
+        return found()
+
+    def nodes(root):
+        yield root
+        for child in root:
+            if child is not None:
+                yield from nodes(child)
+
+    def application():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == window.pid and app.childCount:
+                return app
+        return None
+
+    for attempt in range(3):
+        # A fresh Xvfb now and then refuses the program's first connection.
+        time.sleep(attempt)
+        errors = tempfile.TemporaryFile("w+")
+        window = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=errors)
+        app = wait_for(lambda: window.poll() is not None or application())
+        errors.seek(0)
+        if window.poll() is None or "could not connect to display" not in errors.read():
+            break
+    try:
+        if window.poll() is not None:
+            check(False, f"the program runs (it ended with status {window.returncode})")
+            return 1
+        if app is None:
+            skip("the window did not appear on the AT-SPI bus")
+
+        def node(name, role):
+            return wait_for(lambda: next((n for n in nodes(app) if n.name == name and n.getRole() == role), None), 5)
+
+        def text_of(box):
+            return box.queryText().getText(0, -1)
+
+        page = node("الصفحة الثانية", pyatspi.ROLE_PAGE_TAB)
+        page.queryAction().doAction(0)
+        fields = [node(letter, pyatspi.ROLE_TEXT) for letter in ("أ", "ب", "ج")]
+        results = [node(name, pyatspi.ROLE_TEXT) for name in RESULTS]
+        solve = node("النتيجة", pyatspi.ROLE_PUSH_BUTTON)
+        if None in fields + results or solve is None:
+            check(False, "the solver's fields and button are on the AT-SPI bus")
+            return 1
+
+        for a, b, c, expected in EQUATIONS:
+            equation = f"a={a} b={b} c={c}"
+            for box, text in zip(fields, (a, b, c)):
+                box.queryEditableText().setTextContents(text)
+            check(all(text_of(r) == "" for r in results), f"{equation}: the coefficients put in empty the results")
+            solve.queryAction().doAction(0)
+            shown = wait_for(lambda: all(text_of(r) for r in results) and [text_of(r) for r in results], 5)
+            if expected:
+                check(tuple(shown or ()) == expected, f"{equation}: the results {shown} are the new equation's")
+            for name, box in zip(RESULTS, results):
+                text = box.queryText()
+                x, _, w, _ = box.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                cx, _, cw, _ = text.getCharacterExtents(text.characterCount - 1, pyatspi.DESKTOP_COORDS)
+                check(text.characterCount > 0 and x < cx and cx + cw < x + w,
+                      f"{equation}: the last character of {name} ({text_of(box)}) at {cx}..{cx + cw} lies inside its box {x}..{x + w}")
+
+        # Without a window manager a click makes the window the active one.
+        frame = app[0]
+        x, y, _, _ = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        pyatspi.Registry.generateMouseEvent(x + 2, y + 2, pyatspi.MOUSE_B1C)
+        check(wait_for(lambda: frame.getState().contains(pyatspi.STATE_ACTIVE), 5), "the window is active")
+        # Tab from "النتيجة" reaches each result with its whole number selected.
+        solve.queryComponent().grabFocus()
+        for name, box in zip(RESULTS, results):
+            states = box.getState()
+            check(states.contains(pyatspi.STATE_FOCUSABLE) and states.contains(pyatspi.STATE_READ_ONLY),
+                  f"{name} is focusable and read-only")
+            pyatspi.Registry.generateKeyboardEvent(TAB, None, pyatspi.KEY_SYM)
+            check(wait_for(lambda: box.getState().contains(pyatspi.STATE_FOCUSED), 5), f"{name} takes the focus by Tab")
+            text = box.queryText()
+            check(text.getNSelections() == 1 and text.getSelection(0) == (0, text.characterCount),
+                  f"{name} reads {text_of(box)}, all of it selected")
+
+        node("قواعد", pyatspi.ROLE_PAGE_TAB).queryAction().doAction(0)
+        node("الشكل", pyatspi.ROLE_COMBO_BOX).queryComponent().grabFocus()
+        item = -1  # nothing picked
+        for figure, index, count in FIGURES:
+            for _ in range(index - item):
+                pyatspi.Registry.generateKeyboardEvent(DOWN, None, pyatspi.KEY_SYM)
+            item = index
+            names = [f"{figure}، الرسم {k} من {count}" for k in range(1, count + 1)]
+
+            def drawings():
+                return sorted((n for n in nodes(app) if "، الرسم " in n.name), key=lambda n: n.name)
+
+            # The keys reach the list one by one: the figures on the way show first.
+            wait_for(lambda: [n.name for n in drawings()] == names, 5)
+            shown = drawings()
+            check([n.name for n in shown] == names and all(n.description for n in shown),
+                  f"the drawings on view are named {names}, and described")
+        return 1 if failures else 0
+    finally:
+        window.terminate()
+        window.wait()
+
+
+if __name__ == "__main__":
+    if len(sys.argv) == 3 and sys.argv[1] == "--walk":
+        sys.exit(walk_window(sys.argv[2]))
+    if len(sys.argv) != 2:
+        print("usage: atspi_test.py PROGRAM", file=sys.stderr)
+        sys.exit(2)
+    sys.exit(start_session(os.path.abspath(sys.argv[1])))
