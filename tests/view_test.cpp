@@ -275,6 +275,18 @@ TEST_F(ViewTest, the_results_of_the_solver_can_be_focused_and_copied_but_never_t
     EXPECT_EQ(root->cursorPosition(), 0);
 }
 
+// Start-up makes only the page on view; another page's widgets are made
+// when it is first shown, from what the model holds by then.
+TEST_F(ViewTest, a_page_not_on_view_is_made_when_first_shown)
+{
+    EXPECT_TRUE(window().findChildren<QLineEdit*>().isEmpty());
+    model().setText(model().require("txtF"), u"212"_s);
+    showPage(1);
+    EXPECT_EQ(window().findChildren<QLineEdit*>().size(), 9);  // temperatures, coefficients, results
+    EXPECT_EQ(field("txtC")->text(), u"100"_s);
+    EXPECT_TRUE(field("txtC")->isVisible());
+}
+
 TEST_F(ViewTest, an_entry_field_refuses_whole_a_paste_or_key_beyond_a_thousand_characters)
 {
     showPage(1);

@@ -103,20 +103,31 @@ MainWindow::MainWindow(WindowModel& model, QWidget* parent)
     : QWidget(parent), model_(model), widgets_(static_cast<size_t>(model.size()), nullptr)
 {
     build();
+    // A page not yet made takes the model's state when it is made.
     model_.addObserver([this](ControlId id, Notice notice) {
-        QWidget* widget = widgetOf(id);
+        QWidget* widget = madeWidget(id);
         if (!widget)
             return;
         if (notice == Notice::Geometry)
             place(id);
         drawProperty(widget, model_, id, notice);
     });
-    nameControls(model_, [this](ControlId id) { return id == tabControlId_ ? tabs_ : widgetOf(id); });
+}
+
+QWidget* MainWindow::madeWidget(ControlId id) const
+{
+    return id >= 0 && id < static_cast<int>(widgets_.size()) ? widgets_[static_cast<size_t>(id)] : nullptr;
 }
 
 QWidget* MainWindow::widgetOf(ControlId id) const
 {
-    return id >= 0 && id < static_cast<int>(widgets_.size()) ? widgets_[static_cast<size_t>(id)] : nullptr;
+    if (id < 0 || id >= model_.size())
+        return nullptr;
+    // Asking for a widget is no change of the window's state, though the
+    // widgets of its page may only now be made.
+    if (const int page = model_.at(id).row->page; !madeWidget(id) && page >= 0 && !pageMade_[static_cast<size_t>(page)])
+        const_cast<MainWindow*>(this)->makePage(page);
+    return madeWidget(id);
 }
 
 ControlId MainWindow::controlOf(const QWidget* widget) const
@@ -168,26 +179,13 @@ void MainWindow::build()
         pages_.push_back(page);
     }
     tabs_->setCurrentIndex(kStartPage);
+    // Only the page on view is made at start; the others when first shown.
+    pageMade_.assign(pages_.size(), false);
+    makePage(kStartPage);
+    connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::makePage);
 
-    for (ControlId id = 0; id < model_.size(); ++id) {
-        const Control& c = model_.at(id);
-        if (c.row->kind == Kind::Form || c.row->kind == Kind::TabControl || neverShown(*c.row))
-            continue;
-        const ControlId container = model_.containerOf(id);
-        QWidget* parent = container == tabControlId_ ? pages_.at(static_cast<size_t>(c.row->page)) : widgetOf(container);
-        QWidget* widget = createWidget(c, parent);
-        widgets_[static_cast<size_t>(id)] = widget;
-        place(id);
-        if (c.picture != kNoControl)
-            drawProperty(widget, model_, id, Notice::Picture);
-        wireInput(id, widget);
-    }
-    for (ControlId id = 0; id < model_.size(); ++id)
-        if (auto* label = qobject_cast<Label3D*>(widgetOf(id)))
-            giveRoom(id, label);
     wireWindowKeys();
     wireZoomKeys();
-    orderTabs();
     // The control with the keyboard focus always shows it, also when the
     // mouse put the focus there, drawn by the style from the window's
     // palette. Qt clears this flag when the window is shown and activated,
@@ -202,11 +200,54 @@ void MainWindow::build()
     tabs_->tabBar()->setFocus(Qt::OtherFocusReason);
 }
 
+// Makes the widgets of a page from the model's present state, at the
+// window's zoom, and shows them when the page is on view.
+void MainWindow::makePage(int page)
+{
+    if (page < 0 || page >= static_cast<int>(pageMade_.size()) || pageMade_[static_cast<size_t>(page)])
+        return;
+    const bool first = std::none_of(pageMade_.begin(), pageMade_.end(), [](bool made) { return made; });
+    pageMade_[static_cast<size_t>(page)] = true;
+    std::vector<ControlId> made;
+    for (ControlId id = 0; id < model_.size(); ++id) {
+        const Control& c = model_.at(id);
+        if (c.row->page != page || c.row->kind == Kind::Form || c.row->kind == Kind::TabControl || neverShown(*c.row))
+            continue;
+        const ControlId container = model_.containerOf(id);
+        QWidget* parent = container == tabControlId_ ? pages_.at(static_cast<size_t>(page)) : madeWidget(container);
+        QWidget* widget = createWidget(c, parent);
+        widgets_[static_cast<size_t>(id)] = widget;
+        place(id);
+        if (zoom_ != kMinZoom)
+            zoomWidget(widget, zoom_);
+        if (c.picture != kNoControl)
+            drawProperty(widget, model_, id, Notice::Picture);
+        if (c.row->kind == Kind::TextBox) {
+            drawProperty(widget, model_, id, Notice::Text);
+            drawProperty(widget, model_, id, Notice::Invalid);
+        }
+        wireInput(id, widget);
+        made.push_back(id);
+    }
+    for (ControlId id : made)
+        if (auto* label = qobject_cast<Label3D*>(madeWidget(id)))
+            giveRoom(id, label);
+    if (pages_.at(static_cast<size_t>(page))->isVisible())
+        for (ControlId id : made)
+            madeWidget(id)->setVisible(model_.at(id).visible);
+    orderTabs();
+    nameControls(model_, [this, page, first](ControlId id) {
+        if (id == tabControlId_)
+            return first ? static_cast<QWidget*>(tabs_) : nullptr;
+        return id != kNoControl && model_.at(id).row->page == page ? madeWidget(id) : nullptr;
+    });
+}
+
 void MainWindow::place(ControlId id)
 {
     const Control& c = model_.at(id);
     const QRect twips(c.left, c.top, c.width, c.height);
-    QWidget* widget = widgetOf(id);
+    QWidget* widget = madeWidget(id);
     if (auto* page = qobject_cast<PageCanvas*>(widget->parentWidget()))
         page->place(widget, twips);
     else if (auto* label = qobject_cast<Label3D*>(widget))
@@ -241,7 +282,7 @@ void MainWindow::giveRoom(ControlId id, Label3D* label)
     QWidget* lowest = nullptr;  // the lowest of the fields that overlap the label
     for (ControlId other = 0; other < model_.size(); ++other) {
         const Control& o = model_.at(other);
-        QWidget* widget = widgetOf(other);
+        QWidget* widget = madeWidget(other);
         if (other == id || !widget || model_.containerOf(other) != container || o.row->page != c.row->page)
             continue;
         const QRect rect(o.left, o.top, o.width, o.height);
@@ -452,7 +493,7 @@ void MainWindow::applyZoom(int percent)
     // A tooltip is a window of its own: it does not take the window's font.
     QToolTip::setFont(windowDefaultFont(percent));
     for (ControlId id = 0; id < model_.size(); ++id) {
-        QWidget* widget = widgetOf(id);
+        QWidget* widget = madeWidget(id);
         if (!widget)
             continue;
         // A control whose own font waits for its first showing takes it at the zoom of then.
@@ -464,11 +505,11 @@ void MainWindow::applyZoom(int percent)
     for (PageCanvas* page : pages_)
         page->setZoom(percent);
     for (ControlId id = 0; id < model_.size(); ++id) {
-        if (!widgetOf(id))
+        if (!madeWidget(id))
             continue;
-        if (!qobject_cast<PageCanvas*>(widgetOf(id)->parentWidget()))
+        if (!qobject_cast<PageCanvas*>(madeWidget(id)->parentWidget()))
             place(id);
-        if (auto* label = qobject_cast<Label3D*>(widgetOf(id)))
+        if (auto* label = qobject_cast<Label3D*>(madeWidget(id)))
             giveRoom(id, label);
     }
 }
@@ -480,7 +521,7 @@ void MainWindow::markEnterButton()
     const ControlId target = buttonForKey(model_, WindowKey::Enter, controlOf(QApplication::focusWidget()),
                                           tabs_->currentIndex());
     for (ControlId id = 0; id < model_.size(); ++id)
-        if (auto* push = qobject_cast<QPushButton*>(widgetOf(id)))
+        if (auto* push = qobject_cast<QPushButton*>(madeWidget(id)))
             push->setDefault(id == target);
 }
 
@@ -515,15 +556,15 @@ void MainWindow::orderTabs()
 {
     std::vector<ControlId> order;
     for (ControlId id = 0; id < model_.size(); ++id)
-        if (widgetOf(id) && model_.at(id).row->tabOrder >= 0 && widgetOf(id)->focusPolicy() != Qt::NoFocus)
+        if (madeWidget(id) && model_.at(id).row->tabOrder >= 0 && madeWidget(id)->focusPolicy() != Qt::NoFocus)
             order.push_back(id);
     std::stable_sort(order.begin(), order.end(), [this](ControlId a, ControlId b) {
         return model_.at(a).row->tabOrder < model_.at(b).row->tabOrder;
     });
     QWidget* previous = tabs_->tabBar();
     for (ControlId id : order) {
-        setTabOrder(previous, widgetOf(id));
-        previous = widgetOf(id);
+        setTabOrder(previous, madeWidget(id));
+        previous = madeWidget(id);
     }
 }
 
@@ -540,8 +581,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         // The button takes Tab stops for itself when it gains the focus; the
         // selected button of the group is the one stop again once it leaves.
         for (ControlId id = 0; id < model_.size(); ++id)
-            if (model_.at(id).row->kind == Kind::OptionButton && widgetOf(id))
-                drawProperty(widgetOf(id), model_, id, Notice::Value);
+            if (model_.at(id).row->kind == Kind::OptionButton && madeWidget(id))
+                drawProperty(madeWidget(id), model_, id, Notice::Value);
         return QWidget::eventFilter(watched, event);
     }
     if (qobject_cast<const FieldEdit*>(widget) && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {

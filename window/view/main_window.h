@@ -35,6 +35,8 @@ public:
 
     explicit MainWindow(WindowModel& model, QWidget* parent = nullptr);
 
+    // The widget of a control; a page's widgets are made when the page is
+    // first shown or one of them is first asked for here.
     QWidget* widgetOf(ControlId id) const;
     // The control a widget (or one of its inner parts) belongs to; the tab
     // strip belongs to SSTab1.
@@ -59,6 +61,9 @@ protected:
 
 private:
     void build();
+    void makePage(int page);
+    // The widget of a control whose page has been made, else nullptr.
+    QWidget* madeWidget(ControlId id) const;
     void place(ControlId id);
     void giveRoom(ControlId id, Label3D* label);
     void wireInput(ControlId id, QWidget* widget);
@@ -79,6 +84,7 @@ private:
     ControlId tabControlId_ = kNoControl;
     std::vector<PageCanvas*> pages_;
     std::vector<QWidget*> widgets_;
+    std::vector<bool> pageMade_;
     std::vector<std::pair<WindowKey, QShortcut*>> windowKeys_;
     QSize baseSize_;
     int zoom_ = 100;
