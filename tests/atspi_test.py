@@ -48,7 +48,10 @@ def start_session(program):
         skip("no AT-SPI bus (at-spi2-core)")
     with tempfile.TemporaryDirectory() as home:
         read, write = os.pipe()
-        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        # -noreset: the server would reset when dbus-launch, its first client,
+        # leaves, and refuse connections for that while.
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-noreset", "-screen", "0", "1280x1024x24",
+                                 "-nolisten", "tcp"],
                                 pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write)
         bus_pid = None
@@ -111,13 +114,14 @@ def walk_window(program):
         return None
 
     for attempt in range(3):
-        # A fresh Xvfb now and then refuses the program's first connection.
+        # Should the server still refuse the program's first connection, the
+        # program says so in one line and is started again.
         time.sleep(attempt)
         errors = tempfile.TemporaryFile("w+")
         window = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=errors)
         app = wait_for(lambda: window.poll() is not None or application())
         errors.seek(0)
-        if window.poll() is None or "could not connect to display" not in errors.read():
+        if window.poll() is None or "cannot be opened" not in errors.read():
             break
     try:
         if window.poll() is not None:
