@@ -42,11 +42,13 @@ inline constexpr std::array<PictureInfo, 16> kPictures = {{
 }};
 
 inline constexpr std::string_view kWindowIcon = ":/pictures/tavrimo.ico";
-// The same icon drawn by the generator at 48 and 64 pixels, for the title
+// What the window shows as its icon, all read as PNG so that opening it
+// loads no image plugin: the .ico's own 32-pixel image kept as a PNG, and
+// the same icon drawn by the generator at 48 and 64 pixels, for the title
 // bar of a dense screen. (Qt reads an icon's files when they are added, so
 // the larger renderings, for menus, are left to the desktop's icon theme.)
-inline constexpr std::array<std::string_view, 2> kLargerWindowIcons = {
-    ":/pictures/tavrimo-48.png", ":/pictures/tavrimo-64.png"};
+inline constexpr std::array<std::string_view, 3> kWindowIcons = {
+    ":/pictures/tavrimo-32.png", ":/pictures/tavrimo-48.png", ":/pictures/tavrimo-64.png"};
 
 // The picture entry of an image control, or nullptr when it holds none of its own.
 const PictureInfo* pictureOf(std::string_view control);

@@ -149,11 +149,11 @@ void MainWindow::build()
     const auto path = [](std::string_view resource) {
         return QString::fromLatin1(resource.data(), static_cast<qsizetype>(resource.size()));
     };
-    QIcon icon(path(kWindowIcon));
-    for (std::string_view larger : kLargerWindowIcons) {
+    QIcon icon;
+    for (std::string_view size : kWindowIcons) {
         // Read as PNG outright: left to guess, the reader would first load
         // every image plugin to ask whether it knows the file.
-        QImageReader reader(path(larger), "png");
+        QImageReader reader(path(size), "png");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
