@@ -8,6 +8,7 @@
 #include "window/view/fonts.h"
 #include "window/view/page_canvas.h"
 #include "window/view/style.h"
+#include "window/view/wheel_zoom.h"
 #include "window/view/widget_factory.h"
 #include "window/view/zoom.h"
 
@@ -24,14 +25,11 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QWheelEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolTip>
 
 #include <algorithm>
-#include <cstdlib>
-#include <functional>
 #include <string>
 
 namespace tavrimo {
@@ -56,40 +54,6 @@ protected:
 class TabControl : public QTabWidget {
 public:
     explicit TabControl(QWidget* parent) : QTabWidget(parent) { setTabBar(new PageTabBar(this)); }
-};
-
-// Ctrl + mouse wheel over any control of the window steps the zoom, one step
-// a notch; the control under the pointer (the formula box's own text zoom,
-// the figure list's item) does not take it.
-class WheelZoom : public QObject {
-public:
-    WheelZoom(MainWindow* window, std::function<void(int)> step)
-        : QObject(window), window_(window), step_(std::move(step))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::Wheel)
-            return false;
-        const auto* wheel = static_cast<QWheelEvent*>(event);
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        if (!(wheel->modifiers() & Qt::ControlModifier) || !widget || widget->window() != window_)
-            return false;
-        turn_ += wheel->angleDelta().y();
-        while (std::abs(turn_) >= QWheelEvent::DefaultDeltasPerStep) {
-            const int direction = turn_ > 0 ? 1 : -1;
-            turn_ -= direction * QWheelEvent::DefaultDeltasPerStep;
-            step_(direction);
-        }
-        return true;
-    }
-
-private:
-    MainWindow* window_;
-    std::function<void(int)> step_;
-    int turn_ = 0;  // eighths of a degree not yet taken as a step
 };
 
 bool maximised(const QWidget* window)

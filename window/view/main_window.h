@@ -77,7 +77,6 @@ private:
     void applyZoom(int percent);
     void keepOnScreen();
     void placeTabControl();
-    bool wheelZoom(QObject* watched, QEvent* event);
 
     WindowModel& model_;
     QTabWidget* tabs_ = nullptr;
@@ -88,7 +87,6 @@ private:
     std::vector<std::pair<WindowKey, QShortcut*>> windowKeys_;
     QSize baseSize_;
     int zoom_ = 100;
-    int wheelTurn_ = 0;  // eighths of a degree of Ctrl + wheel not yet taken as a step
 };
 
 }  // namespace tavrimo
