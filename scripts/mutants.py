@@ -100,7 +100,7 @@ FAULTS = [
      "menu->setLayoutDirection(Qt::LeftToRight);"),
     ("result-box-left-selected-after-copy", "window/view/field_edit.cpp",
      "[this] { setCursorPosition(0); }", "[this] { deselect(); }"),
-    ("long-text-without-tooltip", "window/view/field_edit.cpp", "setToolTip(wider ? text() : QString());",
+    ("long-text-without-tooltip", "window/view/field_edit.cpp", "setToolTip(cut_ ? text() : QString());",
      "setToolTip(QString());"),
     ("fahrenheit-named-kelvin", "window/view/accessibility.h", '{{"txtF"}, {"Label3D2", 2}},',
      '{{"txtF"}, {"Label3D2", 1}},'),

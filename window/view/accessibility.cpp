@@ -65,13 +65,14 @@ void nameControls(WindowModel& model, const std::function<QWidget*(ControlId)>& 
 
     for (const Pair& pair : pairs)
         pair.field->setAccessibleName(model.at(pair.label).caption);
-    model.addObserver([&model, pairs](ControlId id, Notice notice) {
-        if (notice != Notice::Caption)
-            return;
-        for (const Pair& pair : pairs)
-            if (pair.label == id)
-                pair.field->setAccessibleName(model.at(id).caption);
-    });
+    if (!pairs.empty())
+        model.addObserver([&model, pairs](ControlId id, Notice notice) {
+            if (notice != Notice::Caption)
+                return;
+            for (const Pair& pair : pairs)
+                if (pair.label == id)
+                    pair.field->setAccessibleName(model.at(id).caption);
+        });
 
     std::vector<std::pair<ControlId, QWidget*>> slots;
     for (const ControlRef& slot : kDrawingSlots)

@@ -65,11 +65,10 @@ void FieldEdit::makeResultBox()
 
 // A box without the focus shows no selection, as the person cannot tell
 // otherwise which box the next key goes to: its highlight takes the box's
-// own colours. What was selected is kept and shows again with the focus. A
-// box that never takes the focus shows what the mouse selects in it.
+// own colours. What was selected is kept and shows again with the focus.
 void FieldEdit::showSelection()
 {
-    const bool shown = hasFocus() || focusPolicy() == Qt::NoFocus;
+    const bool shown = hasFocus();
     const QPalette standard = QApplication::palette(this);
     QPalette colours = palette();
     bool changed = false;
@@ -118,11 +117,9 @@ QRect FieldEdit::textLine() const
 // whole; the person typing in it keeps the line edit's own view.
 void FieldEdit::paintCut()
 {
-    if (hasFocus())
+    if (hasFocus() || !cut_)
         return;
     const QRect line = textLine();
-    if (fontMetrics().horizontalAdvance(text()) <= line.width())
-        return;
     QPainter painter(this);
     QStyleOptionFrame option;
     initStyleOption(&option);
@@ -163,7 +160,7 @@ void FieldEdit::resizeEvent(QResizeEvent* event)
 void FieldEdit::changeEvent(QEvent* event)
 {
     QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         updateToolTip();
     if (event->type() == QEvent::PaletteChange)
         showSelection();  // a new back colour is the hidden highlight's
@@ -192,14 +189,12 @@ void FieldEdit::paintEvent(QPaintEvent* event)
 
 void FieldEdit::updateToolTip()
 {
-    if (invalid_) {
+    cut_ = fontMetrics().horizontalAdvance(text()) > textLine().width();
+    if (invalid_)
         // The example uses each separator the field reads.
         setToolTip(u"هذا ليس عددًا\nمثال: "_s + separatorExamples(NumberFormat::fromCLocale()));
-        return;
-    }
-
-    const bool wider = fontMetrics().horizontalAdvance(text()) > textLine().width();
-    setToolTip(wider ? text() : QString());
+    else
+        setToolTip(cut_ ? text() : QString());
 }
 
 void FieldEdit::noteEdit(const QString& text)

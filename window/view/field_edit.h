@@ -43,6 +43,8 @@ private:
     };
     Selection selection() const;
     void restore(const Selection& kept);
+    // Measures the text against its line again (a new text, size or font)
+    // and gives the box the tooltip that goes with it.
     void updateToolTip();
     void showSelection();
     QRect textLine() const;
@@ -54,6 +56,7 @@ private:
     qsizetype undoWeight_ = 0;
     bool resultBox_ = false;
     bool invalid_ = false;
+    bool cut_ = false;  // the text runs past its line
 };
 
 }  // namespace tavrimo
