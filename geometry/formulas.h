@@ -52,7 +52,8 @@ inline constexpr std::u16string_view kSphereText =
     u"\r\n"
     u"(ب) = 22/7\r\n"
     u"ع = ارتفاع المنطقة أو القبة\r\n"
-    u"و = طول الوتر من قمة القبة إلى حافتها\r\n";
+    u"و = طول الوتر من قمة القبة إلى حافتها\r\n"
+    u"نق = نصف قطر الكرة\r\n";
 
 // txtMotwazi: rectangular box.
 inline constexpr std::u16string_view kCuboidText =
@@ -93,7 +94,7 @@ inline constexpr std::u16string_view kAnglesText =
     u"تظل يه = المجاور / المقابل\r\n"
     u"جب^2 يه + تجب^2 يه = 1\r\n"
     u"\r\n"
-    u"النسب المثلثية للزوايا الشهيرة :\r\n"
+    u"النسب المثلثية للزوايا الشهيرة (بالدرجات) :\r\n"
     u"جب 45 = 1/ جذر 2\r\n"
     u"تجب 45 = جب 45\r\n"
     u"ظل 45 = 1\r\n"

@@ -4,6 +4,7 @@
 #include "assets/pictures.h"
 #include "window/label3d.h"
 #include "window/view/accessibility.h"
+#include "window/view/assistive_access.h"
 #include "window/view/field_edit.h"
 #include "window/view/fonts.h"
 #include "window/view/page_canvas.h"
@@ -66,6 +67,7 @@ bool maximised(const QWidget* window)
 MainWindow::MainWindow(WindowModel& model, QWidget* parent)
     : QWidget(parent), model_(model), widgets_(static_cast<size_t>(model.size()), nullptr)
 {
+    installAssistiveAccess();
     build();
     // A page not yet made takes the model's state when it is made.
     model_.addObserver([this](ControlId id, Notice notice) {
