@@ -3,8 +3,9 @@
 # The real window as a screen reader meets it over AT-SPI, under Xvfb with a
 # session bus: every character of each result lies inside its box, text put
 # into the coefficients through EditableText is what "النتيجة" solves, the
-# three results take the focus and read out their names and numbers, and the
-# drawings of a picked figure are named.
+# three results take the focus and read out their names and numbers, the
+# drawings of a picked figure are named, and assistive input reaches what the
+# keyboard reaches and no more.
 #
 #   atspi_test.py PROGRAM     starts Xvfb and a session bus, then checks PROGRAM
 #
@@ -158,6 +159,10 @@ def walk_window(program):
                 text = box.queryText()
                 x, _, w, _ = box.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
                 cx, _, cw, _ = text.getCharacterExtents(text.characterCount - 1, pyatspi.DESKTOP_COORDS)
+                # A point a quarter into the character is nearest the caret place before it.
+                _, cy, _, ch = text.getCharacterExtents(text.characterCount - 1, pyatspi.DESKTOP_COORDS)
+                check(text.getOffsetAtPoint(cx + cw // 4, cy + ch // 2, pyatspi.DESKTOP_COORDS) == text.characterCount - 1,
+                      f"{equation}: the last character of {name} is found where it is said to lie")
                 check(text.characterCount > 0 and x < cx and cx + cw < x + w,
                       f"{equation}: the last character of {name} ({text_of(box)}) at {cx}..{cx + cw} lies inside its box {x}..{x + w}")
 
@@ -195,10 +200,123 @@ def walk_window(program):
             shown = drawings()
             check([n.name for n in shown] == names and all(n.description for n in shown),
                   f"the drawings on view are named {names}, and described")
+        assistive_input(app, node, text_of, check, wait_for)
         return 1 if failures else 0
     finally:
         window.terminate()
         window.wait()
+
+
+def peak_kib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        return next(int(line.split()[1]) for line in status if line.startswith("VmHWM:"))
+
+
+def assistive_input(app, node, text_of, check, wait_for):
+    """Over AT-SPI a person reaches what the keyboard and the mouse reach and
+    no more: hidden fields, fields of a page not on view, result boxes and the
+    window behind a message box take nothing; an option button's action
+    chooses its category; an edit at a huge offset costs what a paste costs."""
+    import pyatspi
+
+    def editable(box):
+        return box.getState().contains(pyatspi.STATE_EDITABLE)
+
+    def offers_editing(box):
+        try:
+            box.queryEditableText()
+            return True
+        except NotImplementedError:
+            return False
+
+    node("الصفحة الأولى", pyatspi.ROLE_PAGE_TAB).queryAction().doAction(0)
+    km = node("كيلومتر", pyatspi.ROLE_TEXT)
+    km.queryComponent().grabFocus()
+    check(wait_for(lambda: km.getState().contains(pyatspi.STATE_FOCUSED), 5), "كيلومتر takes the focus")
+    celsius = node("درجة مئوية", pyatspi.ROLE_TEXT)
+    check(not editable(celsius), "درجة مئوية, on a page not on view, is not editable")
+    celsius.queryEditableText().setTextContents("100")
+    time.sleep(0.3)
+    check(text_of(celsius) == "" and km.getState().contains(pyatspi.STATE_FOCUSED)
+          and km.getState().contains(pyatspi.STATE_SHOWING) and not celsius.getState().contains(pyatspi.STATE_SHOWING),
+          "an edit of درجة مئوية from the unit page is refused; كيلومتر keeps the focus, the page stays")
+
+    volumes = node("حجوم", pyatspi.ROLE_RADIO_BUTTON)
+    action = volumes.queryAction()
+    action.doAction(next(i for i in range(action.nActions) if action.getName(i) in ("Toggle", "Press", "Click")))
+    metre = wait_for(lambda: node("متر مكعب", pyatspi.ROLE_TEXT), 5)
+    check(metre is not None and volumes.getState().contains(pyatspi.STATE_CHECKED),
+          "the Toggle action on حجوم chooses the volumes: the fields are named by their units")
+    for name in ("ميل", "ميل بحري"):
+        hidden = node(name, pyatspi.ROLE_TEXT)
+        if hidden is None:
+            check(False, f"the hidden field {name} is on the bus")
+            continue
+        states = hidden.getState()
+        check(not states.contains(pyatspi.STATE_EDITABLE) and not states.contains(pyatspi.STATE_FOCUSABLE),
+              f"the hidden field {name} is neither editable nor focusable")
+        hidden.queryEditableText().setTextContents("7")
+        time.sleep(0.3)
+        check(metre is not None and text_of(metre) == "" and text_of(hidden) == "",
+              f"setTextContents on the hidden field {name} fills nothing")
+
+    node("الصفحة الثانية", pyatspi.ROLE_PAGE_TAB).queryAction().doAction(0)
+    a = node("أ", pyatspi.ROLE_TEXT)
+    a.queryEditableText().setTextContents("4")
+    before = peak_kib(app.get_process_id())
+    start = time.monotonic()
+    a.queryEditableText().insertText(2147483647, "1", 1)
+    took = time.monotonic() - start
+    grown = (peak_kib(app.get_process_id()) - before) // 1024
+    check(text_of(a) == "41" and grown < 16 and took < 1,
+          f"insertText at offset 2147483647 puts 1 at the end of أ ({text_of(a)}): peak memory +{grown} MiB, {took:.2f} s")
+    a.queryEditableText().setTextContents("1" * 1001)
+    time.sleep(0.2)
+    check(text_of(a) == "41", "a text of 1,001 characters is refused whole; أ still shows 41")
+
+    for name in RESULTS:
+        box = node(name, pyatspi.ROLE_TEXT)
+        check(not editable(box) and not offers_editing(box), f"the result box {name} is not editable and offers no editing")
+    formulas = node("قواعد الشكل", pyatspi.ROLE_TEXT)
+    check(formulas is not None and not editable(formulas) and not offers_editing(formulas),
+          "the formula box is not editable and offers no editing")
+    if formulas is not None:
+        # It still reads as it shows: the pyramid's sheet, picked last, line by line.
+        reader = formulas.queryText()
+        line = reader.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_LINE_START)
+        x, y, w, h = reader.getCharacterExtents(3, pyatspi.DESKTOP_COORDS)
+        check(line[0].rstrip("\n") == "الهرم : " and w > 0
+              and reader.getOffsetAtPoint(x + w // 2, y + h // 2, pyatspi.DESKTOP_COORDS) == 3,
+              f"the formula box reads its first line {line[0]!r} and finds its fourth character where it lies")
+
+    # "النتيجة" without a: the message box opens, and the window behind it takes nothing.
+    a.queryEditableText().setTextContents("")
+    b = node("ب", pyatspi.ROLE_TEXT)
+    b.queryEditableText().setTextContents("2")
+    clear = node("مسح", pyatspi.ROLE_PUSH_BUTTON)
+    node("النتيجة", pyatspi.ROLE_PUSH_BUTTON).queryAction().doAction(0)
+    box = wait_for(lambda: next((n for n in app if n is not None and n.getRole() in
+                                 (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT)), None), 5)
+    check(box is not None, "the message box opens")
+    if box is None:
+        return
+    check(not editable(a), "أ is not editable behind the message box")
+    a.queryEditableText().setTextContents("3")
+    check(clear.queryAction().nActions == 0, "مسح offers no action behind the message box")
+    if clear.queryAction().nActions:
+        clear.queryAction().doAction(0)
+    time.sleep(0.3)
+    check(text_of(a) == "" and text_of(b) == "2", "behind the message box neither an edit nor a press of مسح reaches the window")
+    ok = next(n for n in nodes_of(box) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON)
+    ok.queryAction().doAction(0)
+    check(wait_for(lambda: editable(a), 5), "once the box is closed أ is editable again")
+
+
+def nodes_of(root):
+    yield root
+    for child in root:
+        if child is not None:
+            yield from nodes_of(child)
 
 
 if __name__ == "__main__":
