@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 
 #include "app/version.h"
+#include "files/shown_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -25,7 +27,7 @@ namespace {
 // variable names and the program's name stay Latin in the Arabic texts.
 struct Texts {
     const char* help;
-    const char* unknownOption;  // %1 the option as typed
+    const char* unknownOption;  // %1 the option as typed, quoted
     const char* unexpectedArgument;
     const char* noDisplay;  // %1 what is missing, %2 the platforms tried
     const char* noDisplayPlatformOnly;
@@ -44,8 +46,8 @@ constexpr Texts kEnglish{
     "  -v, --version  Prints the program's name and version.\n"
     "\n"
     "Qt reads its own generic options, such as -platform.\n",
-    "tavrimo: unknown option '%1'",
-    "tavrimo: unexpected argument '%1'",
+    "tavrimo: unknown option %1",
+    "tavrimo: unexpected argument %1",
     "tavrimo: no display to open the window on: %1 (Qt platform %2)",
     "tavrimo: no display to open the window on (Qt platform %1)",
     "%1 is not set",
@@ -226,7 +228,8 @@ CommandLine readCommandLine(const QStringList& arguments, Language language)
         } else {
             const bool option = options && argument.size() > 1 && argument.startsWith(QLatin1Char('-'));
             line.action = CommandLine::Action::Refuse;
-            line.refusal = text(option ? words.unknownOption : words.unexpectedArgument).arg(argument);
+            const std::u16string quoted = files::quoteToken(std::u16string_view(reinterpret_cast<const char16_t*>(argument.utf16()), static_cast<size_t>(argument.size())));
+            line.refusal = text(option ? words.unknownOption : words.unexpectedArgument).arg(QString::fromStdU16String(quoted));
             return line;
         }
     }
@@ -251,9 +254,29 @@ bool writeOut(std::FILE* stream, const QByteArray& text)
     return std::fflush(stream) == 0 && written && !std::ferror(stream);
 }
 
+namespace {
+
+// The system's reason in the person's language: the usual ones in Arabic,
+// any other as the system words it.
+QString reasonFor(Language language, int error)
+{
+    static constexpr std::pair<int, const char*> kArabicReasons[] = {
+        {ENOSPC, "لا مساحة متبقية على القرص"}, {EACCES, "الإذن مرفوض"},
+        {EPERM, "العملية غير مسموح بها"},     {EROFS, "نظام الملفات للقراءة فقط"},
+        {EBADF, "واصف الملف غير صالح"},        {EFBIG, "الملف أكبر من الحد المسموح به"},
+    };
+    if (language == Language::Arabic)
+        for (const auto& [code, reason] : kArabicReasons)
+            if (code == error)
+                return text(reason);
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+}  // namespace
+
 void reportLostOutput(Language language, int error)
 {
-    const QString reason = QString::fromLocal8Bit(std::strerror(error ? error : EIO));
+    const QString reason = reasonFor(language, error ? error : EIO);
     writeOut(stderr, (text(texts(language).lostOutput).arg(reason) + QLatin1Char('\n')).toUtf8());
 }
 

@@ -6,6 +6,7 @@
 #include "driver/runner.h"
 #include "driver/script.h"
 #include "app/application.h"
+#include "window/properties.h"
 
 #include <QApplication>
 #include <QFile>
@@ -52,8 +53,10 @@ int main(int argc, char* argv[])
     // one of them.
     const bool stdinOpen = ::fcntl(STDIN_FILENO, F_GETFL) >= 0;
     const bool stdoutOpen = ::fcntl(STDOUT_FILENO, F_GETFL) >= 0;
-    // A reader that went away is a write error like any other, reported.
+    // A reader that went away and a file size limit reached are write
+    // errors like any other, reported (a short write, then EPIPE or EFBIG).
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     fallback = qInstallMessageHandler(filterMessages);
     QTemporaryFile screens;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -76,7 +79,7 @@ int main(int argc, char* argv[])
             throw tavrimo::script::ScriptError(0, "cannot read standard input: " + tavrimo::script::systemError(EBADF));
         script = tavrimo::script::readScript(fileName);
     } catch (const tavrimo::script::ScriptError& error) {
-        err << fileName << ':' << error.line << ": " << error.what() << '\n';
+        err << tavrimo::escapeText(fileName) << ':' << error.line << ": " << error.what() << '\n';
         return 2;
     }
 
@@ -89,7 +92,7 @@ int main(int argc, char* argv[])
     try {
         tavrimo::script::forEachCommand(script, runner.names(), [](const tavrimo::script::Command&) {});
     } catch (const tavrimo::script::ScriptError& error) {
-        err << fileName << ':' << error.line << ": " << error.what() << '\n';
+        err << tavrimo::escapeText(fileName) << ':' << error.line << ": " << error.what() << '\n';
         return 2;
     }
 
@@ -102,7 +105,7 @@ int main(int argc, char* argv[])
                                         [&runner](const tavrimo::script::Command& command) { runner.run(command); });
         runner.finish();
     } catch (const tavrimo::ActionError& error) {
-        err << fileName << ':' << error.line << ": " << error.what() << '\n';
+        err << tavrimo::escapeText(fileName) << ':' << error.line << ": " << error.what() << '\n';
         return 3;
     }
     return 0;

@@ -238,6 +238,16 @@ void Runner::snapshot(const QString& fileName)
     // The picture is made in memory and written whole or not at all, so a
     // full disk shows as a failure, never as a short picture.
     // Qt's own error texts may be translated; the driver's stay English.
+    // A name is refused where a paste would be: a NUL would cut it short,
+    // half a surrogate pair would be written as another character.
+    for (qsizetype i = 0; i < fileName.size(); ++i) {
+        const QChar unit = fileName[i];
+        if (unit.isHighSurrogate() && i + 1 < fileName.size() && fileName[i + 1].isLowSurrogate())
+            ++i;
+        else if (unit.isSurrogate() || unit.isNull())
+            fail("cannot write the snapshot " + script::quote(fileName) + ": a file name cannot hold "
+                 + (unit.isNull() ? "" : "the lone surrogate ") + describeCharacter(unit.unicode()));
+    }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver/script.h"
 
+#include "files/shown_text.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -262,16 +264,14 @@ QString unescape(QStringView quoted)
 
 std::string quote(QStringView token)
 {
-    qsizetype end = 0;
-    for (int characters = 0; end < token.size() && characters < kQuotedCharacters; ++characters)
-        end += token[end].isHighSurrogate() && end + 1 < token.size() && token[end + 1].isLowSurrogate() ? 2 : 1;
-    return '\'' + token.first(end).toString().toStdString() + (end < token.size() ? "...'" : "'");
+    const std::u16string quoted = files::quoteToken(std::u16string_view(reinterpret_cast<const char16_t*>(token.utf16()), static_cast<size_t>(token.size())));
+    return QString::fromStdU16String(quoted).toStdString();
 }
 
 std::string quote(std::string_view token)
 {
     // Bytes enough for one character more than are quoted, to tell a cut.
-    const std::string_view head = token.substr(0, 4 * (kQuotedCharacters + 1));
+    const std::string_view head = token.substr(0, 4 * (files::kQuotedCharacters + 1));
     return quote(QStringView(QString::fromUtf8(head.data(), static_cast<qsizetype>(head.size()))));
 }
 

@@ -51,9 +51,8 @@ struct Names {
 // that are not UTF-8, or that cannot be understood.
 void forEachCommand(QByteArrayView script, const Names& names, const std::function<void(const Command&)>& each);
 
-// A token of the script quoted for a message: at most its first
-// kQuotedCharacters characters, "..." after them when it is longer.
-inline constexpr int kQuotedCharacters = 80;
+// A token of the script quoted for a message: at most its first 80
+// characters with their escapes, "..." after them when it is longer.
 std::string quote(std::string_view token);
 std::string quote(QStringView token);
 

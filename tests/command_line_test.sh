@@ -78,15 +78,16 @@ LANG=ar_EG.UTF-8 QT_QPA_PLATFORM=offscreen|-v|out|0|out|Tavrimo $version|-
 LC_ALL=C|-platform offscreen -v|out|0|out|Tavrimo $version|-
 LC_ALL=C DISPLAY=:9173|--help|out|0|out|$en_usage|$en_version
 LC_ALL=C|--frobnicate|out|2|err|tavrimo: unknown option '--frobnicate'|$en_usage
-LANG=ar_EG.UTF-8|--frobnicate|out|2|err|tavrimo: خيار غير معروف: --frobnicate|$ar_usage
+LANG=ar_EG.UTF-8|--frobnicate|out|2|err|tavrimo: خيار غير معروف: '--frobnicate'|$ar_usage
 LC_ALL=C QT_QPA_PLATFORM=offscreen|-x --help|out|2|err|tavrimo: unknown option '-x'|$en_usage
 LC_ALL=C|--help-all|out|2|err|tavrimo: unknown option '--help-all'|$en_version
 LC_ALL=C|page.png|out|2|err|tavrimo: unexpected argument 'page.png'|$en_usage
-LANGUAGE=ar LANG=C.UTF-8|page.png|out|2|err|tavrimo: وسيط غير متوقع: page.png|$ar_usage
+LANGUAGE=ar LANG=C.UTF-8|page.png|out|2|err|tavrimo: وسيط غير متوقع: 'page.png'|$ar_usage
 LC_ALL=C|-- -h|out|2|err|tavrimo: unexpected argument '-h'|$en_usage
 LC_ALL=C|--version|full|1|err|tavrimo: cannot write to standard output: No space left on device|-
 LC_ALL=C|--help|closed|1|err|tavrimo: cannot write to standard output: Bad file descriptor|-
-LANG=ar_EG.UTF-8|--version|closed|1|err|tavrimo: تعذّرت الكتابة في المخرج القياسي: Bad file descriptor|-
+LANG=ar_EG.UTF-8|--version|closed|1|err|tavrimo: تعذّرت الكتابة في المخرج القياسي: واصف الملف غير صالح|-
+LANG=ar_EG.UTF-8|--help|full|1|err|tavrimo: تعذّرت الكتابة في المخرج القياسي: لا مساحة متبقية على القرص|-
 LC_ALL=C||out|1|err|$en_no_x|-
 LC_ALL=C|--|out|1|err|$en_no_x|-
 LC_ALL=C|-reverse|out|1|err|$en_no_x|-
@@ -97,6 +98,19 @@ LC_ALL=C XDG_SESSION_TYPE=wayland||out|1|err|tavrimo: no display to open the win
 LC_ALL=C QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work/runtime||out|124|out|-|-
 LC_ALL=C QT_QPA_PLATFORM=minimal XDG_RUNTIME_DIR=$work/runtime||out|124|out|-|-
 TABLE
+
+# An option is quoted as the driver quotes a token: each control, separator
+# and direction mark by its escape, and cut after 80 characters.
+for row in "-$(printf '\033[2J\302\205\342\200\250\342\200\256')x|tavrimo: unknown option '-\\u001b[2J\\u0085\\u2028\\u202ex'" \
+           "-$(printf '%0100d' 0)|tavrimo: unknown option '-$(printf '%079d' 0)...'"; do
+    argument=${row%%|*}
+    expected=${row#*|}
+    actual=$(env -i PATH="$PATH" HOME="$work" LANG=C.UTF-8 "$program" "$argument" 2>&1 >/dev/null | head -n 1)
+    if [ "$actual" != "$expected" ]; then
+        echo "FAIL: the refusal of an option reads '$actual', expected '$expected'"
+        status=1
+    fi
+done
 
 # With an X display that answers, ten times over: an X server that has no
 # other client resets whenever its last one leaves, and a connection made

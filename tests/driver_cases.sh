@@ -6,7 +6,9 @@
 # written (a snapshot anywhere but a regular file, a standard output that
 # fails or is closed), each of which stops a script. No row writes outside
 # its scratch folder: the system folders are named by paths that do not
-# exist, and the full disk is a file size limit.
+# exist, and the full disk is a file size limit, which the driver meets
+# with a message whether or not its caller ignores SIGXFSZ. A token in a
+# message is quoted with its escapes, cut after 80 characters.
 # Each row: the expected exit status, the expected standard error, and how
 # the driver is run (a shell command; $D is the driver, $W a scratch folder).
 # Usage: driver_cases.sh DRIVER
@@ -69,6 +71,13 @@ done <<'TABLE'
 0||echo "snapshot \"$W/link.png\"" | "$D" && test -L "$W/link.png" && grep -q PNG "$W/target.png"
 3|-:1: cannot write the snapshot 'SCRATCH/old.png': File too large|echo "snapshot \"$W/old.png\"" | (trap '' XFSZ; ulimit -f 1; "$D"); s=$?; [ "$(cat "$W/old.png")" = old ] || echo lost >&2; exit $s
 3|-:2: cannot write to standard output: File too large|printf 'show page\ndump\nshow page\n' | (trap '' XFSZ; ulimit -f 1; "$D" >"$W/out")
+3|-:1: cannot write the snapshot 'SCRATCH/old.png': File too large|echo "snapshot \"$W/old.png\"" | (ulimit -f 1; "$D"); s=$?; [ "$(cat "$W/old.png")" = old ] || echo lost >&2; exit $s
+3|-:2: cannot write to standard output: File too large|printf 'show page\ndump\nshow page\n' | (ulimit -f 1; "$D" >"$W/out")
+3|-:1: cannot write the snapshot '\ud800.png': a file name cannot hold the lone surrogate U+D800|echo 'snapshot "\ud800.png"' | "$D"
+3|-:1: cannot write the snapshot '\u0000x.png': a file name cannot hold U+0000 (NUL)|echo 'snapshot "\u0000x.png"' | "$D"
+2|-:1: unknown command '\u001b[2J\u0085\u202ex'|printf '\033[2J\302\205\342\200\256x\n' | "$D"
+2|-:1: unknown command '\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b\u001b...'|printf '%0100d\n' 0 | tr 0 '\033' | "$D"
+2|W/\u001b\u2028.scn:0: cannot open the script: No such file or directory|"$D" "$W/$(printf '\033\342\200\250').scn"
 3|-:1: cannot write to standard output: Bad file descriptor|echo 'show page' | "$D" >&-
 0||echo 'page 1' | "$D" >&-
 3|-:1: cannot zoom to 200 %: the window's screen holds at most 157 %|echo 'zoom 200' | "$D"

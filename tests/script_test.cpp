@@ -109,9 +109,9 @@ INSTANTIATE_TEST_SUITE_P(Script, RefusedLines, ::testing::Values(
     Refused{"zoom_beyond_300", "zoom 301", 1, "expected a zoom in percent from 100 to 300, not '301'"},
     Refused{"unknown_key", "key F1", 1, "unknown key 'F1'"},
     Refused{"open_quote", "type txtC \"12", 1, "missing closing quote"},
-    Refused{"unknown_escape", "type txtC \"\\q\"", 1, "bad escape '\\q'"},
-    Refused{"short_unicode_escape", "type txtC \"\\u12\"", 1, "bad escape '\\u12'"},
-    Refused{"arabic_digits_are_not_hex", "type txtC \"\\u١٢٣٤\"", 1, "bad escape '\\u١٢٣٤'"},
+    Refused{"unknown_escape", "type txtC \"\\q\"", 1, "bad escape '\\\\q'"},
+    Refused{"short_unicode_escape", "type txtC \"\\u12\"", 1, "bad escape '\\\\u12'"},
+    Refused{"arabic_digits_are_not_hex", "type txtC \"\\u١٢٣٤\"", 1, "bad escape '\\\\u١٢٣٤'"},
     Refused{"text_after_the_command", "stats now", 1, "unexpected 'now'"},
     Refused{"empty_snapshot_name", "snapshot \"\"", 1, "empty file name"},
     // A token is quoted to its 80th character, counted in characters.

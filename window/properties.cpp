@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/properties.h"
 
+#include "files/shown_text.h"
+
 namespace tavrimo {
 
 uint32_t Colour::resolved() const
@@ -96,28 +98,7 @@ QString controlName(const Control& control)
 
 QString escapeText(const QString& text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text[i];
-        const bool pair = ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        switch (ch.unicode()) {
-        case u'\\': out += QStringLiteral("\\\\"); break;
-        case u'\r': out += QStringLiteral("\\r"); break;
-        case u'\n': out += QStringLiteral("\\n"); break;
-        case u'\t': out += QStringLiteral("\\t"); break;
-        default:
-            // Other control characters and half a surrogate pair, which no
-            // output could show as they are, in the script's own escape.
-            if (ch.unicode() < 0x20 || ch.unicode() == 0x7f || (ch.isSurrogate() && !pair))
-                out += QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QChar(u'0'));
-            else if (pair)
-                out += text.mid(i++, 2);
-            else
-                out += ch;
-        }
-    }
-    return out;
+    return QString::fromStdU16String(files::escapeForLine(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()))));
 }
 
 QString formatColour(Colour colour)

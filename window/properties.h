@@ -33,8 +33,9 @@ std::optional<Prop> defaultProp(Kind kind);
 // "txtTAS(3)", "optArea".
 QString controlName(const Control& control);
 
-// Backslash, CR, LF and tab written as \\, \r, \n and \t; any other control
-// character and half a surrogate pair as \uXXXX, so that what is printed is
+// Backslash, CR, LF and tab written as \\, \r, \n and \t; any other C0 or C1
+// control, the line and paragraph separators, the bidirectional controls and
+// half a surrogate pair as \uXXXX, so that what is printed is one line of
 // text whole, never a raw NUL or a replacement character.
 QString escapeText(const QString& text);
 QString formatColour(Colour colour);
