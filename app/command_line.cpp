@@ -57,14 +57,17 @@ constexpr Texts kEnglish{
 };
 
 constexpr Texts kArabic{
-    "الاستعمال: tavrimo [خيارات]\n"
+    // Each Latin word between U+2066 and U+2069 (isolated left to right), so
+    // that it reads as typed within the right-to-left line and the full
+    // stop after it follows it.
+    "الاستعمال: \u2066tavrimo\u2069 [خيارات]\n"
     "يحوّل الوحدات ودرجات الحرارة، ويحلّ معادلة الدرجة الثانية، ويعرض قواعد الأشكال الهندسية.\n"
     "\n"
     "الخيارات:\n"
-    "  -h, --help     يطبع هذه المساعدة.\n"
-    "  -v, --version  يطبع اسم البرنامج ورقم إصداره.\n"
+    "  \u2066-h\u2069، \u2066--help\u2069     يطبع هذه المساعدة.\n"
+    "  \u2066-v\u2069، \u2066--version\u2069  يطبع اسم البرنامج ورقم إصداره.\n"
     "\n"
-    "ويقرأ Qt بنفسه خياراته العامة، مثل -platform.\n",
+    "ويقرأ \u2066Qt\u2069 بنفسه خياراته العامة، مثل \u2066-platform\u2069.\n",
     "tavrimo: خيار غير معروف: %1",
     "tavrimo: وسيط غير متوقع: %1",
     "tavrimo: لا توجد شاشة تُفتح عليها النافذة: %1 (منصة Qt: %2)",

@@ -18,7 +18,7 @@ case "${1:-}" in
         # Installing, packaging and starting the program under X (tests/packaging/).
         packages="$packages desktop-file-utils appstream file dpkg-dev xvfb xauth x11-utils binutils-mingw-w64-x86-64"
         # Checking the package with Debian's own checker, and its manual pages.
-        packages="$packages lintian man-db"
+        packages="$packages lintian man-db python3-pyfribidi"
         # A locale whose decimal separator is a comma, made by the test with localedef.
         packages="$packages locales"
         # Reading the window as a screen reader does, over AT-SPI on a session bus.

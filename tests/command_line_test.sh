@@ -21,9 +21,11 @@ mkdir -m 700 "$work/runtime"
 status=0
 
 en_usage='Usage: tavrimo [options]'
-ar_usage='الاستعمال: tavrimo [خيارات]'
+lri=$(printf '\342\201\246')
+pdi=$(printf '\342\201\251')
+ar_usage="الاستعمال: ${lri}tavrimo$pdi [خيارات]"
 en_version="  -v, --version  Prints the program's name and version."
-ar_version='  -v, --version  يطبع اسم البرنامج ورقم إصداره.'
+ar_version="  $lri-v$pdi، $lri--version$pdi  يطبع اسم البرنامج ورقم إصداره."
 en_no_x='tavrimo: no display to open the window on: DISPLAY is not set (Qt platform xcb)'
 
 while IFS='|' read -r environment args output code stream first other; do
@@ -65,7 +67,7 @@ done <<TABLE
 LC_ALL=C QT_QPA_PLATFORM=offscreen|--help|out|0|out|$en_usage|$en_version
 LC_ALL=C|--help|out|0|out|$en_usage|  -h, --help     Prints this help.
 LANG=ar_EG.UTF-8|--help|out|0|out|$ar_usage|$ar_version
-LANG=ar_EG.UTF-8 QT_QPA_PLATFORM=offscreen|-h|out|0|out|$ar_usage|  -h, --help     يطبع هذه المساعدة.
+LANG=ar_EG.UTF-8 QT_QPA_PLATFORM=offscreen|-h|out|0|out|$ar_usage|  $lri-h$pdi، $lri--help$pdi     يطبع هذه المساعدة.
 LANGUAGE=ar:en LANG=en_US.UTF-8|-h|out|0|out|$ar_usage|$ar_version
 LANGUAGE=fr:en LANG=ar_EG.UTF-8|-h|out|0|out|$en_usage|$en_version
 LANGUAGE=ar LC_ALL=C|-h|out|0|out|$en_usage|$en_version

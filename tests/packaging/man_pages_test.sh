@@ -41,9 +41,10 @@ cut -d'|' -f2 "$work/headings" | diff -u - "$work/ar.sections" \
     || fail "the Arabic page's sections differ from the English page's"
 
 # Options, variables and paths: the words of the font macros that start
-# with - $ / or ~, or are written in capitals.
+# with - $ / or ~, or are written in capitals (the Arabic page's marks of a
+# left-to-right word, \*< and \*>, left out).
 names() {
-    sed -n 's/^\.\(B\|BR\|I\|IR\) //p' "$1" | sed 's/\\%//g; s/\\-/-/g; s/"//g' | tr ' ' '\n' \
+    sed -n 's/^\.\(B\|BR\|I\|IR\) //p' "$1" | sed 's/\\%//g; s/\\-/-/g; s/\\\*[<>]//g; s/"//g' | tr ' ' '\n' \
         | grep -E '^([-$/~].|[A-Z][A-Z0-9_]+$)' | sort -u
 }
 names "$english" >"$work/en.names"
