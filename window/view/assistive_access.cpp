@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -20,6 +21,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <memory>
 
 namespace tavrimo {
 
@@ -431,6 +433,19 @@ QAccessibleInterface* makeAccess(const QString& className, QObject* object)
 }
 
 }  // namespace
+
+void keepPageBehindMessageBoxes(QTabWidget* tabs)
+{
+    auto shown = std::make_shared<int>(tabs->currentIndex());
+    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [tabs, shown](int page) {
+        if (page == *shown)
+            return;
+        if (reachableByPerson(tabs))
+            *shown = page;
+        else
+            tabs->setCurrentIndex(*shown);
+    });
+}
 
 void installAssistiveAccess()
 {

@@ -11,6 +11,7 @@
 // box, a text past the longest a box takes). Pressing an option button
 // chooses it as a click does.
 
+class QTabWidget;
 class QWidget;
 
 namespace tavrimo {
@@ -18,6 +19,10 @@ namespace tavrimo {
 // Makes the accessibility interface give the window's text boxes and buttons
 // these rules; once is enough, more calls do nothing.
 void installAssistiveAccess();
+
+// Turns the page back should anything but the person (a page tab's action
+// through the accessibility interface) turn it while a message box is open.
+void keepPageBehindMessageBoxes(QTabWidget* tabs);
 
 // Whether a person could reach `widget` now with the keyboard or the mouse.
 bool reachableByPerson(const QWidget* widget);

@@ -149,6 +149,7 @@ void MainWindow::build()
     pageMade_.assign(pages_.size(), false);
     makePage(kStartPage);
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::makePage);
+    keepPageBehindMessageBoxes(tabs_);
 
     wireWindowKeys();
     wireZoomKeys();
