@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QAccessibleInterface;
+class QLineEdit;
+class QTextEdit;
+
+namespace tavrimo {
+
+// The accessibility interface of an entry or result box: read as the line
+// edit shows it, edited only as a paste at its place would be, and only
+// while a person could reach the box. A result box offers no editing.
+QAccessibleInterface* makeFieldAccess(QLineEdit* edit);
+
+// The accessibility interface of the formula box: read, selected and
+// scrolled as the keyboard can, never edited.
+QAccessibleInterface* makeReadOnlyTextAccess(QTextEdit* box);
+
+}  // namespace tavrimo
