@@ -335,8 +335,8 @@ TEST_F(WindowTest, text_put_in_through_the_accessibility_interface_is_the_person
 // (past the end is the end) and is refused whole past the longest text a
 // field takes, so the box and the program never part; a hidden field, a
 // field of a page not on view, a result box and every control behind an
-// open message box take no edit and no press. Pressing an option button
-// chooses its category as a click does.
+// open message box take no edit and no press, and the page stays. Pressing
+// an option button chooses its category as a click does.
 TEST_F(WindowTest, the_accessibility_interface_reaches_what_the_keyboard_does_and_no_more)
 {
     using Put = std::function<void(QAccessibleEditableTextInterface*, QAccessibleInterface*)>;
@@ -419,6 +419,9 @@ TEST_F(WindowTest, the_accessibility_interface_reaches_what_the_keyboard_does_an
         QAccessible::queryAccessibleInterface(widget("cmdCls"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QAccessible::queryAccessibleInterface(widget("optTall"))->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget("txtG"))->state().editable);
+        QAccessibleInterface* formulaTab = QAccessible::queryAccessibleInterface(window().tabControl()->tabBar())->child(2);
+        formulaTab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(window().tabControl()->currentIndex(), 1);
         box->button(QMessageBox::Ok)->click();
     });
     qobject_cast<QAbstractButton*>(widget("cmdResult"))->click();  // no a: the error message
