@@ -251,11 +251,59 @@ TEST_P(SheetTest, down_and_up_visit_every_line_from_its_start)
             key(Qt::Key_Up);
             check(i, "Up");
         }
+        // Line after line, as a reader walks them.
+        std::vector<int> starts{0};
+        for (int start = 0, end = 0; starts.size() <= all.size();) {
+            reader->textAfterOffset(starts.back(), QAccessible::LineBoundary, &start, &end);
+            if (start >= reader->characterCount())
+                break;
+            starts.push_back(start);
+        }
+        std::vector<int> expected;
+        for (const Line& line : all)
+            if (line.start < reader->characterCount())
+                expected.push_back(line.start);
+        EXPECT_EQ(starts, expected);
         // From inside a line, Down goes to the next line's start all the same.
         key(Qt::Key_End);
         key(Qt::Key_Down);
         check(1, "End and Down");
     }
+}
+
+std::vector<QString> messages;
+
+void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message) { messages.push_back(message); }
+
+// A screen reader asks the formula box about its text at the places it knew:
+// after a pick, those of the figure before, which may lie past the new text.
+TEST_P(SheetTest, picking_figures_and_reading_the_box_where_the_old_text_was_writes_no_message)
+{
+    QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(box())->textInterface();
+    messages.clear();
+    const QtMessageHandler before = qInstallMessageHandler(keepMessage);
+    const auto restore = qScopeGuard([before] { qInstallMessageHandler(before); });
+    int length = 0;
+    for (int figure : {5, 6, 2, 0, 8, 1, 4, 7, 3, 5}) {
+        pick(figure);
+        for (int offset : {length, length - 1, length + 1, -1}) {
+            int start = 0;
+            int end = 0;
+            for (auto boundary : {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::LineBoundary}) {
+                reader->textAtOffset(offset, boundary, &start, &end);
+                reader->textBeforeOffset(offset, boundary, &start, &end);
+                reader->textAfterOffset(offset, boundary, &start, &end);
+            }
+            reader->text(0, offset);
+            reader->text(offset, offset + 5);
+            reader->characterRect(offset);
+            reader->attributes(offset, &start, &end);
+        }
+        length = reader->characterCount();
+        key(Qt::Key_End, Qt::ControlModifier);
+    }
+    for (const QString& message : messages)
+        ADD_FAILURE() << message.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Zoom, SheetTest, ::testing::Values(100, 150, 200, 250, 300),

@@ -2,10 +2,12 @@
 #include "window/view/multi_line_edit.h"
 
 #include "window/view/context_menu.h"
+#include "window/view/multi_line_accessible.h"
 #include "window/view/translation.h"
 #include "window/view/zoom.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -82,6 +84,8 @@ protected:
 
 MultiLineEdit::MultiLineEdit(QWidget* parent) : QTextEdit(parent), focusFrame_(new FocusFrame(this))
 {
+    static const bool readable = (QAccessible::installFactory(&MultiLineAccessible::create), true);
+    Q_UNUSED(readable);
     setAcceptRichText(false);
     setUndoRedoEnabled(false);
     // The lines wrap at the box's width, so nothing lies beside them. The
@@ -96,8 +100,8 @@ MultiLineEdit::MultiLineEdit(QWidget* parent) : QTextEdit(parent), focusFrame_(n
     };
     connect(across, &QScrollBar::rangeChanged, this, keepStartInView);
     connect(across, &QScrollBar::valueChanged, this, keepStartInView);
-    // The box is read-only, but the accessibility interface edits its text
-    // regardless: such an edit is put back.
+    // The box is read-only, and its accessibility interface edits nothing;
+    // should its text be edited all the same, the edit is put back.
     connect(this, &QTextEdit::textChanged, this, [this] {
         if (!showing_ && toPlainText() != shownPlain_)
             showLines(shown_);
