@@ -196,6 +196,20 @@ TEST_P(SheetTest, every_way_of_scrolling_comes_to_rest_at_the_top_of_a_line)
         {"Page Down", [this] { key(Qt::Key_PageDown); }, 0},
         {"the handle dragged up", [this] { drag(-box()->fontMetrics().height() / 3); }, 0},
         {"Ctrl+End", [this] { key(Qt::Key_End, Qt::ControlModifier); }, 0},
+        {"Up and a zoom step there and back",
+         [this] {
+             key(Qt::Key_Up);
+             const int first = lines()[static_cast<size_t>(*wholeLines("Up").begin())].start;
+             window().zoomTo(GetParam() < 300 ? GetParam() + 25 : 275);
+             QApplication::processEvents();
+             // the line that was at the top stays there
+             const std::vector<Line> zoomed = lines();
+             const Line top = zoomed[static_cast<size_t>(*wholeLines("the zoom step").begin())];
+             EXPECT_TRUE(top.start <= first && first < top.end + 1) << first << " not in " << top.start << ".." << top.end;
+             window().zoomTo(GetParam());
+             QApplication::processEvents();
+         },
+         0},
         {"the upper page area", [this] { click(QStyle::SC_ScrollBarSubPage); }, 0},
         {"wheel up on the scroll bar", [this] { wheel(bar(), 1); }, -1},
         {"Page Up", [this] { key(Qt::Key_PageUp); }, 0},
