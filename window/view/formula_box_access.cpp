@@ -121,10 +121,16 @@ public:
         else if (place.bottom() > box()->viewport()->height())
             down->setValue(down->value() + place.bottom() - box()->viewport()->height());
     }
-    QString attributes(int offset, int* start, int* end) const override
+    // One run over the whole text: the box shows it in one font, right to
+    // left. A reader that finds no run at all cuts what it reads short.
+    QString attributes(int, int* start, int* end) const override
     {
-        *start = *end = offset;
-        return {};
+        *start = 0;
+        *end = characterCount();
+        const QFont font = box()->document()->defaultFont();
+        return QStringLiteral("font-family:\"%1\";font-size:%2pt;writing-mode:rl;text-align:right;")
+            .arg(font.family())
+            .arg(font.pointSizeF());
     }
 
     // A line is a line as the box shows it, a wrapped paragraph's too.
@@ -133,9 +139,11 @@ public:
         if (type != QAccessible::LineBoundary)
             return QAccessibleTextInterface::textAtOffset(offset, type, start, end);
         const QTextBlock block = box()->document()->findBlock(within(offset));
-        const QTextLine line = block.layout()->lineForTextPosition(within(offset) - block.position());
+        const QTextLine line = block.isValid() && block.layout() && block.layout()->lineCount() > 0
+                                   ? block.layout()->lineForTextPosition(within(offset) - block.position())
+                                   : QTextLine();
         *start = block.position() + (line.isValid() ? line.textStart() : 0);
-        *end = line.isValid() ? *start + line.textLength() : block.position() + block.length() - 1;
+        *end = line.isValid() ? *start + line.textLength() : block.position() + std::max(0, block.length() - 1);
         return text(*start, *end);
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override
@@ -158,7 +166,7 @@ public:
         const int next = box()->document()->findBlock(*end).position() + box()->document()->findBlock(*end).length() - 1 == *end
                              ? *end + 1
                              : *end;
-        if (next >= characterCount()) {
+        if (next >= characterCount() || next <= offset) {
             *start = *end = characterCount();
             return {};
         }

@@ -2,7 +2,6 @@
 #include "window/view/multi_line_edit.h"
 
 #include "window/view/context_menu.h"
-#include "window/view/multi_line_accessible.h"
 #include "window/view/translation.h"
 #include "window/view/zoom.h"
 
@@ -84,8 +83,6 @@ protected:
 
 MultiLineEdit::MultiLineEdit(QWidget* parent) : QTextEdit(parent), focusFrame_(new FocusFrame(this))
 {
-    static const bool readable = (QAccessible::installFactory(&MultiLineAccessible::create), true);
-    Q_UNUSED(readable);
     setAcceptRichText(false);
     setUndoRedoEnabled(false);
     // The lines wrap at the box's width, so nothing lies beside them. The
