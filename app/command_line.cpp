@@ -33,6 +33,7 @@ struct Texts {
     const char* displayUnreachable;  // %1 the variable, %2 its value
     const char* join;
     const char* lostOutput;  // %1 the system's reason
+    const char* missingFile;  // %1 the option
 };
 
 constexpr Texts kEnglish{
@@ -42,6 +43,8 @@ constexpr Texts kEnglish{
     "Options:\n"
     "  -h, --help     Prints this help.\n"
     "  -v, --version  Prints the program's name and version.\n"
+    "  --pdf FILE     Writes the nine formula sheets, one to a page, to the PDF file FILE\n"
+    "                 (\"-\": standard output) without opening the window.\n"
     "\n"
     "Qt reads its own generic options, such as -platform.\n",
     "tavrimo: unknown option '%1'",
@@ -52,6 +55,7 @@ constexpr Texts kEnglish{
     "the display %1=%2 cannot be opened",
     " and ",
     "tavrimo: cannot write to standard output: %1",
+    "tavrimo: the option '%1' needs a file name",
 };
 
 constexpr Texts kArabic{
@@ -61,6 +65,8 @@ constexpr Texts kArabic{
     "الخيارات:\n"
     "  -h, --help     يطبع هذه المساعدة.\n"
     "  -v, --version  يطبع اسم البرنامج ورقم إصداره.\n"
+    "  --pdf FILE     يكتب صفحات القواعد التسع، كل شكل في صفحة، في ملف PDF اسمه FILE\n"
+    "                 (\"-\": المخرج القياسي) دون أن يفتح النافذة.\n"
     "\n"
     "ويقرأ Qt بنفسه خياراته العامة، مثل -platform.\n",
     "tavrimo: خيار غير معروف: %1",
@@ -71,6 +77,7 @@ constexpr Texts kArabic{
     "تعذّر فتح الشاشة %1=%2",
     "، و",
     "tavrimo: تعذّرت الكتابة في المخرج القياسي: %1",
+    "tavrimo: الخيار %1 يحتاج إلى اسم ملف",
 };
 
 const Texts& texts(Language language)
@@ -223,6 +230,21 @@ CommandLine readCommandLine(const QStringList& arguments, Language language)
         } else if (options && (argument == QLatin1String("-v") || argument == QLatin1String("--version"))) {
             if (line.action == CommandLine::Action::OpenWindow)
                 line.action = CommandLine::Action::Version;
+        } else if (options && (argument == QLatin1String("--pdf") || argument.startsWith(QLatin1String("--pdf=")))) {
+            const bool joined = argument.size() > 5;
+            if (!joined && i + 1 == arguments.size()) {
+                line.action = CommandLine::Action::Refuse;
+                line.refusal = text(words.missingFile).arg(argument);
+                return line;
+            }
+            line.file = joined ? argument.mid(6) : arguments.at(++i);
+            if (line.file.isEmpty()) {
+                line.action = CommandLine::Action::Refuse;
+                line.refusal = text(words.missingFile).arg(QStringLiteral("--pdf"));
+                return line;
+            }
+            if (line.action == CommandLine::Action::OpenWindow)
+                line.action = CommandLine::Action::Booklet;
         } else {
             const bool option = options && argument.size() > 1 && argument.startsWith(QLatin1Char('-'));
             line.action = CommandLine::Action::Refuse;

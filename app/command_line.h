@@ -44,9 +44,10 @@ struct DisplayCheck {
 DisplayCheck checkDisplay(const QStringList& platforms, Language language, bool openX);
 
 struct CommandLine {
-    enum class Action { OpenWindow, Help, Version, Refuse };
+    enum class Action { OpenWindow, Help, Version, Refuse, Booklet };
     Action action = Action::OpenWindow;
     QString refusal;  // the message, with Action::Refuse
+    QString file;     // where the booklet goes, with Action::Booklet
 };
 
 // Reads the arguments Qt left, the program's name first.

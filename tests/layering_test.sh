@@ -7,7 +7,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 status=0
-upward=$(grep -rn '#include "app/' form window units temperature quadratic geometry assets || true)
+upward=$(grep -rn '#include "app/' form window units temperature quadratic geometry assets printing || true)
 if [ -n "$upward" ]; then
     echo "These files include app/ from below it:"
     echo "$upward"

@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "printing/sheet.h"
+
+#include "geometry/formulas.h"
+#include "window/view/drawings.h"
+#include "window/view/fonts.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QLocale>
+#include <QPageSize>
+#include <QPainter>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+
+namespace tavrimo {
+
+namespace {
+
+constexpr qreal kPointsPerInch = 72;
+constexpr qreal kMillimetresPerInch = 25.4;
+// The formula box stands a continuation in by 24 pixels at 100 %, that is
+// at 96 pixels to the inch: 18 points.
+constexpr qreal kHangingIndentPoints = 18;
+constexpr qreal kHeadingPoints = 20;
+constexpr qreal kTextPoints = 13;
+// Space between the heading and the text, and the text and the drawings.
+constexpr qreal kGapMillimetres = 6;
+// A drawing's pixel on paper at most, and the resolution beyond which the
+// drawings are drawn no finer (the painter brings them to the device's).
+constexpr qreal kDrawingPixelMillimetres = 0.45;
+constexpr qreal kFinestDrawingDpi = 600;
+
+// Whether an Arabic letter joins the letter after it (a dual-joining
+// letter, or the tatweel); the marks over a letter are looked through.
+bool joinsOnward(const QString& text, qsizetype before)
+{
+    static constexpr std::u16string_view rightJoining = u"\u0621\u0622\u0623\u0624\u0625\u0627\u0629\u062F\u0630\u0631\u0632\u0648";
+    for (qsizetype i = before - 1; i >= 0; --i) {
+        const char16_t c = text.at(i).unicode();
+        if ((c >= 0x064B && c <= 0x065F) || c == 0x0670)
+            continue;
+        return c == 0x0640 || (c >= 0x0626 && c <= 0x064A && rightJoining.find(c) == std::u16string_view::npos);
+    }
+    return false;
+}
+
+// The text with each lam-alef written as its one presentation form. The
+// formula font draws the ligature of the two letters as two glyphs of its
+// own that no character maps to, so a PDF made with it loses both letters
+// to a reader that copies or searches the text; the presentation form is a
+// glyph of its own that maps back. A lam that joins the letter before it
+// takes the final form, joined to it by a zero-width joiner.
+QString withLamAlefForms(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        const char16_t next = i + 1 < text.size() ? text.at(i + 1).unicode() : 0;
+        // Alef with madda, hamza above, hamza below, plain: isolated forms.
+        char16_t isolated = 0;
+        switch (next) {
+        case 0x0622: isolated = 0xFEF5; break;
+        case 0x0623: isolated = 0xFEF7; break;
+        case 0x0625: isolated = 0xFEF9; break;
+        case 0x0627: isolated = 0xFEFB; break;
+        default: break;
+        }
+        if (c != 0x0644 || !isolated) {
+            out += text.at(i);
+            continue;
+        }
+        if (joinsOnward(text, i))
+            out += QChar(0x200D), out += QChar(isolated + 1);
+        else
+            out += QChar(isolated);
+        ++i;
+    }
+    return out;
+}
+
+QFont formulaFont(qreal points)
+{
+    QFont font = fontFor({Face::MudirMT, points, 600});
+    return font;
+}
+
+// The text laid out as the formula box lays it out, `width` device pixels
+// wide on the painter's device.
+void layOutText(QTextDocument& document, QPaintDevice* device, const QString& text, qreal width, qreal dpi)
+{
+    document.documentLayout()->setPaintDevice(device);
+    document.setDefaultFont(formulaFont(kTextPoints));
+    QTextOption option = document.defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document.setDefaultTextOption(option);
+    document.setDocumentMargin(0);
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (lines.endsWith(u'\n'))
+        lines.chop(1);
+    document.setPlainText(withLamAlefForms(lines));
+    const qreal indent = kHangingIndentPoints * dpi / kPointsPerInch;
+    QTextBlockFormat hanging;
+    hanging.setLayoutDirection(Qt::RightToLeft);
+    hanging.setRightMargin(indent);
+    hanging.setTextIndent(-indent);
+    QTextCursor all(&document);
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(hanging);
+    document.setTextWidth(width);
+}
+
+struct Grid {
+    int columns = 1;
+    qreal pixel = 0;  // device pixels to a drawing's pixel
+    QSizeF cell;
+};
+
+// The drawings in rows of equal cells, as large as the room lets them be
+// up to their size on paper, in the arrangement that lets them be largest.
+Grid arrange(const std::vector<const PictureInfo*>& drawings, QSizeF room, qreal gap, qreal largest)
+{
+    Grid best;
+    const auto count = static_cast<int>(drawings.size());
+    QSizeF widest;
+    for (const PictureInfo* picture : drawings)
+        widest = widest.expandedTo(QSizeF(picture->width, picture->height));
+    for (int columns = 1; columns <= count; ++columns) {
+        const int rows = (count + columns - 1) / columns;
+        const QSizeF cell((room.width() - gap * (columns - 1)) / columns, (room.height() - gap * (rows - 1)) / rows);
+        const qreal pixel = std::min({largest, cell.width() / widest.width(), cell.height() / widest.height()});
+        if (pixel > best.pixel)
+            best = {columns, pixel, widest * pixel};
+    }
+    return best;
+}
+
+void paintDrawings(QPainter& painter, const QRectF& room, qreal dpi, const std::vector<const PictureInfo*>& drawings)
+{
+    if (drawings.empty() || room.height() <= 0)
+        return;
+    const qreal gap = kGapMillimetres * dpi / kMillimetresPerInch;
+    const Grid grid = arrange(drawings, room.size(), gap, kDrawingPixelMillimetres * dpi / kMillimetresPerInch);
+    if (grid.pixel <= 0)
+        return;
+    const auto count = static_cast<int>(drawings.size());
+    const int rows = (count + grid.columns - 1) / grid.columns;
+    const qreal drawn = grid.pixel * std::min<qreal>(1, kFinestDrawingDpi / dpi);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int i = 0; i < count; ++i) {
+        // Right to left, as the page reads; a short last row centred.
+        const int row = i / grid.columns;
+        const int inRow = row == rows - 1 ? count - row * grid.columns : grid.columns;
+        const qreal rowWidth = inRow * grid.cell.width() + (inRow - 1) * gap;
+        const qreal right = room.center().x() + rowWidth / 2 - (i % grid.columns) * (grid.cell.width() + gap);
+        const QRectF cell(right - grid.cell.width(), room.top() + row * (grid.cell.height() + gap), grid.cell.width(),
+                          grid.cell.height());
+        const PictureInfo& picture = *drawings[static_cast<size_t>(i)];
+        const QImage image = drawPicture(picture, drawn);
+        QRectF target(0, 0, picture.width * grid.pixel, picture.height * grid.pixel);
+        target.moveCenter(cell.center());
+        painter.drawImage(target, image);
+    }
+    painter.restore();
+}
+
+}  // namespace
+
+QPageLayout sheetPageLayout()
+{
+    const bool inches = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    return QPageLayout(QPageSize(inches ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
+Sheet sheetOf(const WindowModel& model, int figure)
+{
+    const auto index = static_cast<size_t>(std::clamp(figure, 0, kSheetCount - 1));
+    const geometry::FigureChoice& choice = geometry::kChoices[index];
+    Sheet sheet{QString::fromStdU16String(std::u16string(geometry::kFigureNames[index])),
+                model.at(model.require(choice.textStore)).text, {}};
+    for (const std::string_view store : choice.slotPictures)
+        if (const PictureInfo* picture = store.empty() ? nullptr : pictureOf(store))
+            sheet.drawings.push_back(picture);
+    return sheet;
+}
+
+void paintSheet(QPainter& painter, const QRectF& page, qreal dpi, const Sheet& sheet)
+{
+    const qreal gap = kGapMillimetres * dpi / kMillimetresPerInch;
+    QTextDocument heading;
+    layOutText(heading, painter.device(), sheet.name, page.width(), dpi);
+    QFont headingFont = formulaFont(kHeadingPoints);
+    headingFont.setBold(true);
+    heading.setDefaultFont(headingFont);
+    heading.setTextWidth(page.width());
+    QTextDocument text;
+    layOutText(text, painter.device(), sheet.text, page.width(), dpi);
+
+    // The drawings take what the text leaves, but never less than a third
+    // of the page: a longer text is shrunk with them to fit, laid out again
+    // at the width the shrinking gives it.
+    const auto textHeight = [&] { return heading.size().height() + gap + text.size().height(); };
+    const qreal leastRoom = sheet.drawings.empty() ? 0 : page.height() / 3 + gap;
+    const qreal shrink = std::min<qreal>(1, page.height() / (textHeight() + leastRoom));
+    const qreal width = page.width() / shrink;
+    heading.setTextWidth(width);
+    text.setTextWidth(width);
+
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(shrink, shrink);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    const qreal drawingsTop = textHeight() + gap;
+    heading.documentLayout()->draw(&painter, context);
+    painter.translate(0, heading.size().height() + gap);
+    text.documentLayout()->draw(&painter, context);
+    painter.translate(0, text.size().height() + gap);
+    paintDrawings(painter, QRectF(0, 0, width, page.height() / shrink - drawingsTop), dpi / shrink, sheet.drawings);
+    painter.restore();
+}
+
+}  // namespace tavrimo
