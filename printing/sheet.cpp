@@ -5,17 +5,19 @@
 #include "window/view/drawings.h"
 #include "window/view/fonts.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QLocale>
 #include <QPageSize>
+#include <QGlyphRun>
+#include <QPaintEngine>
 #include <QPainter>
-#include <QTextBlockFormat>
-#include <QTextCursor>
-#include <QTextDocument>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string_view>
 
 namespace tavrimo {
@@ -27,8 +29,8 @@ constexpr qreal kMillimetresPerInch = 25.4;
 // The formula box stands a continuation in by 24 pixels at 100 %, that is
 // at 96 pixels to the inch: 18 points.
 constexpr qreal kHangingIndentPoints = 18;
-constexpr qreal kHeadingPoints = 20;
-constexpr qreal kTextPoints = 13;
+constexpr qreal kHeadingPoints = 22;
+constexpr qreal kTextPoints = 14;
 // Space between the heading and the text, and the text and the drawings.
 constexpr qreal kGapMillimetres = 6;
 // A drawing's pixel on paper at most, and the resolution beyond which the
@@ -91,33 +93,71 @@ QFont formulaFont(qreal points)
     return font;
 }
 
-// The text laid out as the formula box lays it out, `width` device pixels
-// wide on the painter's device.
-void layOutText(QTextDocument& document, QPaintDevice* device, const QString& text, qreal width, qreal dpi)
-{
-    document.documentLayout()->setPaintDevice(device);
-    document.setDefaultFont(formulaFont(kTextPoints));
-    QTextOption option = document.defaultTextOption();
-    option.setTextDirection(Qt::RightToLeft);
-    option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    document.setDefaultTextOption(option);
-    document.setDocumentMargin(0);
-    QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    if (lines.endsWith(u'\n'))
-        lines.chop(1);
-    document.setPlainText(withLamAlefForms(lines));
-    const qreal indent = kHangingIndentPoints * dpi / kPointsPerInch;
-    QTextBlockFormat hanging;
-    hanging.setLayoutDirection(Qt::RightToLeft);
-    hanging.setRightMargin(indent);
-    hanging.setTextIndent(-indent);
-    QTextCursor all(&document);
-    all.select(QTextCursor::Document);
-    all.mergeBlockFormat(hanging);
-    document.setTextWidth(width);
-}
+// Lines of text laid out as the formula box lays them out: right to left,
+// each line a paragraph whose wrapped continuation stands in by the
+// hanging indent from the paragraph's start (its right).
+class Paragraphs {
+public:
+    Paragraphs(const QString& text, const QFont& font, QPaintDevice* device, qreal width, qreal indent)
+    {
+        QString lines = text;
+        lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        if (lines.endsWith(u'\n'))
+            lines.chop(1);
+        QTextOption option(Qt::AlignRight | Qt::AlignAbsolute);
+        option.setTextDirection(Qt::RightToLeft);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        for (const QString& line : lines.split(u'\n')) {
+            auto& layout = *layouts_.emplace_back(std::make_unique<QTextLayout>(withLamAlefForms(line), font, device));
+            layout.setTextOption(option);
+            // Kept shaped, for the outlines of its glyphs.
+            layout.setCacheEnabled(true);
+            layout.beginLayout();
+            for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+                row.setLineWidth(layout.lineCount() == 1 ? width : width - indent);
+                row.setPosition(QPointF(0, height_));
+                height_ += row.height();
+            }
+            layout.endLayout();
+        }
+    }
+
+    qreal height() const { return height_; }
+
+    // Draws the text as text, which a PDF keeps searchable, except into a
+    // recording (the print preview's), which keeps each run's characters but
+    // not its direction and would turn right-to-left brackets and lose
+    // spaces: there the glyphs are drawn as the outlines they are.
+    void draw(QPainter& painter) const
+    {
+        painter.save();
+        if (painter.paintEngine()->type() != QPaintEngine::Picture) {
+            painter.setPen(Qt::black);
+            for (const auto& layout : layouts_)
+                layout->draw(&painter, QPointF());
+        } else {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::black);
+            painter.setRenderHint(QPainter::Antialiasing);
+            for (const auto& layout : layouts_) {
+                for (const QGlyphRun& run : layout->glyphRuns()) {
+                    const QRawFont font = run.rawFont();
+                    const QList<quint32> glyphs = run.glyphIndexes();
+                    const QList<QPointF> positions = run.positions();
+                    QPainterPath outlines;
+                    for (qsizetype i = 0; i < glyphs.size(); ++i)
+                        outlines.addPath(font.pathForGlyph(glyphs[i]).translated(positions[i]));
+                    painter.drawPath(outlines);
+                }
+            }
+        }
+        painter.restore();
+    }
+
+private:
+    std::vector<std::unique_ptr<QTextLayout>> layouts_;
+    qreal height_ = 0;
+};
 
 struct Grid {
     int columns = 1;
@@ -198,35 +238,34 @@ Sheet sheetOf(const WindowModel& model, int figure)
 void paintSheet(QPainter& painter, const QRectF& page, qreal dpi, const Sheet& sheet)
 {
     const qreal gap = kGapMillimetres * dpi / kMillimetresPerInch;
-    QTextDocument heading;
-    layOutText(heading, painter.device(), sheet.name, page.width(), dpi);
+    const qreal indent = kHangingIndentPoints * dpi / kPointsPerInch;
     QFont headingFont = formulaFont(kHeadingPoints);
     headingFont.setBold(true);
-    heading.setDefaultFont(headingFont);
-    heading.setTextWidth(page.width());
-    QTextDocument text;
-    layOutText(text, painter.device(), sheet.text, page.width(), dpi);
+    std::unique_ptr<Paragraphs> heading, text;
+    const auto layOut = [&](qreal width) {
+        heading = std::make_unique<Paragraphs>(sheet.name, headingFont, painter.device(), width, indent);
+        text = std::make_unique<Paragraphs>(sheet.text, formulaFont(kTextPoints), painter.device(), width, indent);
+    };
+    layOut(page.width());
 
     // The drawings take what the text leaves, but never less than a third
     // of the page: a longer text is shrunk with them to fit, laid out again
     // at the width the shrinking gives it.
-    const auto textHeight = [&] { return heading.size().height() + gap + text.size().height(); };
+    const auto textHeight = [&] { return heading->height() + gap + text->height(); };
     const qreal leastRoom = sheet.drawings.empty() ? 0 : page.height() / 3 + gap;
     const qreal shrink = std::min<qreal>(1, page.height() / (textHeight() + leastRoom));
     const qreal width = page.width() / shrink;
-    heading.setTextWidth(width);
-    text.setTextWidth(width);
+    if (shrink < 1)
+        layOut(width);
 
     painter.save();
     painter.translate(page.topLeft());
     painter.scale(shrink, shrink);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
     const qreal drawingsTop = textHeight() + gap;
-    heading.documentLayout()->draw(&painter, context);
-    painter.translate(0, heading.size().height() + gap);
-    text.documentLayout()->draw(&painter, context);
-    painter.translate(0, text.size().height() + gap);
+    heading->draw(painter);
+    painter.translate(0, heading->height() + gap);
+    text->draw(painter);
+    painter.translate(0, text->height() + gap);
     paintDrawings(painter, QRectF(0, 0, width, page.height() / shrink - drawingsTop), dpi / shrink, sheet.drawings);
     painter.restore();
 }
