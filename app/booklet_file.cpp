@@ -89,8 +89,9 @@ int writeBookletFile(const QString& file, Language language)
                                   files::Replace::NewOnly);
     } else if (!S_ISREG(info.st_mode)) {
         return refuse(file, text(words.notRegular), language);
-    } else if (::access(target.c_str(), W_OK) != 0) {
-        return refuse(file, errno == EACCES ? text(words.readOnly) : systemReason(errno), language);
+    } else if (!(info.st_mode & S_IWUSR) || ::access(target.c_str(), W_OK) != 0) {
+        // A read-only file stays, even for root, whom access() never refuses.
+        return refuse(file, text(words.readOnly), language);
     } else {
         error = files::writeWhole(target, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())),
                                   files::Replace::Existing, info.st_mode & 0777, files::Owner{info.st_uid, info.st_gid});
