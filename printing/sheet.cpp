@@ -11,6 +11,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPicture>
 #include <QRawFont>
 #include <QTextLayout>
 #include <QTextOption>
@@ -33,10 +34,10 @@ constexpr qreal kHeadingPoints = 22;
 constexpr qreal kTextPoints = 14;
 // Space between the heading and the text, and the text and the drawings.
 constexpr qreal kGapMillimetres = 6;
-// A drawing's pixel on paper at most, and the resolution beyond which the
-// drawings are drawn no finer (the painter brings them to the device's).
+// A drawing's pixel on paper at most, and the resolution of the one part of
+// a drawing that is a bitmap, its shading of curved surfaces.
 constexpr qreal kDrawingPixelMillimetres = 0.45;
-constexpr qreal kFinestDrawingDpi = 600;
+constexpr qreal kShadingDpi = 200;
 
 // Whether an Arabic letter joins the letter after it (a dual-joining
 // letter, or the tatweel); the marks over a letter are looked through.
@@ -194,9 +195,11 @@ void paintDrawings(QPainter& painter, const QRectF& room, qreal dpi, const std::
         return;
     const auto count = static_cast<int>(drawings.size());
     const int rows = (count + grid.columns - 1) / grid.columns;
-    const qreal drawn = grid.pixel * std::min<qreal>(1, kFinestDrawingDpi / dpi);
+    // The shading of a curved surface is a bitmap: fine enough for paper.
+    const qreal shading = grid.pixel * std::min<qreal>(1, kShadingDpi / dpi);
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < count; ++i) {
         // Right to left, as the page reads; a short last row centred.
         const int row = i / grid.columns;
@@ -206,10 +209,19 @@ void paintDrawings(QPainter& painter, const QRectF& room, qreal dpi, const std::
         const QRectF cell(right - grid.cell.width(), room.top() + row * (grid.cell.height() + gap), grid.cell.width(),
                           grid.cell.height());
         const PictureInfo& picture = *drawings[static_cast<size_t>(i)];
-        const QImage image = drawPicture(picture, drawn);
         QRectF target(0, 0, picture.width * grid.pixel, picture.height * grid.pixel);
         target.moveCenter(cell.center());
-        painter.drawImage(target, image);
+        const QPicture lines = drawFigureAsLines(picture, shading);
+        painter.save();
+        painter.translate(target.topLeft());
+        painter.scale(grid.pixel, grid.pixel);
+        painter.setClipRect(QRectF(0, 0, picture.width, picture.height));
+        // A recording is played at the size it would have on the device
+        // at its own resolution: it is brought back to its pixels.
+        const qreal played = qreal(lines.logicalDpiX()) / painter.device()->logicalDpiX();
+        painter.scale(played, played);
+        painter.drawPicture(0, 0, lines);
+        painter.restore();
     }
     painter.restore();
 }
