@@ -18,6 +18,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 #include <memory>
 #include <string_view>
 
@@ -37,7 +39,7 @@ constexpr qreal kGapMillimetres = 6;
 // A drawing's pixel on paper at most, and the resolution of the one part of
 // a drawing that is a bitmap, its shading of curved surfaces.
 constexpr qreal kDrawingPixelMillimetres = 0.45;
-constexpr qreal kShadingDpi = 200;
+constexpr qreal kShadingDpi = 150;
 
 // Whether an Arabic letter joins the letter after it (a dual-joining
 // letter, or the tatweel); the marks over a letter are looked through.
@@ -160,6 +162,16 @@ private:
     qreal height_ = 0;
 };
 
+// The drawings as lines, kept once drawn: a preview paints its pages again
+// whenever it is opened or its paper changes.
+QPicture figureAsLines(const PictureInfo& picture, qreal shadingScale)
+{
+    static std::map<std::pair<const PictureInfo*, qreal>, QPicture> drawn;
+    const auto key = std::make_pair(&picture, shadingScale);
+    const auto found = drawn.find(key);
+    return found != drawn.end() ? found->second : drawn[key] = drawFigureAsLines(picture, shadingScale);
+}
+
 struct Grid {
     int columns = 1;
     qreal pixel = 0;  // device pixels to a drawing's pixel
@@ -211,7 +223,7 @@ void paintDrawings(QPainter& painter, const QRectF& room, qreal dpi, const std::
         const PictureInfo& picture = *drawings[static_cast<size_t>(i)];
         QRectF target(0, 0, picture.width * grid.pixel, picture.height * grid.pixel);
         target.moveCenter(cell.center());
-        const QPicture lines = drawFigureAsLines(picture, shading);
+        const QPicture lines = figureAsLines(picture, shading);
         painter.save();
         painter.translate(target.topLeft());
         painter.scale(grid.pixel, grid.pixel);
