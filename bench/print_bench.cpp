@@ -70,6 +70,9 @@ int main(int argc, char* argv[])
     // its pages, the booklet in the process those of none (the command
     // line's figure is the cold one).
     app.program().window().userPick(model.require("Combo1"), 2);
+    // "once": the first opening alone, for a profiler.
+    if (argc > 1 && qstrcmp(argv[1], "once") == 0)
+        return openAndClose(app.window(), model) > 0 ? 0 : 1;
     openings("preview, the sphere picked (1 page)");
     app.program().window().userPick(model.require("Combo1"), -1);
     openings("preview, no figure picked (9 pages)");

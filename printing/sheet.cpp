@@ -39,7 +39,7 @@ constexpr qreal kGapMillimetres = 6;
 // A drawing's pixel on paper at most, and the resolution of the one part of
 // a drawing that is a bitmap, its shading of curved surfaces.
 constexpr qreal kDrawingPixelMillimetres = 0.45;
-constexpr qreal kShadingDpi = 150;
+constexpr qreal kShadingDpi = 120;
 
 // Whether an Arabic letter joins the letter after it (a dual-joining
 // letter, or the tatweel); the marks over a letter are looked through.
