@@ -49,8 +49,8 @@ void makeAccessible(QPrintPreviewDialog& dialog, const QFont& font)
             button->setAccessibleName(action->text().remove(u'&'));
     }
     for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
-        if (!qobject_cast<QComboBox*>(edit->parentWidget()))
-            edit->setAccessibleName(QStringLiteral("رقم الصفحة"));
+        const bool zoom = qobject_cast<QComboBox*>(edit->parentWidget());
+        edit->setAccessibleName(zoom ? QStringLiteral("التكبير") : QStringLiteral("رقم الصفحة"));
     }
     for (QComboBox* zoom : dialog.findChildren<QComboBox*>())
         zoom->setAccessibleName(QStringLiteral("التكبير"));

@@ -7,9 +7,12 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QRegularExpression>
 #include <QToolButton>
 
 namespace tavrimo::testing {
@@ -71,11 +74,17 @@ TEST_F(PrintPreview, ctrl_p_previews_what_the_window_shows_and_esc_closes_it)
         auto* pages = dialog->findChild<QPrintPreviewWidget*>();
         ASSERT_NE(pages, nullptr);
         EXPECT_EQ(pages->pageCount(), row.pages);
-        for (QToolButton* button : dialog->findChildren<QToolButton*>()) {
-            if (!button->isVisible())
+        // Every control a screen reader meets is named, in Arabic.
+        const QRegularExpression arabic(QStringLiteral("[\\x{0621}-\\x{064A}]"));
+        for (QWidget* control : dialog->findChildren<QWidget*>()) {
+            if (!control->isVisible()
+                || !(qobject_cast<QToolButton*>(control) || qobject_cast<QLineEdit*>(control)
+                     || qobject_cast<QComboBox*>(control)))
                 continue;
-            EXPECT_FALSE(button->accessibleName().isEmpty()) << "a tool button has no name";
-            EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << button->accessibleName().toStdString();
+            const QString name = control->accessibleName();
+            EXPECT_TRUE(name.contains(arabic)) << control->metaObject()->className() << " named '"
+                                               << name.toStdString() << "'";
+            EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus) << name.toStdString();
         }
         closeWithEsc(dialog);
     }
