@@ -11,8 +11,8 @@ namespace tavrimo {
 
 namespace {
 
-// Fine enough for the drawings' thinnest lines, coarse enough that the
-// nine pages are drawn in well under a second.
+// The text and the drawings' lines are written as such, sharp at any
+// resolution: this one only places them.
 constexpr int kBookletDpi = 300;
 
 }  // namespace

@@ -5,9 +5,9 @@
 #include "window/view/drawings.h"
 #include "window/view/fonts.h"
 
+#include <QGlyphRun>
 #include <QLocale>
 #include <QPageSize>
-#include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -19,9 +19,9 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <utility>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 namespace tavrimo {
 
@@ -90,10 +90,10 @@ QString withLamAlefForms(const QString& text)
     return out;
 }
 
+// The formula box's face and weight, at a size for paper.
 QFont formulaFont(qreal points)
 {
-    QFont font = fontFor({Face::MudirMT, points, 600});
-    return font;
+    return fontFor({Face::MudirMT, points, 600});
 }
 
 // Lines of text laid out as the formula box lays them out: right to left,
