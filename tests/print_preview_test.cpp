@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The print preview as a person opens it: Ctrl+P (or the formula box's
+// The printed sheet's lines, and the print preview as a person opens it: Ctrl+P (or the formula box's
 // menu item) over the window, the preview found in the widget tree, named,
 // holding the pages of what the window shows, its controls named for a
 // screen reader and reachable by the keyboard, and Esc closing it.
 
 #include "window_fixture.h"
 
+#include "printing/sheet.h"
+
 #include <QAction>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -98,6 +102,48 @@ TEST_F(PrintPreview, the_formula_box_menu_holds_the_print_item_with_ctrl_p)
             print = action;
     ASSERT_NE(print, nullptr);
     EXPECT_EQ(print->shortcut(), QKeySequence(QKeySequence::Print));
+}
+
+// A line too long for the page wraps as in the formula box: its first row
+// starts at the right edge, each continuation stands in from it by the
+// hanging indent (a quarter of an inch).
+TEST(PrintedSheet, a_wrapped_line_continues_indented_from_its_start)
+{
+    constexpr int kDpi = 96;
+    const QString line = QString::fromUtf8("مساحة الحز الكروي : سط = {[4 (ب) (نق^2)]/ 360} × (يه درجة) ").repeated(3);
+    const Sheet sheet{QStringLiteral("كرة"), line + QStringLiteral("\r\n") + line + QStringLiteral("\r\n"), {}};
+    QImage page(400, 600, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        paintSheet(painter, QRectF(0, 0, page.width(), page.height()), kDpi, sheet);
+    }
+    // The rightmost ink of each row of text, top to bottom.
+    std::vector<int> rights;
+    bool inRow = false;
+    for (int y = 0; y < page.height(); ++y) {
+        int right = -1;
+        for (int x = page.width() - 1; x >= 0 && right < 0; --x)
+            if (qGray(page.pixel(x, y)) < 128)
+                right = x;
+        if (right >= 0 && !inRow)
+            rights.push_back(right);
+        else if (right >= 0)
+            rights.back() = std::max(rights.back(), right);
+        inRow = right >= 0;
+    }
+    // The heading, then each paragraph's rows: a first row, continuations.
+    ASSERT_GE(rights.size(), 7u);
+    const int edge = rights[1];
+    EXPECT_GE(edge, page.width() - 8);
+    int firsts = 0;
+    for (size_t row = 1; row < rights.size(); ++row) {
+        if (rights[row] >= edge - 4)
+            ++firsts;
+        else
+            EXPECT_NEAR(rights[row], edge - kDpi / 4, 6) << "row " << row;
+    }
+    EXPECT_EQ(firsts, 2);
 }
 
 }  // namespace
