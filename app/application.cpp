@@ -2,6 +2,7 @@
 #include "app/application.h"
 
 #include "app/version.h"
+#include "printing/preview.h"
 #include "window/view/fonts.h"
 #include "window/view/style.h"
 #include "window/view/translation.h"
@@ -48,6 +49,7 @@ Application::Application()
 {
     boxes_.setParent(window_.get());
     program_.start();
+    wirePrinting(*window_, program_.window());
 }
 
 }  // namespace tavrimo

@@ -35,6 +35,7 @@ struct Texts {
     const char* displayUnreachable;  // %1 the variable, %2 its value
     const char* join;
     const char* lostOutput;  // %1 the system's reason
+    const char* missingFile;  // %1 the option
 };
 
 constexpr Texts kEnglish{
@@ -44,6 +45,8 @@ constexpr Texts kEnglish{
     "Options:\n"
     "  -h, --help     Prints this help.\n"
     "  -v, --version  Prints the program's name and version.\n"
+    "  --pdf FILE     Writes the nine formula sheets, one to a page, to the PDF file FILE\n"
+    "                 (\"-\": standard output) without opening the window.\n"
     "\n"
     "Qt reads its own generic options, such as -platform.\n",
     "tavrimo: unknown option %1",
@@ -54,6 +57,7 @@ constexpr Texts kEnglish{
     "the display %1=%2 cannot be opened",
     " and ",
     "tavrimo: cannot write to standard output: %1",
+    "tavrimo: the option '%1' needs a file name",
 };
 
 constexpr Texts kArabic{
@@ -66,6 +70,8 @@ constexpr Texts kArabic{
     "الخيارات:\n"
     "  \u2066-h\u2069، \u2066--help\u2069     يطبع هذه المساعدة.\n"
     "  \u2066-v\u2069، \u2066--version\u2069  يطبع اسم البرنامج ورقم إصداره.\n"
+    "  \u2066--pdf FILE\u2069     يكتب صفحات القواعد التسع، كل شكل في صفحة، في ملف \u2066PDF\u2069 اسمه \u2066FILE\u2069\n"
+    "                 (\u2066-\u2069: المخرج القياسي) دون أن يفتح النافذة.\n"
     "\n"
     "ويقرأ \u2066Qt\u2069 بنفسه خياراته العامة، مثل \u2066-platform\u2069.\n",
     "tavrimo: خيار غير معروف: %1",
@@ -76,6 +82,7 @@ constexpr Texts kArabic{
     "تعذّر فتح الشاشة %1=%2",
     "، و",
     "tavrimo: تعذّرت الكتابة في المخرج القياسي: %1",
+    "tavrimo: الخيار %1 يحتاج إلى اسم ملف",
 };
 
 const Texts& texts(Language language)
@@ -228,6 +235,21 @@ CommandLine readCommandLine(const QStringList& arguments, Language language)
         } else if (options && (argument == QLatin1String("-v") || argument == QLatin1String("--version"))) {
             if (line.action == CommandLine::Action::OpenWindow)
                 line.action = CommandLine::Action::Version;
+        } else if (options && (argument == QLatin1String("--pdf") || argument.startsWith(QLatin1String("--pdf=")))) {
+            const bool joined = argument.size() > 5;
+            if (!joined && i + 1 == arguments.size()) {
+                line.action = CommandLine::Action::Refuse;
+                line.refusal = text(words.missingFile).arg(argument);
+                return line;
+            }
+            line.file = joined ? argument.mid(6) : arguments.at(++i);
+            if (line.file.isEmpty()) {
+                line.action = CommandLine::Action::Refuse;
+                line.refusal = text(words.missingFile).arg(QStringLiteral("--pdf"));
+                return line;
+            }
+            if (line.action == CommandLine::Action::OpenWindow)
+                line.action = CommandLine::Action::Booklet;
         } else {
             const bool option = options && argument.size() > 1 && argument.startsWith(QLatin1Char('-'));
             line.action = CommandLine::Action::Refuse;
@@ -257,8 +279,6 @@ bool writeOut(std::FILE* stream, const QByteArray& text)
     return std::fflush(stream) == 0 && written && !std::ferror(stream);
 }
 
-namespace {
-
 // The system's reason in the person's language: the usual ones in Arabic,
 // any other as the system words it.
 QString reasonFor(Language language, int error)
@@ -274,8 +294,6 @@ QString reasonFor(Language language, int error)
                 return text(reason);
     return QString::fromLocal8Bit(std::strerror(error));
 }
-
-}  // namespace
 
 void reportLostOutput(Language language, int error)
 {

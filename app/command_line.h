@@ -44,9 +44,10 @@ struct DisplayCheck {
 DisplayCheck checkDisplay(const QStringList& platforms, Language language, bool openX);
 
 struct CommandLine {
-    enum class Action { OpenWindow, Help, Version, Refuse };
+    enum class Action { OpenWindow, Help, Version, Refuse, Booklet };
     Action action = Action::OpenWindow;
     QString refusal;  // the message, with Action::Refuse
+    QString file;     // where the booklet goes, with Action::Booklet
 };
 
 // Reads the arguments Qt left, the program's name first.
@@ -59,6 +60,9 @@ QByteArray versionText();
 // written. A refused output is then reported in one line on standard error.
 bool writeOut(std::FILE* stream, const QByteArray& text);
 void reportLostOutput(Language language, int error);
+
+// The system's reason for `error` in the person's language.
+QString reasonFor(Language language, int error);
 
 // From here until releaseQtMessages(), Qt's messages are held back, so that
 // nothing comes before what the person asked for; a fatal one (a platform

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
+#include "app/booklet_file.h"
 #include "app/command_line.h"
 #include "window/view/zoom_memory.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char* argv[])
     using tavrimo::CommandLine;
     tavrimo::reserveStandardStreams();
     const tavrimo::Language language = tavrimo::messageLanguage();
+    tavrimo::chooseBookletPlatform(argc, argv);
     // With arguments, the X display is tried before Qt is: an X display named
     // but gone (a broken ssh forwarding) must not stand in the way of --help.
     // Without them Qt's own failure to open it gives the same line.
@@ -55,6 +57,8 @@ int main(int argc, char* argv[])
     case CommandLine::Action::Refuse:
         return print(stderr, (line.refusal + QLatin1String("\n\n")).toUtf8() + tavrimo::helpText(language),
                      language, 2);
+    case CommandLine::Action::Booklet:
+        return tavrimo::writeBookletFile(line.file, language);
     case CommandLine::Action::OpenWindow:
         break;
     }

@@ -115,3 +115,9 @@ for field in celsius:250:89 s2:60:404; do
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$docs/$name.png"
 done
 kill "$program"
+
+# A page of the booklet, as it prints.
+booklet=$(mktemp)
+env -u DISPLAY "$build/tavrimo" --pdf "$booklet"
+pdftoppm -f 3 -l 3 -r 75 -png -singlefile "$booklet" "$docs/booklet-sphere"
+rm -f "$booklet"

@@ -3,11 +3,12 @@
 # The folders include only those below them: nothing below app/ includes
 # app/, the number and file libraries at the bottom include nothing of the program,
 # the formula data that the window's initial state reads includes nothing
-# above it, and the headless core includes no widget header.
+# above it, the headless core includes no widget header, and only the
+# print preview uses Qt's printing support.
 set -eu
 cd "$(dirname "$0")/.."
 status=0
-upward=$(grep -rn '#include "app/' form window units temperature quadratic geometry assets || true)
+upward=$(grep -rn '#include "app/' form window units temperature quadratic geometry assets printing || true)
 if [ -n "$upward" ]; then
     echo "These files include app/ from below it:"
     echo "$upward"
@@ -33,6 +34,15 @@ widgets=$(grep -rnE '#include <(QtWidgets/)?Q(Widget|Application|LineEdit|Label|
 if [ -n "$widgets" ]; then
     echo "The headless core includes widget headers:"
     echo "$widgets"
+    status=1
+fi
+# Qt's printing support is the print preview's alone: the booklet and
+# everything the window opens with use none of it.
+printing=$(grep -rlE '#include <(QtPrintSupport/)?(QPrint|QPageSetupDialog|QAbstractPrintDialog)' \
+    app numbers form units temperature quadratic geometry window assets files printing driver | grep -v '^printing/preview\.cpp$' || true)
+if [ -n "$printing" ]; then
+    echo "These files use Qt's printing support, which only the print preview may:"
+    echo "$printing"
     status=1
 fi
 exit $status

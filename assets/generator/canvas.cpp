@@ -41,11 +41,24 @@ QPen penFor(Stroke stroke)
 
 QColor shadeColour() { return QColor(200, 200, 200); }
 
-Canvas::Canvas(QImage &image, const QFont &labelFont, qreal scale) : image_(image), font_(labelFont), scale_(scale)
+Canvas::Canvas(QImage &image, const QFont &labelFont, qreal scale)
+    : image_(&image), size_(qRound(image.width() / scale), qRound(image.height() / scale)), font_(labelFont),
+      scale_(scale)
 {
-    image_.fill(Qt::white);
-    painter_.begin(&image_);
+    image_->fill(Qt::white);
+    painter_.begin(image_);
     painter_.scale(scale, scale);
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::TextAntialiasing);
+    painter_.setBrush(Qt::NoBrush);
+    setPen(Stroke::Solid);
+}
+
+Canvas::Canvas(QPaintDevice &device, QSize size, const QFont &labelFont, qreal scale)
+    : image_(nullptr), size_(size), font_(labelFont), scale_(scale)
+{
+    painter_.begin(&device);
+    painter_.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
     painter_.setBrush(Qt::NoBrush);
@@ -206,17 +219,17 @@ QStringList Canvas::labels() const
 QStringList Canvas::finish()
 {
     QStringList problems;
-    for (size_t i = 0; i < labels_.size() && scale_ == 1; ++i) {
+    for (size_t i = 0; i < labels_.size() && image_ && scale_ == 1; ++i) {
         const Label &l = labels_[i];
         const QRect clear = l.ink.adjusted(-1, -1, 1, 1);
-        if (!image_.rect().contains(clear)) {
+        if (!image_->rect().contains(clear)) {
             problems << QStringLiteral("label %1 runs off the picture (ink %2,%3 %4x%5)")
                             .arg(l.text).arg(l.ink.x()).arg(l.ink.y()).arg(l.ink.width()).arg(l.ink.height());
         } else {
             for (int y = clear.top(); y <= clear.bottom(); ++y) {
                 bool hit = false;
                 for (int x = clear.left(); x <= clear.right() && !hit; ++x) {
-                    if (qGray(image_.pixel(x, y)) < kDarkLimit) {
+                    if (qGray(image_->pixel(x, y)) < kDarkLimit) {
                         problems << QStringLiteral("label %1 touches a line at %2,%3").arg(l.text).arg(x).arg(y);
                         hit = true;
                     }
@@ -232,8 +245,15 @@ QStringList Canvas::finish()
     }
     painter_.setFont(font_);
     painter_.setPen(Qt::black);
-    for (const Label &l : labels_)
-        painter_.drawText(l.origin, l.text);
+    if (image_) {
+        for (const Label &l : labels_)
+            painter_.drawText(l.origin, l.text);
+    } else {
+        QPainterPath outlines;
+        for (const Label &l : labels_)
+            outlines.addText(l.origin, font_, l.text);
+        painter_.fillPath(outlines, Qt::black);
+    }
     painter_.end();
     return problems;
 }

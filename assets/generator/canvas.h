@@ -36,11 +36,15 @@ public:
     // the picture's pixels and drawn at `scale` device pixels to each, so
     // that it is as sharp at any size as at its own.
     Canvas(QImage &image, const QFont &labelFont, qreal scale = 1);
+    // Draws as lines and outlines on `device` (a QPicture, for a printer),
+    // laid out in the picture's `size` of pixels; `scale` device pixels to
+    // each of them is the resolution of what only a bitmap draws (the
+    // shading of a curved surface). The labels are drawn as outlines too.
+    Canvas(QPaintDevice &device, QSize size, const QFont &labelFont, qreal scale);
 
-    int width() const { return qRound(image_.width() / scale_); }
-    int height() const { return qRound(image_.height() / scale_); }
+    int width() const { return size_.width(); }
+    int height() const { return size_.height(); }
     qreal scale() const { return scale_; }
-    QImage &image() { return image_; }
     QPainter &painter() { return painter_; }
     void setPen(Stroke stroke);
 
@@ -83,7 +87,8 @@ private:
         QRect ink;      // the pixels the text covers, in picture coordinates
     };
 
-    QImage &image_;
+    QImage *image_;  // none on a device of lines and outlines
+    QSize size_;
     QFont font_;
     qreal scale_;
     QPainter painter_;

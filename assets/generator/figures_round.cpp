@@ -94,9 +94,16 @@ public:
     {
         const qreal s = c.scale();
         const int n = s >= 2 ? 2 : 4;
-        QImage layer(qCeil(c.width() * s), qCeil(c.height() * s), QImage::Format_ARGB32);
-        layer.fill(Qt::transparent);
+        // One grey at as many levels of cover as there are samples: a
+        // palette of them keeps the layer small, which a printer's
+        // recording stores as PNG.
+        QImage layer(qCeil(c.width() * s), qCeil(c.height() * s), QImage::Format_Indexed8);
         const QColor grey = shadeColour();
+        QList<QRgb> levels;
+        for (int k = 0; k <= n * n; ++k)
+            levels << qRgba(grey.red(), grey.green(), grey.blue(), 255 * k / (n * n));
+        layer.setColorTable(levels);
+        layer.fill(0);
         for (int py = 0; py < layer.height(); ++py) {
             for (int px = 0; px < layer.width(); ++px) {
                 int hits = 0;
@@ -113,7 +120,7 @@ public:
                     }
                 }
                 if (hits)
-                    layer.setPixel(px, py, qRgba(grey.red(), grey.green(), grey.blue(), 255 * hits / (n * n)));
+                    layer.setPixel(px, py, static_cast<uint>(hits));
             }
         }
         c.painter().drawImage(QRectF(0, 0, layer.width() / s, layer.height() / s), layer);

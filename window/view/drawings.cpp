@@ -46,6 +46,17 @@ QImage drawPicture(const PictureInfo& picture, qreal scale)
     return image;
 }
 
+QPicture drawFigureAsLines(const PictureInfo& picture, qreal shadingScale)
+{
+    QPicture lines;
+    if (const art::Figure* figure = figureOf(picture)) {
+        art::Canvas canvas(lines, figure->size, figureLabelFont(), shadingScale);
+        figure->draw(canvas);
+        canvas.finish();
+    }
+    return lines;
+}
+
 QStringList lettersOn(const PictureInfo& picture)
 {
     const art::Figure* figure = figureOf(picture);

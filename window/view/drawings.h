@@ -9,6 +9,7 @@
 #include "assets/pictures.h"
 
 #include <QImage>
+#include <QPicture>
 #include <QStringList>
 
 namespace tavrimo {
@@ -16,6 +17,12 @@ namespace tavrimo {
 // The picture at `scale` device pixels to each of its pixels; a null image
 // when there is no drawing code for it.
 QImage drawPicture(const PictureInfo& picture, qreal scale);
+
+// A figure drawing as lines and outlines, for a printer: sharp at any size,
+// laid out in the picture's pixels. The shading of a curved surface, which
+// only a bitmap draws, is drawn at `shadingScale` pixels to each of its
+// pixels. A null picture when there is no drawing code for it.
+QPicture drawFigureAsLines(const PictureInfo& picture, qreal shadingScale);
 
 // The letters and words a figure drawing is labelled with, each once, in the
 // order the drawing places them; empty for a picture without drawing code.

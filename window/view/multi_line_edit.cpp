@@ -407,7 +407,13 @@ void MultiLineEdit::showCaretLineWhole()
 void MultiLineEdit::contextMenuEvent(QContextMenuEvent* event)
 {
     loadQtArabic();
-    popUpMenu(createStandardContextMenu(event->pos()), this, event->globalPos());
+    QMenu* menu = createStandardContextMenu(event->pos());
+    // The items the window gives the box (print ...) follow the box's own.
+    if (!actions().isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(actions());
+    }
+    popUpMenu(menu, this, event->globalPos());
 }
 
 bool MultiLineEdit::event(QEvent* event)
