@@ -23,6 +23,8 @@ case "${1:-}" in
         packages="$packages locales"
         # Reading the window as a screen reader does, over AT-SPI on a session bus.
         packages="$packages python3-pyatspi at-spi2-core dbus-x11"
+        # Clicking the real window under Xvfb as a person does.
+        packages="$packages xdotool"
         ;;
     --fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     --bench) packages="$packages libbenchmark-dev xvfb xauth time" ;;
