@@ -164,6 +164,19 @@ FAULTS = [
      "hanging.setLeftMargin(indent);"),
     ("formula-box-takes-an-accessibility-edit", "window/view/multi_line_edit.cpp",
      "if (!showing_ && toPlainText() != shownPlain_)", "if (false)"),
+    # A replaced file's permissions, a failed write's leftovers, the field being typed in, the focus frame.
+    ("snapshot-over-a-private-file-made-public", "driver/files.cpp",
+     "replace == files::Replace::Existing ? std::optional<mode_t>(info.st_mode & 0777) : std::nullopt;",
+     "std::nullopt;"),
+    ("failed-write-leaves-its-temporary-file", "files/whole_file.cpp",
+     "    if (error) {\n        removeTemp();\n        return error;\n    }", "    if (error)\n        return error;"),
+    ("ellipsis-in-the-field-being-typed-in", "window/view/field_edit.cpp", "    if (hasFocus() || !cut_)\n        return;",
+     "    if (!cut_)\n        return;"),
+    ("focus-frame-without-its-right-side", "window/view/style.cpp",
+     "    painter->fillRect(QRect(rect.right() + 1 - width, rect.top(), width, rect.height()), colour);\n", ""),
+    ("clicked-option-loses-its-focus-mark", "window/view/main_window.cpp",
+     "        if (now && now->window() == this) {\n            setAttribute(Qt::WA_KeyboardFocusChange);",
+     "        if (now && now->window() == this) {"),
 ]
 
 

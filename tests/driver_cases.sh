@@ -69,6 +69,7 @@ done <<'TABLE'
 3|-:1: cannot write the snapshot 'SCRATCH/fifo': it is not a regular file|echo "snapshot \"$W/fifo\"" | timeout 20 "$D"
 3|-:1: cannot write the snapshot 'SCRATCH/.': it is not a regular file|echo "snapshot \"$W/.\"" | "$D"
 0||echo "snapshot \"$W/link.png\"" | "$D" && test -L "$W/link.png" && grep -q PNG "$W/target.png"
+0||printf old >"$W/private.png"; chmod 600 "$W/private.png"; echo "snapshot \"$W/private.png\"" | (umask 022; "$D") && grep -q PNG "$W/private.png" && test "$(stat -c %a "$W/private.png")" = 600
 3|-:1: cannot write the snapshot 'SCRATCH/old.png': File too large|echo "snapshot \"$W/old.png\"" | (trap '' XFSZ; ulimit -f 1; "$D"); s=$?; [ "$(cat "$W/old.png")" = old ] || echo lost >&2; exit $s
 3|-:2: cannot write to standard output: File too large|printf 'show page\ndump\nshow page\n' | (trap '' XFSZ; ulimit -f 1; "$D" >"$W/out")
 3|-:1: cannot write the snapshot 'SCRATCH/old.png': File too large|echo "snapshot \"$W/old.png\"" | (ulimit -f 1; "$D"); s=$?; [ "$(cat "$W/old.png")" = old ] || echo lost >&2; exit $s

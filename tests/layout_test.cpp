@@ -398,9 +398,10 @@ QRect contents(QLineEdit* edit)
 
 // The longest number each box holds: the solver's results and the unit
 // fields show it whole; a temperature field, too narrow for it, shows its
-// start up to an ellipsis while it does not have the focus. Measured with
-// the font's widths, and seen: the last ink lies inside the box, and it is
-// a digit's full height, or the ellipsis's low dots.
+// start up to an ellipsis while it does not have the focus, and the end
+// being typed while it is typed in. Measured with the font's widths, and
+// seen: the last ink lies inside the box, and it is a digit's full height,
+// or the ellipsis's low dots.
 TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
 {
     const QString result = QStringLiteral("-2.23606797749979E-300");
@@ -410,17 +411,24 @@ TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
         int index, page;
         const QString& text;
         bool whole;
+        bool typed = false;  // typed key by key, the focus staying
     } rows[] = {{"sqrD", -1, 1, result, true}, {"s1", -1, 1, result, true}, {"s2", -1, 1, result, true},
-                {"txtTAS", 6, 0, amount, true}, {"txtUSA", 4, 0, amount, true}, {"txtC", -1, 1, amount, false}};
+                {"txtTAS", 6, 0, amount, true}, {"txtUSA", 4, 0, amount, true}, {"txtC", -1, 1, amount, false},
+                {"txtC", -1, 1, amount, false, true}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         showPage(row.page);
         window().tabControl()->tabBar()->setFocus(Qt::TabFocusReason);
         QLineEdit* box = field(row.name, row.index);
-        // Written by the program, as a conversion or the solver writes it.
-        model().setText(model().require(row.name, row.index), row.text);
-        box->setCursorPosition(0);
-        QApplication::processEvents();
+        if (row.typed) {
+            model().setText(model().require(row.name, row.index), QString());
+            type(box, row.text);
+        } else {
+            // Written by the program, as a conversion or the solver writes it.
+            model().setText(model().require(row.name, row.index), row.text);
+            box->setCursorPosition(0);
+            QApplication::processEvents();
+        }
         const QRect inside = contents(box);
         const QRect line = inside.adjusted(2, 0, -2, 0);  // the line edit keeps two pixels free at either side
         const QFontMetrics metrics = box->fontMetrics();
@@ -463,7 +471,7 @@ TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
             for (int y = top; y < bottom; ++y)
                 if (ink(x, y))
                     lastTop = std::min(lastTop, y);
-        if (row.whole)
+        if (row.whole || row.typed)
             EXPECT_LT(lastTop - textTop, 0.3 * capHeight) << "the last character is not a digit";
         else
             EXPECT_GT(lastTop - textTop, 0.6 * capHeight) << "no ellipsis at the cut";
@@ -471,8 +479,8 @@ TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
 }
 
 // Every control that takes the focus looks different with it: a frame at
-// least two pixels wide at 100 %, growing with the zoom, seen on a line
-// across the middle of what changed, from its side inwards.
+// least two pixels wide at 100 %, growing with the zoom, seen on lines
+// across the middle of what changed, from each of its four sides inwards.
 TEST_P(LayoutTest, every_control_that_takes_the_focus_shows_it_with_a_frame_that_grows_with_the_zoom)
 {
     QTabBar* strip = window().tabControl()->tabBar();
@@ -498,21 +506,28 @@ TEST_P(LayoutTest, every_control_that_takes_the_focus_shows_it_with_a_frame_that
                 const QColor a = with.pixelColor(x, y), b = without.pixelColor(x, y);
                 return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 48;
             };
+            // Around what took the highlight colour with the focus (an option
+            // button's circle changes too, but not to it).
+            const QRgb highlight = w->palette().color(QPalette::Active, QPalette::Highlight).rgb();
             QRect change;
             for (int y = 0; y < with.height(); ++y)
                 for (int x = 0; x < with.width(); ++x)
-                    if (changed(x, y))
+                    if (with.pixel(x, y) == highlight && changed(x, y))
                         change |= QRect(x, y, 1, 1);
             ASSERT_FALSE(change.isEmpty()) << "the focus does not show";
             const qreal ratio = with.devicePixelRatio();
-            int side = 0;
-            while (side < change.width() && changed(change.left() + side, change.center().y()))
-                ++side;
-            int top = 0;
-            while (top < change.height() && changed(change.center().x(), change.top() + top))
-                ++top;
-            EXPECT_GE(side, frame * ratio);
-            EXPECT_GE(top, frame * ratio);
+            const QPoint middle = change.center();
+            int sides[4] = {};  // left, top, right, bottom
+            while (sides[0] < change.width() && changed(change.left() + sides[0], middle.y()))
+                ++sides[0];
+            while (sides[1] < change.height() && changed(middle.x(), change.top() + sides[1]))
+                ++sides[1];
+            while (sides[2] < change.width() && changed(change.right() - sides[2], middle.y()))
+                ++sides[2];
+            while (sides[3] < change.height() && changed(middle.x(), change.bottom() - sides[3]))
+                ++sides[3];
+            for (const int side : sides)
+                EXPECT_GE(side, frame * ratio);
             ++controls;
         }
     }

@@ -39,6 +39,7 @@ void Label3D::setColours(const QColor& back, const QColor& face, const QColor& s
     back_ = back;
     face_ = face;
     shadow_ = shadow;
+    drawn_ = QPixmap();
     update();
 }
 
@@ -60,6 +61,7 @@ void Label3D::setRoom(int spareLeft, int coveredRight)
 // every paint.
 void Label3D::relayout()
 {
+    drawn_ = QPixmap();
     const int zoom = zoomOf(this);
     captionWidth_ = fontMetrics().horizontalAdvance(caption_) + zoomed(kShadow, zoom);
     if (!placed_)
@@ -97,9 +99,24 @@ void Label3D::changeEvent(QEvent* event)
         relayout();
 }
 
+// The caption is shaped and drawn twice (its shadow and its face), which
+// for an Arabic caption costs more than the rest of a keystroke's paint; a
+// label under a field is repainted with it, so it is drawn once for each
+// caption, colour, font and size, and copied at every other paint.
 void Label3D::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    if (drawn_.isNull() || drawn_.size() != size() * ratio || drawn_.devicePixelRatio() != ratio) {
+        drawn_ = QPixmap(size() * ratio);
+        drawn_.setDevicePixelRatio(ratio);
+        QPainter onPicture(&drawn_);
+        draw(onPicture);
+    }
+    QPainter(this).drawPixmap(0, 0, drawn_);
+}
+
+void Label3D::draw(QPainter& painter)
+{
     painter.fillRect(rect(), back_);
     if (caption_.isEmpty())
         return;

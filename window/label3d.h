@@ -7,7 +7,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QWidget>
+
+class QPainter;
 
 namespace tavrimo {
 
@@ -38,6 +41,7 @@ protected:
 
 private:
     void relayout();
+    void draw(QPainter& painter);
 
     QString caption_;
     QColor back_ = Qt::lightGray;
@@ -48,6 +52,7 @@ private:
     int coveredRight_ = 0;
     bool placed_ = false;
     int captionWidth_ = 0;  // pixels of the caption at the label's font
+    QPixmap drawn_;         // the label as last drawn, copied while nothing changes
 };
 
 }  // namespace tavrimo

@@ -119,15 +119,14 @@ void FieldEdit::paintCut()
 {
     if (hasFocus() || !cut_)
         return;
-    const QRect line = textLine();
     QPainter painter(this);
     QStyleOptionFrame option;
     initStyleOption(&option);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
     painter.setPen(palette().color(QPalette::Text));
     painter.setLayoutDirection(layoutDirection());
-    painter.drawText(line, static_cast<int>(alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextSingleLine,
-                     fontMetrics().elidedText(text(), Qt::ElideRight, line.width()));
+    painter.drawText(cutLine_, static_cast<int>(alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextSingleLine,
+                     elided_);
 }
 
 void FieldEdit::mousePressEvent(QMouseEvent* event)
@@ -189,7 +188,11 @@ void FieldEdit::paintEvent(QPaintEvent* event)
 
 void FieldEdit::updateToolTip()
 {
-    cut_ = fontMetrics().horizontalAdvance(text()) > textLine().width();
+    // What a paint without the focus draws of a cut text is worked out here,
+    // once for each text, size and font.
+    cutLine_ = textLine();
+    cut_ = fontMetrics().horizontalAdvance(text()) > cutLine_.width();
+    elided_ = cut_ ? fontMetrics().elidedText(text(), Qt::ElideRight, cutLine_.width()) : QString();
     if (invalid_)
         // The example uses each separator the field reads.
         setToolTip(u"هذا ليس عددًا\nمثال: "_s + separatorExamples(NumberFormat::fromCLocale()));

@@ -57,6 +57,8 @@ private:
     bool resultBox_ = false;
     bool invalid_ = false;
     bool cut_ = false;  // the text runs past its line
+    QRect cutLine_;     // the line the text is drawn in
+    QString elided_;    // a cut text up to its ellipsis
 };
 
 }  // namespace tavrimo

@@ -4,6 +4,7 @@
 #include "window/view/zoom.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 #include <QScopedValueRollback>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -118,6 +119,29 @@ bool drawThickened(const QStyle* base, QStyle::PrimitiveElement element, const Q
 
 }  // namespace
 
+namespace {
+
+// A text box's panel (its back, frame and focus frame) is drawn once for each
+// look it takes and kept as a picture, which each paint then copies: the
+// base style strokes the frame's rounded corners and shading anew at every
+// paint, and a keystroke repaints every field a conversion writes. The look
+// is everything the drawing reads from the option and the zoom.
+QString panelKey(const QStyleOptionFrame& frame, int percent, qreal ratio)
+{
+    return QStringLiteral("tavrimo-panel-%1x%2-%3-%4-%5-%6-%7-%8-%9")
+        .arg(frame.rect.width())
+        .arg(frame.rect.height())
+        .arg(int(frame.state))
+        .arg(frame.palette.cacheKey())
+        .arg(percent)
+        .arg(ratio)
+        .arg(frame.lineWidth)
+        .arg(frame.midLineWidth)
+        .arg(int(frame.features) * 2 + int(frame.direction == Qt::RightToLeft));
+}
+
+}  // namespace
+
 // The frames of the text boxes and the buttons' faces are drawn as at 100 %,
 // on a painter scaled by the zoom, so that their lines and corners grow with
 // the rest; a group box's and the tab page's frames, which the base style
@@ -131,6 +155,25 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         return;
     }
     const int percent = unzoomed_ ? kMinZoom : zoom_;
+    const auto* panel = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    if (element == PE_PanelLineEdit && panel && !option->rect.isEmpty()) {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        const QString key = panelKey(*panel, percent, ratio);
+        QPixmap picture;
+        if (!QPixmapCache::find(key, &picture)) {
+            picture = QPixmap(option->rect.size() * ratio);
+            picture.setDevicePixelRatio(ratio);
+            picture.fill(Qt::transparent);
+            QStyleOptionFrame atOrigin(*panel);
+            atOrigin.rect.moveTo(0, 0);
+            QPainter onPicture(&picture);
+            QProxyStyle::drawPrimitive(element, &atOrigin, &onPicture, widget);
+            onPicture.end();
+            QPixmapCache::insert(key, picture);
+        }
+        painter->drawPixmap(option->rect.topLeft(), picture);
+        return;
+    }
     bool drawn = false;
     if (percent != kMinZoom && element == PE_FrameGroupBox)
         drawn = drawThickened<QStyleOptionFrame>(baseStyle(), element, option, painter, widget, percent, true);
