@@ -11,6 +11,7 @@
 #include "window/view/wheel_zoom.h"
 #include "window/view/widget_factory.h"
 #include "window/view/zoom.h"
+#include "window/view/zoom_notice.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -371,8 +372,12 @@ void MainWindow::wireZoomKeys()
         {QKeyCombination(ctrl, Qt::Key_0), kBackToStart},
         {QKeyCombination(keypad, Qt::Key_0), kBackToStart},
     };
-    const auto step = [this](int direction) {
-        zoomTo(direction == kBackToStart ? kMinZoom : zoomStep(zoom_, direction));
+    auto* notice = new ZoomNotice(this);
+    const auto step = [this, notice](int direction) {
+        const int requested = direction == kBackToStart ? kMinZoom : zoomStep(zoom_, direction);
+        zoomTo(requested);
+        notice->showZoom(zoom_, requested);
+        Q_EMIT zoomChosen();
     };
     for (const auto& [sequence, direction] : zoomKeys) {
         auto* shortcut = new QShortcut(QKeySequence(sequence), this);

@@ -53,6 +53,10 @@ public:
     // The client area's size at 100 %.
     QSize baseSize() const { return baseSize_; }
 
+Q_SIGNALS:
+    // The person zoomed with the zoom keys or Ctrl + wheel.
+    void zoomChosen();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
