@@ -377,7 +377,7 @@ void MainWindow::wireZoomKeys()
         const int requested = direction == kBackToStart ? kMinZoom : zoomStep(zoom_, direction);
         zoomTo(requested);
         notice->showZoom(zoom_, requested);
-        Q_EMIT zoomChosen();
+        Q_EMIT zoomChosen(requested);
     };
     for (const auto& [sequence, direction] : zoomKeys) {
         auto* shortcut = new QShortcut(QKeySequence(sequence), this);
@@ -407,12 +407,13 @@ void MainWindow::zoomTo(int percent)
     if (maximised(this))
         return;
     resize(zoomed(baseSize_.width(), zoom_), zoomed(baseSize_.height(), zoom_));
-    // Grown past the screen's right or lower edge, the window moves back
-    // onto the screen, so that every control stays reachable.
+    // Grown past the screen's edge, or with its frame past it, the window
+    // moves back onto the screen, so that every control stays reachable.
     if (isVisible() && screen()) {
         const QRect free = screen()->availableGeometry();
         const QRect frame = frameGeometry();
-        const QPoint back(std::min(0, free.right() - frame.right()), std::min(0, free.bottom() - frame.bottom()));
+        const QPoint back(std::max(free.left() - frame.left(), std::min(0, free.right() - frame.right())),
+                          std::max(free.top() - frame.top(), std::min(0, free.bottom() - frame.bottom())));
         if (!back.isNull())
             move(pos() + back);
     }

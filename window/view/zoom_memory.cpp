@@ -119,8 +119,8 @@ public:
     {
         settled_.start();
         window.installEventFilter(this);
-        connect(&window, &MainWindow::zoomChosen, this, [this] {
-            chosen_ = window_.zoom();
+        connect(&window, &MainWindow::zoomChosen, this, [this](int percent) {
+            chosen_ = percent;
             settled_.start();
         });
     }
@@ -131,6 +131,14 @@ protected:
         switch (event->type()) {
         case QEvent::Show:
             settled_.start();
+            // The frame a window manager adds is known only a moment after
+            // the window is shown: then the window takes the chosen zoom, or
+            // the largest the screen holds with the frame, wholly on it.
+            for (const int after : {50, 200, 500, kSettleMilliseconds})
+                QTimer::singleShot(after, this, [this] {
+                    if (!imposed())
+                        window_.zoomTo(chosen_);
+                });
             break;
         case QEvent::WindowStateChange:
             settled_.start();
