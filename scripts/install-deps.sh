@@ -23,6 +23,8 @@ case "${1:-}" in
         packages="$packages locales"
         # Reading the window as a screen reader does, over AT-SPI on a session bus.
         packages="$packages python3-pyatspi at-spi2-core dbus-x11"
+        # A real window manager, driven as a person drives it (tests/real_window_test.sh).
+        packages="$packages openbox xdotool wmctrl"
         ;;
     --fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     --bench) packages="$packages libbenchmark-dev xvfb xauth time" ;;

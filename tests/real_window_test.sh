@@ -15,7 +15,9 @@ for tool in Xvfb openbox xdotool wmctrl xwininfo xprop; do
 done
 work=$(mktemp -d)
 server=
-trap '[ -n "$server" ] && kill $server; rm -rf "$work"' EXIT
+pid=
+trap 'kill $pid $server 2>/dev/null; rm -rf "$work"' EXIT
+unset QT_QPA_PLATFORM
 Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 server=$!
 for i in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
@@ -45,6 +47,7 @@ start() {
     done
     if [ -z "$window" ]; then
         echo "FAIL: no window after 20 seconds: $(cat "$work/err")"
+        kill -9 $pid
         exit 1
     fi
     # Until the window manager has framed it.
