@@ -4,7 +4,7 @@
 # screen, as a person meets it: a kept 300 % that the screen cannot hold
 # opens at the largest it can, frame and all on the screen, and stays kept;
 # a window kept maximised at 100 % comes back at 100 % when un-maximised,
-# five runs over; SIGTERM and SIGHUP keep a zoom just chosen, as a close
+# five runs over; a resize of the person's own is a zoom chosen; SIGTERM and SIGHUP keep a zoom just chosen, as a close
 # does; a zoom that cannot be kept is said in one line on standard error.
 # Skipped (77) where Xvfb, openbox, xdotool or wmctrl cannot be had.
 # Usage: real_window_test.sh PROGRAM
@@ -86,6 +86,13 @@ for run in 1 2 3 4 5; do
     finish
     [ "$(kept)" = "[General] zoom=100 " ] || fail "run $run: the file holds $(kept)"
 done
+
+# A resize of the person's own is a zoom chosen: 1012 x 914 holds 200 %.
+start '[General]\nzoom=150\n'
+xdotool windowsize "$window" 1012 914
+sleep 0.3
+finish
+case $(kept) in "[General] zoom=200 "*) ;; *) fail "resized to 200 %: the file holds $(kept)" ;; esac
 
 # A zoom chosen, then the session ends.
 for signal in TERM HUP; do
