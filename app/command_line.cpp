@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QMutex>
 
 #include <cerrno>
@@ -33,6 +32,7 @@ struct Texts {
     const char* noDisplayPlatformOnly;
     const char* variableUnset;  // %1 the variable
     const char* displayUnreachable;  // %1 the variable, %2 its value
+    const char* displayOptionUnreachable;  // %1 the display given with -display
     const char* join;
     const char* lostOutput;  // %1 the system's reason
     const char* missingFile;  // %1 the option
@@ -55,6 +55,7 @@ constexpr Texts kEnglish{
     "tavrimo: no display to open the window on (Qt platform %1)",
     "%1 is not set",
     "the display %1=%2 cannot be opened",
+    "the display %1 given with -display cannot be opened",
     " and ",
     "tavrimo: cannot write to standard output: %1",
     "tavrimo: the option '%1' needs a file name",
@@ -80,6 +81,7 @@ constexpr Texts kArabic{
     "tavrimo: لا توجد شاشة تُفتح عليها النافذة (منصة Qt: %1)",
     "متغير البيئة %1 غير معيّن",
     "تعذّر فتح الشاشة %1=%2",
+    "تعذّر فتح الشاشة %1 المعطاة بالخيار -display",
     "، و",
     "tavrimo: تعذّرت الكتابة في المخرج القياسي: %1",
     "tavrimo: الخيار %1 يحتاج إلى اسم ملف",
@@ -125,24 +127,6 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     }
     const QMutexLocker lock(&heldLock);
     held << qFormatLogMessage(type, context, message);
-}
-
-// Opens the X display in DISPLAY, with the XCB library Qt's own X11
-// platform loads, and keeps it open in *connection; true when that library
-// cannot be loaded, so that Qt decides.
-bool xDisplayOpens(std::shared_ptr<void>* connection)
-{
-    QLibrary xcb(QStringLiteral("xcb"), 1);
-    using Connect = void* (*)(const char*, int*);
-    using HasError = int (*)(void*);
-    using Disconnect = void (*)(void*);
-    const auto connect = reinterpret_cast<Connect>(xcb.resolve("xcb_connect"));
-    const auto hasError = reinterpret_cast<HasError>(xcb.resolve("xcb_connection_has_error"));
-    const auto disconnect = reinterpret_cast<Disconnect>(xcb.resolve("xcb_disconnect"));
-    if (!connect || !hasError || !disconnect)
-        return true;
-    connection->reset(connect(nullptr, nullptr), disconnect);
-    return hasError(connection->get()) == 0;
 }
 
 }  // namespace
@@ -191,18 +175,63 @@ QStringList platformCandidates(int argc, char** argv)
     return platforms;
 }
 
-DisplayCheck checkDisplay(const QStringList& platforms, Language language, bool openX)
+QtOptions setAsideQtOptions(int argc, char** argv)
+{
+    // QApplication's, QGuiApplication's and the X11 platform's options, each
+    // with the number of values it takes.
+    static const std::pair<const char*, int> kQtOptions[] = {
+        {"platform", 1}, {"platformpluginpath", 1}, {"platformtheme", 1}, {"plugin", 1}, {"qwindowgeometry", 1},
+        {"geometry", 1}, {"qwindowtitle", 1}, {"title", 1}, {"qwindowicon", 1}, {"icon", 1}, {"session", 1},
+        {"qmljsdebugger", 1}, {"style", 1}, {"stylesheet", 1}, {"display", 1}, {"name", 1}, {"visual", 1},
+        {"reverse", 0}, {"testability", 0}, {"widgetcount", 0}, {"qdebug", 0}, {"qdevel", 0}, {"sync", 0},
+        {"nograb", 0}, {"dograb", 0}, {"cmap", 0},
+    };
+    QtOptions options;
+    options.rest << QString::fromLocal8Bit(argv[0]);
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (std::strcmp(argument, "--") == 0) {
+            // Qt reads on past "--", but nothing after it is an option of the program's.
+            for (; i < argc; ++i)
+                options.rest << QString::fromLocal8Bit(argv[i]);
+            break;
+        }
+        const char* name = argument[0] == '-' ? argument + (argument[1] == '-' ? 2 : 1) : nullptr;
+        int values = -1;
+        for (const auto& [option, count] : kQtOptions)
+            if (name && std::strcmp(name, option) == 0)
+                values = count;
+        // "-style=fusion", "-qmljsdebugger=port:1234" carry their value.
+        if (name && (std::strncmp(name, "style=", 6) == 0 || std::strncmp(name, "stylesheet=", 11) == 0
+                     || std::strncmp(name, "qmljsdebugger=", 14) == 0))
+            values = 0;
+        if (values < 0 || i + values >= argc) {
+            options.rest << QString::fromLocal8Bit(argument);
+            continue;
+        }
+        if (std::strcmp(name, "display") == 0)
+            options.display = QString::fromLocal8Bit(argv[i + 1]);
+        i += values;
+    }
+    return options;
+}
+
+DisplayCheck checkDisplay(const QStringList& platforms, Language language, const QString& displayOption)
 {
     const Texts& words = texts(language);
     bool found = false;
     bool judged = !platforms.isEmpty();
-    std::shared_ptr<void> xConnection;
     QStringList missing;
     for (const QString& platform : platforms) {
         const char* variable = nullptr;
+        if (platform == QLatin1String("xcb") && !displayOption.isEmpty()) {
+            found = true;
+            missing << text(words.displayOptionUnreachable).arg(displayOption);
+            continue;
+        }
         if (platform == QLatin1String("xcb")) {
             variable = "DISPLAY";
-            found = found || (!qEnvironmentVariableIsEmpty(variable) && (!openX || xDisplayOpens(&xConnection)));
+            found = found || !qEnvironmentVariableIsEmpty(variable);
         } else if (platform.startsWith(QLatin1String("wayland"))) {
             variable = "WAYLAND_DISPLAY";
             found = found || waylandSocketExists();
@@ -216,7 +245,7 @@ DisplayCheck checkDisplay(const QStringList& platforms, Language language, bool 
                         : text(words.displayUnreachable).arg(name, qEnvironmentVariable(variable)));
     }
     const QString tried = platforms.join(QLatin1Char(';'));
-    return {found || !judged, xConnection, missing.isEmpty() ? text(words.noDisplayPlatformOnly).arg(tried)
+    return {found || !judged, missing.isEmpty() ? text(words.noDisplayPlatformOnly).arg(tried)
                                                 : text(words.noDisplay).arg(missing.join(text(words.join)), tried)};
 }
 

@@ -3,15 +3,15 @@
 
 // What the program says on its terminal: the help, the version, a refused
 // command line, a missing display and an output that could not be written,
-// in the person's language. The command line itself is read after Qt has
-// taken its own options (-platform, -style ...) out of it.
+// in the person's language. The command line is read before Qt starts and
+// connects to any display, with Qt's own options (-platform, -display,
+// -style ...) set aside for Qt.
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <cstdio>
-#include <memory>
 
 namespace tavrimo {
 
@@ -26,22 +26,27 @@ Language messageLanguage();
 // (Wayland where the session is one, and X11).
 QStringList platformCandidates(int argc, char** argv);
 
+// The arguments without the options QApplication and its X11 platform take
+// for themselves (with one dash or two, as Qt accepts them), the program's
+// name first, and the display named by -display, if any.
+struct QtOptions {
+    QStringList rest;
+    QString display;
+};
+QtOptions setAsideQtOptions(int argc, char** argv);
+
 struct DisplayCheck {
     bool usable = true;
-    // The X display opened to try it. An X server resets when its last
-    // client leaves, and refuses connections while it does: keep this open
-    // until Qt has connected.
-    std::shared_ptr<void> xConnection;
     // One line naming what is missing and the platform tried, for when the
     // window cannot be opened.
     QString message;
 };
 
-// Whether one of the platforms has a display to show the window on. Only X11
-// and Wayland are judged here; any other platform (offscreen, minimal ...)
-// counts as usable, and Qt itself tells whether it starts. With openX the X
-// display is opened to see that it answers, not only named.
-DisplayCheck checkDisplay(const QStringList& platforms, Language language, bool openX);
+// Whether one of the platforms has a display to show the window on, by name
+// only (Qt itself tells whether it opens). Only X11 and Wayland are judged
+// here; any other platform (offscreen, minimal ...) counts as usable. A
+// display given with -display stands for DISPLAY.
+DisplayCheck checkDisplay(const QStringList& platforms, Language language, const QString& displayOption = {});
 
 struct CommandLine {
     enum class Action { OpenWindow, Help, Version, Refuse, Booklet };
@@ -50,7 +55,7 @@ struct CommandLine {
     QString file;     // where the booklet goes, with Action::Booklet
 };
 
-// Reads the arguments Qt left, the program's name first.
+// Reads the program's own arguments, the program's name first.
 CommandLine readCommandLine(const QStringList& arguments, Language language);
 
 QByteArray helpText(Language language);

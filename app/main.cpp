@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 #include "app/booklet_file.h"
+#include "app/close_on_signal.h"
 #include "app/command_line.h"
+#include "app/kept_zoom_report.h"
 #include "window/view/zoom_memory.h"
 
 #include <QApplication>
@@ -29,26 +31,10 @@ int main(int argc, char* argv[])
     using tavrimo::CommandLine;
     tavrimo::reserveStandardStreams();
     const tavrimo::Language language = tavrimo::messageLanguage();
-    tavrimo::chooseBookletPlatform(argc, argv);
-    // With arguments, the X display is tried before Qt is: an X display named
-    // but gone (a broken ssh forwarding) must not stand in the way of --help.
-    // Without them Qt's own failure to open it gives the same line.
-    tavrimo::DisplayCheck display =
-        tavrimo::checkDisplay(tavrimo::platformCandidates(argc, argv), language, argc > 1);
-    const QByteArray noDisplay = (display.message + QLatin1Char('\n')).toUtf8();
-    if (!display.usable && argc == 1)
-        return print(stderr, noDisplay, language, 1);
-    // Without a display the command line is still read, on Qt's platform
-    // that shows nothing; the window is not opened there.
-    if (!display.usable)
-        qputenv("QT_QPA_PLATFORM", "minimal");
-
-    tavrimo::holdQtMessages(display.message);
-    QApplication qapp(argc, argv);
-    display.xConnection.reset();
-    const CommandLine line = tavrimo::readCommandLine(qapp.arguments(), language);
-    if (line.action != CommandLine::Action::OpenWindow || !display.usable)
-        tavrimo::releaseQtMessages(false);
+    // The command line is read before Qt starts: the help, the version and a
+    // refusal need no display, and do not wait for one that does not answer.
+    const tavrimo::QtOptions qtOptions = tavrimo::setAsideQtOptions(argc, argv);
+    const CommandLine line = tavrimo::readCommandLine(qtOptions.rest, language);
     switch (line.action) {
     case CommandLine::Action::Help:
         return print(stdout, tavrimo::helpText(language), language, 0);
@@ -62,12 +48,19 @@ int main(int argc, char* argv[])
     case CommandLine::Action::OpenWindow:
         break;
     }
+    const tavrimo::DisplayCheck display =
+        tavrimo::checkDisplay(tavrimo::platformCandidates(argc, argv), language, qtOptions.display);
     if (!display.usable)
-        return print(stderr, noDisplay, language, 1);
+        return print(stderr, (display.message + QLatin1Char('\n')).toUtf8(), language, 1);
 
+    tavrimo::holdQtMessages(display.message);
+    QApplication qapp(argc, argv);
     tavrimo::configureApplication(qapp);
     tavrimo::Application app;
-    tavrimo::keepZoomBetweenRuns(app.window());
+    tavrimo::keepZoomBetweenRuns(app.window(), [language](int zoom, const std::string& path, const tavrimo::WriteResult& why) {
+        tavrimo::writeOut(stderr, (tavrimo::zoomNotKeptLine(language, zoom, path, why) + QLatin1Char('\n')).toUtf8());
+    });
+    tavrimo::closeOnTerminationSignals(app.window());
     // Some platforms find out only here that they have no screen.
     app.window().show();
     tavrimo::releaseQtMessages(true);

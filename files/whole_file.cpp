@@ -98,23 +98,19 @@ std::string lastPartOf(const std::string& path)
 
 namespace {
 
-int writeBeside(const std::string& target, std::string_view bytes, Replace replace, std::optional<mode_t> mode,
+int writeBeside(int folder, const std::string& name, std::string_view bytes, Replace replace, std::optional<mode_t> mode,
                 std::optional<Owner> owner, bool mayBeUnnamed)
 {
-    const std::string name = lastPartOf(target);
-    Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() < 0)
-        return errno;
     // The new file is made without a name where the file system allows it,
     // so that a kill while it is written leaves nothing behind.
     const mode_t creation = mode.value_or(0666);
-    Descriptor file(mayBeUnnamed ? ::openat(folder.get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, creation) : -1);
+    Descriptor file(mayBeUnnamed ? ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, creation) : -1);
     const bool unnamed = file.get() >= 0;
     std::string temp;
     if (!unnamed) {
         for (int tries = 0; tries < 100 && file.get() < 0; ++tries) {
             temp = temporaryName(name);
-            file.reset(::openat(folder.get(), temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, creation));
+            file.reset(::openat(folder, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, creation));
             if (file.get() < 0 && errno != EEXIST)
                 return errno;
         }
@@ -123,7 +119,7 @@ int writeBeside(const std::string& target, std::string_view bytes, Replace repla
     }
     const auto removeTemp = [&] {
         if (!temp.empty())
-            ::unlinkat(folder.get(), temp.c_str(), 0);
+            ::unlinkat(folder, temp.c_str(), 0);
     };
     int error = writeAll(file.get(), bytes);
     if (!error && mode && ::fchmod(file.get(), *mode) != 0)
@@ -138,12 +134,12 @@ int writeBeside(const std::string& target, std::string_view bytes, Replace repla
     if (!error && unnamed) {
         for (int tries = 0; tries < 100 && temp.empty(); ++tries) {
             const std::string candidate = temporaryName(name);
-            if (nameUnnamed(file.get(), folder.get(), candidate))
+            if (nameUnnamed(file.get(), folder, candidate))
                 temp = candidate;
             else if (errno != EEXIST) {
                 // No /proc to name it through: write it again under a name.
                 file.reset();
-                return writeBeside(target, bytes, replace, mode, owner, false);
+                return writeBeside(folder, name, bytes, replace, mode, owner, false);
             }
         }
         if (temp.empty())
@@ -152,13 +148,13 @@ int writeBeside(const std::string& target, std::string_view bytes, Replace repla
     if (!file.close() && !error)
         error = errno;
     if (!error)
-        error = replace == Replace::NewOnly ? renameNew(folder.get(), temp, name)
-                                            : (::renameat(folder.get(), temp.c_str(), folder.get(), name.c_str()) == 0 ? 0 : errno);
+        error = replace == Replace::NewOnly ? renameNew(folder, temp, name)
+                                            : (::renameat(folder, temp.c_str(), folder, name.c_str()) == 0 ? 0 : errno);
     if (error) {
         removeTemp();
         return error;
     }
-    ::fsync(folder.get());
+    ::fsync(folder);
     return 0;
 }
 
@@ -167,7 +163,26 @@ int writeBeside(const std::string& target, std::string_view bytes, Replace repla
 int writeWhole(const std::string& target, std::string_view bytes, Replace replace, std::optional<mode_t> mode,
                std::optional<Owner> owner)
 {
-    return writeBeside(target, bytes, replace, mode, owner, true);
+    Descriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() < 0)
+        return errno;
+    return writeBeside(folder.get(), lastPartOf(target), bytes, replace, mode, owner, true);
+}
+
+int writeWholeAt(int folder, const std::string& name, std::string_view bytes, Replace replace,
+                 std::optional<mode_t> mode, std::optional<Owner> owner)
+{
+    return writeBeside(folder, name, bytes, replace, mode, owner, true);
+}
+
+bool isTemporaryNameOf(std::string_view name, std::string_view target)
+{
+    constexpr size_t kSuffix = 16;
+    if (name.size() != target.size() + 2 + kSuffix || name[0] != '.' || name.substr(1, target.size()) != target
+        || name[target.size() + 1] != '.')
+        return false;
+    const std::string_view suffix = name.substr(target.size() + 2);
+    return suffix.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
 }  // namespace tavrimo::files

@@ -30,6 +30,13 @@ struct Owner {
 };
 int writeWhole(const std::string& target, std::string_view bytes, Replace replace,
                std::optional<mode_t> mode = std::nullopt, std::optional<Owner> owner = std::nullopt);
+// The same, as the file `name` (one part, no slash) in the open folder
+// `folder`: nothing done to the folder's path meanwhile changes where it goes.
+int writeWholeAt(int folder, const std::string& name, std::string_view bytes, Replace replace,
+                 std::optional<mode_t> mode = std::nullopt, std::optional<Owner> owner = std::nullopt);
+// Whether `name` is one of the hidden names the new file has before it is
+// renamed onto `target` (a leftover of a run killed at that moment).
+bool isTemporaryNameOf(std::string_view name, std::string_view target);
 
 // The folder part and the last part of a path ("." for a bare name).
 std::string folderOf(const std::string& path);

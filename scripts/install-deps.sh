@@ -25,8 +25,9 @@ case "${1:-}" in
         packages="$packages python3-pyatspi at-spi2-core dbus-x11"
         # Reading back the PDF booklet: its text, its fonts, its pages as pictures.
         packages="$packages poppler-utils"
-        # Clicking the real window under Xvfb as a person does.
-        packages="$packages xdotool"
+        # A real window manager, driven as a person drives it: clicks, keys and
+        # the window manager's own maximise and restore.
+        packages="$packages openbox xdotool wmctrl"
         ;;
     --fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     --bench) packages="$packages libbenchmark-dev xvfb xauth time" ;;

@@ -28,7 +28,8 @@ EQUATIONS = [  # a, b, c, and the three results when they are checked by value
     ("34.5", "26.3", "-20", None),
     ("3", "7", "1", None),
 ]
-DOWN, TAB = 0xFF54, 0xFF09  # key symbols
+DOWN, TAB, EQUAL = 0xFF54, 0xFF09, 0x3D  # key symbols
+CONTROL = 37  # Control_L's key code in Xvfb's keyboard map
 FIGURES = [("كرة", 2, 4), ("مخروط", 4, 2), ("هرم", 8, 3)]  # the list's item, its index, its drawings
 
 
@@ -200,6 +201,18 @@ def walk_window(program):
             shown = drawings()
             check([n.name for n in shown] == names and all(n.description for n in shown),
                   f"the drawings on view are named {names}, and described")
+
+        # The zoom keys up to the largest zoom this screen holds: the notice
+        # over the window is an alert that says so.
+        for _ in range(6):
+            pyatspi.Registry.generateKeyboardEvent(CONTROL, None, pyatspi.KEY_PRESS)
+            pyatspi.Registry.generateKeyboardEvent(EQUAL, None, pyatspi.KEY_SYM)
+            pyatspi.Registry.generateKeyboardEvent(CONTROL, None, pyatspi.KEY_RELEASE)
+            time.sleep(0.2)
+        alert = wait_for(lambda: next((n for n in nodes(app) if n.getRole() == pyatspi.ROLE_ALERT
+                                       and n.name.endswith("أكبر ما تتسع له الشاشة")), None), 5)
+        check(alert is not None and alert.name.startswith("التكبير "),
+              f"the zoom keys at the screen's limit show the alert {alert.name if alert else None!r}")
         assistive_input(app, node, text_of, check, wait_for)
         return 1 if failures else 0
     finally:

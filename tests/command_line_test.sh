@@ -97,7 +97,11 @@ LANG=ar_EG.UTF-8||out|1|err|tavrimo: لا توجد شاشة تُفتح عليه�
 LC_ALL=C DISPLAY=:9173||out|1|err|tavrimo: no display to open the window on: the display DISPLAY=:9173 cannot be opened (Qt platform xcb)|-
 LC_ALL=C QT_QPA_PLATFORM=wayland||out|1|err|tavrimo: no display to open the window on: WAYLAND_DISPLAY is not set (Qt platform wayland)|-
 LC_ALL=C XDG_SESSION_TYPE=wayland||out|1|err|tavrimo: no display to open the window on: WAYLAND_DISPLAY is not set and DISPLAY is not set (Qt platform wayland;xcb)|-
+LC_ALL=C|-display :9174|out|1|err|tavrimo: no display to open the window on: the display :9174 given with -display cannot be opened (Qt platform xcb)|-
+LC_ALL=C DISPLAY=:9173|--display :9174 -reverse|out|1|err|tavrimo: no display to open the window on: the display :9174 given with -display cannot be opened (Qt platform xcb)|-
+LC_ALL=C|-display :9174 --help|out|0|out|$en_usage|$en_version
 LC_ALL=C QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work/runtime||out|124|out|-|-
+LC_ALL=C XDG_RUNTIME_DIR=$work/runtime|--platform offscreen|out|124|out|-|-
 LC_ALL=C QT_QPA_PLATFORM=minimal XDG_RUNTIME_DIR=$work/runtime||out|124|out|-|-
 TABLE
 
@@ -128,6 +132,27 @@ if command -v xvfb-run >/dev/null 2>&1; then
                 exit 1
             fi
         done' x "$program" "$work" || status=1
+    # An X server that takes connections but never answers (stopped): what
+    # needs no window returns at once all the same.
+    display=:$(( $$ % 1000 + 7000 ))
+    Xvfb "$display" -nolisten tcp >/dev/null 2>&1 &
+    server=$!
+    for i in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20; do
+        [ -e "/tmp/.X11-unix/X${display#:}" ] && break
+        sleep 0.2
+    done
+    kill -STOP $server
+    for args in --help --version --frobnicate; do
+        env -i PATH="$PATH" DISPLAY="$display" LC_ALL=C timeout 1 "$program" $args >"$work/out" 2>&1
+        code=$?
+        if [ $code = 124 ] || [ ! -s "$work/out" ]; then
+            echo "FAIL: tavrimo $args with a stopped X server: status $code"
+            status=1
+        fi
+    done
+    kill -CONT $server
+    kill $server
+    wait $server 2>/dev/null
 else
     echo "xvfb-run is missing (scripts/install-deps.sh --test installs it); the X display not tried"
 fi

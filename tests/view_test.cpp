@@ -6,11 +6,13 @@
 #include "tests/window_fixture.h"
 #include "window/view/zoom.h"
 #include "window/view/zoom_memory.h"
+#include "window/view/zoom_notice.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QTextEdit>
@@ -415,6 +417,34 @@ TEST_F(ZoomTest, a_zoom_step_never_makes_the_window_larger_than_the_screen_nor_p
     EXPECT_EQ(window().zoom(), clampToScreen(300));
     EXPECT_EQ(window().size(), QSize(zoomed(506, window().zoom()), zoomed(457, window().zoom())));
     std::printf("largest zoom on this screen (%dx%d): %d %%\n", screen.width(), screen.height(), window().zoom());
+}
+
+// Each step shows the zoom in a notice over the window for a second and a
+// half, an alert a screen reader speaks; at the largest the screen holds it
+// says so, instead of nothing happening.
+TEST_F(ZoomTest, each_zoom_step_shows_the_zoom_in_a_notice_a_screen_reader_hears)
+{
+    const auto notice = [this] { return window().findChild<QLabel*>(QStringLiteral("ZoomNotice")); };
+    ASSERT_NE(notice(), nullptr);
+    EXPECT_FALSE(notice()->isVisible());
+    std::vector<QString> shown;
+    for (int step = 0; step < 8; ++step) {
+        const int requested = zoomStep(window().zoom(), 1);
+        QTest::keyClick(window().tabControl()->tabBar(), Qt::Key_Equal, Qt::ControlModifier);
+        QApplication::processEvents();
+        const QString expected = zoomNoticeText(window().zoom(), requested > window().zoom());
+        EXPECT_TRUE(notice()->isVisible());
+        EXPECT_EQ(notice()->text(), expected);
+        const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(notice());
+        EXPECT_EQ(spoken->role(), QAccessible::AlertMessage);
+        EXPECT_EQ(spoken->text(QAccessible::Name), expected);
+        shown.push_back(expected);
+    }
+    const int largest = window().largestZoomOnScreen();
+    EXPECT_EQ(shown.back(), largest < 300 ? QStringLiteral("التكبير %1 % — أكبر ما تتسع له الشاشة").arg(largest)
+                                          : QStringLiteral("التكبير 300 %"));
+    QTest::qWait(kZoomNoticeMilliseconds + 300);
+    EXPECT_FALSE(notice()->isVisible());
 }
 
 TEST_F(ZoomTest, a_resized_window_shows_the_largest_zoom_it_holds_in_its_middle)

@@ -120,7 +120,7 @@ public:
         std::map<std::string, std::string> entries;
         const std::filesystem::path root = native("");
         for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
-            entries[std::filesystem::relative(entry.path(), root).string()] = describe(entry.path().string());
+            entries[entry.path().lexically_relative(root).string()] = describe(entry.path().string());
         return entries;
     }
 
@@ -165,7 +165,8 @@ protected:
 };
 
 // A kept zoom is read back; one that is missing, out of range, no whole
-// number, or in a text that is not ours opens the window at 100 %.
+// number, or in a text that is not ours (no [General] group over it) opens
+// the window at 100 %.
 TEST_F(KeptZoomTest, a_kept_zoom_is_read_back_or_ignored)
 {
     EXPECT_EQ(rememberedZoom(), 100) << "no file";
@@ -176,7 +177,7 @@ TEST_F(KeptZoomTest, a_kept_zoom_is_read_back_or_ignored)
                 {"[General]\nzoom=99\n", 100}, {"[General]\nzoom=301\n", 100},
                 {"[General]\nzoom=99999999999999999999\n", 100}, {"[General]\nzoom=-150\n", 100},
                 {"[General]\nzoom=150.5\n", 100}, {"[General]\nzoom=large\n", 100}, {"[General]\nzoom=150, 200\n", 100},
-                {"", 100}, {"zoom=150\n", 150}, {"\x01\xff\xfe[[[\n=\n\x80zoom\n", 100},
+                {"", 100}, {"zoom=150\n", 100}, {"[General]\n", 100}, {"\x01\xff\xfe[[[\n=\n\x80zoom\n", 100},
                 {"[General]\nzoom=150\n[Other]\nzoom=150\n", 100}, {"# zoom\nzoom=150\n", 100}};
     for (const auto& row : rows) {
         scratch_.file(kSettings, row.content);
@@ -218,6 +219,7 @@ struct FileKind {
     std::function<std::string(const ScratchHome&)> make;  // a reason to skip the row, or nothing
     int opensAt;
     const char* replaced;
+    const char* removed = nullptr;  // a leftover the close takes away
 };
 
 void PrintTo(const FileKind& kind, std::ostream* out)
@@ -325,6 +327,71 @@ const FileKind kFileKinds[] = {
          return std::string();
      },
      100, "home/.config/tavrimo/tavrimo.conf"},
+    {"a_link_to_an_empty_file",
+     [](const ScratchHome& s) {
+         s.file("other/pkg/__init__.py", "");
+         s.link(kSettings, "../../other/pkg/__init__.py");
+         return std::string();
+     },
+     100, nullptr},
+    {"a_link_to_general_alone",
+     [](const ScratchHome& s) {
+         s.file("other/app.ini", "[General]\n");
+         s.link(kSettings, "../../other/app.ini");
+         return std::string();
+     },
+     100, nullptr},
+    {"an_empty_file", [](const ScratchHome& s) { s.file(kSettings, ""); return std::string(); }, 100, nullptr},
+    {"a_link_to_a_file_of_ours_of_another_owner",
+     [](const ScratchHome& s) {
+         s.file("shared/tavrimo.conf", kOurs150);
+         s.link(kSettings, "../../shared/tavrimo.conf");
+         if (::geteuid() != 0)
+             return std::string("not run as root: a file of another owner cannot be made");
+         return ::chown(s.native("shared/tavrimo.conf").c_str(), 65534, 65534) == 0 ? std::string() : "chown failed";
+     },
+     100, nullptr},
+    {"a_key_never_written_on_every_line_with_an_equals_sign",
+     [](const ScratchHome& s) { s.file(kSettings, "[General]\nzoom=150\ncolour=blue\nname=Amina\n"); return std::string(); },
+     100, nullptr},
+    {"the_folder_without_the_file", [](const ScratchHome& s) { s.folder("config/tavrimo"); return std::string(); }, 100,
+     "config/tavrimo/tavrimo.conf"},
+    {"a_config_folder_not_in_the_file_names_encoding",
+     [](const ScratchHome& s) {
+         qputenv("XDG_CONFIG_HOME", QFile::encodeName(s.path("config")) + "\xff\xfe");
+         return std::string();
+     },
+     100, nullptr},
+    {"a_home_not_in_the_file_names_encoding",
+     [](const ScratchHome& s) {
+         qunsetenv("XDG_CONFIG_HOME");
+         qputenv("HOME", QFile::encodeName(s.path("home")) + "/\xc3");
+         return std::string();
+     },
+     100, nullptr},
+    {"a_relative_home",
+     [](const ScratchHome& s) {
+         s.file(kSettings, kOurs150);
+         qputenv("XDG_CONFIG_HOME", "config");
+         qputenv("HOME", "relhome");
+         return std::string();
+     },
+     100, nullptr},
+    {"no_home",
+     [](const ScratchHome&) {
+         qunsetenv("XDG_CONFIG_HOME");
+         qunsetenv("HOME");
+         return std::string();
+     },
+     100, nullptr},
+    {"a_new_file_left_by_a_killed_run",
+     [](const ScratchHome& s) {
+         s.file(kSettings, kOurs150);
+         s.file("config/tavrimo/.tavrimo.conf.0123456789abcdef", "[General]\nzoom=2");
+         s.file("config/tavrimo/.tavrimo.conf.notes", "mine");
+         return std::string();
+     },
+     150, "config/tavrimo/tavrimo.conf", "config/tavrimo/.tavrimo.conf.0123456789abcdef"},
 };
 
 class SettingsFileKinds : public KeptZoomTest, public ::testing::WithParamInterface<FileKind> {};
@@ -340,7 +407,7 @@ TEST_P(SettingsFileKinds, open_at_a_zoom_and_leave_on_disk_only_a_file_of_ours)
     clock.start();
     EXPECT_EQ(rememberedZoom(), kind.opensAt);
     const qint64 reading = clock.restart();
-    EXPECT_EQ(rememberZoom(175), kind.replaced != nullptr);
+    EXPECT_EQ(static_cast<bool>(rememberZoom(175)), kind.replaced != nullptr);
     const qint64 writing = clock.elapsed();
     EXPECT_LT(reading, 1000);
     EXPECT_LT(writing, 1000);
@@ -356,6 +423,33 @@ TEST_P(SettingsFileKinds, open_at_a_zoom_and_leave_on_disk_only_a_file_of_ours)
         for (auto slash = replaced.find('/'); slash != std::string::npos; slash = replaced.find('/', slash + 1))
             expected.try_emplace(replaced.substr(0, slash), "folder 0700");
     }
+    if (kind.removed)
+        expected.erase(kind.removed);
+    EXPECT_EQ(scratch_.tree(), expected);
+}
+
+// A folder on the way to the file a link points to, swapped for a link to
+// another folder between the file's check and its replacement: the new file
+// goes where the checked one was, and the other folder's file is untouched.
+TEST_F(KeptZoomTest, a_folder_swapped_during_the_close_does_not_move_the_write)
+{
+    scratch_.file("dotfiles/tavrimo.conf", kOurs150);
+    scratch_.file("elsewhere/tavrimo.conf", "[General]\nzoom=125\n");
+    scratch_.link(kSettings, "../../dotfiles/tavrimo.conf");
+    std::map<std::string, std::string> expected = scratch_.tree();
+    struct Hook {
+        explicit Hook(std::function<void()> hook) { setBeforeSettingsWrite(std::move(hook)); }
+        ~Hook() { setBeforeSettingsWrite({}); }
+    } hook([this] {
+        std::filesystem::rename(scratch_.native("dotfiles"), scratch_.native("dotfiles.moved"));
+        std::filesystem::create_directory_symlink("elsewhere", scratch_.native("dotfiles"));
+    });
+    EXPECT_TRUE(rememberZoom(175));
+    expected.erase("dotfiles/tavrimo.conf");
+    expected.erase("dotfiles");
+    expected["dotfiles"] = "link to elsewhere";
+    expected["dotfiles.moved"] = "folder 0755";
+    expected["dotfiles.moved/tavrimo.conf"] = "file 0644: [General]\nzoom=175\nmaximised=false\n";
     EXPECT_EQ(scratch_.tree(), expected);
 }
 

@@ -12,6 +12,7 @@
 #include "window/view/wheel_zoom.h"
 #include "window/view/widget_factory.h"
 #include "window/view/zoom.h"
+#include "window/view/zoom_notice.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -374,8 +375,12 @@ void MainWindow::wireZoomKeys()
         {QKeyCombination(ctrl, Qt::Key_0), kBackToStart},
         {QKeyCombination(keypad, Qt::Key_0), kBackToStart},
     };
-    const auto step = [this](int direction) {
-        zoomTo(direction == kBackToStart ? kMinZoom : zoomStep(zoom_, direction));
+    auto* notice = new ZoomNotice(this);
+    const auto step = [this, notice](int direction) {
+        const int requested = direction == kBackToStart ? kMinZoom : zoomStep(zoom_, direction);
+        zoomTo(requested);
+        notice->showZoom(zoom_, requested);
+        Q_EMIT zoomChosen(requested);
     };
     for (const auto& [sequence, direction] : zoomKeys) {
         auto* shortcut = new QShortcut(QKeySequence(sequence), this);
@@ -405,12 +410,13 @@ void MainWindow::zoomTo(int percent)
     if (maximised(this))
         return;
     resize(zoomed(baseSize_.width(), zoom_), zoomed(baseSize_.height(), zoom_));
-    // Grown past the screen's right or lower edge, the window moves back
-    // onto the screen, so that every control stays reachable.
+    // Grown past the screen's edge, or with its frame past it, the window
+    // moves back onto the screen, so that every control stays reachable.
     if (isVisible() && screen()) {
         const QRect free = screen()->availableGeometry();
         const QRect frame = frameGeometry();
-        const QPoint back(std::min(0, free.right() - frame.right()), std::min(0, free.bottom() - frame.bottom()));
+        const QPoint back(std::max(free.left() - frame.left(), std::min(0, free.right() - frame.right())),
+                          std::max(free.top() - frame.top(), std::min(0, free.bottom() - frame.bottom())));
         if (!back.isNull())
             move(pos() + back);
     }

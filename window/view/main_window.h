@@ -53,6 +53,11 @@ public:
     // The client area's size at 100 %.
     QSize baseSize() const { return baseSize_; }
 
+Q_SIGNALS:
+    // The person zoomed with the zoom keys or Ctrl + wheel, asking for
+    // `percent` (which the window shows, or the largest the screen holds).
+    void zoomChosen(int percent);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

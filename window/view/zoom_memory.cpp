@@ -5,9 +5,13 @@
 #include "window/view/settings_file.h"
 #include "window/view/zoom.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
 
 #include <algorithm>
 #include <charconv>
@@ -57,7 +61,7 @@ KeptView rememberedView()
     return view;
 }
 
-bool rememberView(const KeptView& view)
+WriteResult rememberView(const KeptView& view)
 {
     std::vector<std::pair<std::string, std::string>> values = {{"zoom", std::to_string(view.zoom)}};
     if (keepsPlace(view)) {
@@ -75,7 +79,7 @@ int rememberedZoom()
     return rememberedView().zoom;
 }
 
-bool rememberZoom(int percent)
+WriteResult rememberZoom(int percent)
 {
     return rememberView({percent, std::nullopt, false});
 }
@@ -99,52 +103,126 @@ void placeOnScreen(MainWindow& window, std::optional<QPoint> place)
     }
 }
 
-// What the window shows when it is closed (while its frame, and so the
-// largest zoom the screen holds, is still known). A maximised window keeps
-// the zoom of its normal size, to which it returns.
-KeptView shownView(const MainWindow& window)
-{
-    KeptView view;
-    view.maximised = window.isMaximized();
-    const QRect normal = view.maximised ? window.normalGeometry() : window.geometry();
-    view.zoom = view.maximised && normal.isValid() ? largestZoomFitting(window.baseSize(), normal.size()) : window.zoom();
-    if (keepsPlace(view) && normal.isValid())
-        view.place = normal.topLeft();
-    return view;
-}
+// For this long after the window is shown or its state changes, its
+// resizes are the window manager's (a frame added, a size restored), not
+// the person's.
+constexpr int kSettleMilliseconds = 1000;
 
-// Keeps the view when the window is closed, if the person changed it: a
-// kept zoom that this screen cannot hold stays kept, for a larger one.
+// Follows the zoom and the place the person chooses, and keeps them when the
+// window is closed, if they changed: a kept zoom that this screen cannot
+// hold stays kept, for a larger one.
 class ViewKeeper : public QObject {
 public:
-    ViewKeeper(MainWindow& window, const KeptView& kept) : QObject(&window), window_(window), kept_(kept)
+    ViewKeeper(MainWindow& window, const KeptView& kept, CannotKeep cannotKeep)
+        : QObject(&window), window_(window), kept_(kept), chosen_(kept.zoom), place_(kept.place),
+          cannotKeep_(std::move(cannotKeep))
     {
+        settled_.start();
         window.installEventFilter(this);
+        connect(&window, &MainWindow::zoomChosen, this, [this](int percent) {
+            chosen_ = percent;
+            settled_.start();
+        });
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() != QEvent::Close)
-            return false;
-        KeptView shown = shownView(window_);
-        if (shown.zoom == std::min(kept_.zoom, window_.largestZoomOnScreen()))
-            shown.zoom = kept_.zoom;
-        if (!keepsPlace(shown))
-            shown.place.reset();
-        if (shown != kept_)
-            rememberView(shown);
+        switch (event->type()) {
+        case QEvent::Show:
+            settled_.start();
+            // The frame a window manager adds is known only a moment after
+            // the window is shown: then the window takes the chosen zoom, or
+            // the largest the screen holds with the frame, wholly on it.
+            for (const int after : {50, 200, 500, kSettleMilliseconds})
+                QTimer::singleShot(after, this, [this] {
+                    if (!imposed())
+                        window_.zoomTo(chosen_);
+                });
+            break;
+        case QEvent::WindowStateChange:
+            settled_.start();
+            if ((static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMaximized) && !imposed())
+                restoreChosen();
+            break;
+        case QEvent::Resize:
+            if (!imposed() && settled_.hasExpired(kSettleMilliseconds)) {
+                const int fit = largestZoomFitting(window_.baseSize(), static_cast<QResizeEvent*>(event)->size());
+                if (fit != window_.zoom())
+                    chosen_ = fit;
+            }
+            notePlace();
+            break;
+        case QEvent::Move:
+            notePlace();
+            break;
+        case QEvent::Close:
+            keep();
+            break;
+        default:
+            break;
+        }
         return false;
     }
 
 private:
+    bool imposed() const { return window_.isMaximized() || window_.isFullScreen() || window_.isMinimized(); }
+
+    void notePlace()
+    {
+        if (window_.isVisible() && !imposed() && settled_.hasExpired(kSettleMilliseconds))
+            place_ = window_.geometry().topLeft();
+    }
+
+    // The window manager restores a size and place of its own choosing (one
+    // it saw for a moment before the window was maximised): the window
+    // takes the chosen zoom and place back, once the restore is done.
+    void restoreChosen()
+    {
+        const auto restore = [this] {
+            if (imposed())
+                return;
+            window_.zoomTo(chosen_);
+            if (place_)
+                placeOnScreen(window_, place_);
+        };
+        QTimer::singleShot(0, this, restore);
+        QTimer::singleShot(kSettleMilliseconds / 4, this, restore);
+    }
+
+    void keep()
+    {
+        KeptView shown;
+        shown.maximised = window_.isMaximized();
+        shown.zoom = chosen_;
+        shown.place = shown.maximised || !window_.isVisible() ? place_ : std::optional(window_.geometry().topLeft());
+        if (!keepsPlace(shown))
+            shown.place.reset();
+        if (shown == kept_) {
+            removeLeftovers(settingsFilePath(), kKeys);
+            return;
+        }
+        const WriteResult written = rememberView(shown);
+        if (written)
+            kept_ = shown;
+        else if (cannotKeep_ && !reported_) {
+            reported_ = true;
+            cannotKeep_(shown.zoom, settingsFilePath(), written);
+        }
+    }
+
     MainWindow& window_;
     KeptView kept_;
+    int chosen_;
+    std::optional<QPoint> place_;
+    CannotKeep cannotKeep_;
+    QElapsedTimer settled_;
+    bool reported_ = false;
 };
 
 }  // namespace
 
-void keepZoomBetweenRuns(MainWindow& window)
+void keepZoomBetweenRuns(MainWindow& window, CannotKeep cannotKeep)
 {
     const KeptView kept = rememberedView();
     window.zoomTo(kept.zoom);
@@ -152,7 +230,7 @@ void keepZoomBetweenRuns(MainWindow& window)
         placeOnScreen(window, kept.place);
     if (kept.maximised)
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
-    new ViewKeeper(window, kept);
+    new ViewKeeper(window, kept, std::move(cannotKeep));
 }
 
 }  // namespace tavrimo
