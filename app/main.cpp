@@ -43,8 +43,12 @@ int main(int argc, char* argv[])
     case CommandLine::Action::Refuse:
         return print(stderr, (line.refusal + QLatin1String("\n\n")).toUtf8() + tavrimo::helpText(language),
                      language, 2);
-    case CommandLine::Action::Booklet:
+    case CommandLine::Action::Booklet: {
+        // The booklet is drawn on Qt's platform that shows nothing: it needs no display.
+        tavrimo::chooseBookletPlatform(argc, argv);
+        QApplication qapp(argc, argv);
         return tavrimo::writeBookletFile(line.file, language);
+    }
     case CommandLine::Action::OpenWindow:
         break;
     }
