@@ -23,6 +23,9 @@ case "${1:-}" in
         packages="$packages locales"
         # Reading the window as a screen reader does, over AT-SPI on a session bus.
         packages="$packages python3-pyatspi at-spi2-core dbus-x11"
+        # Hearing the window through the Orca screen reader, typed at by xdotool
+        # under a window manager (speech-dispatcher's dummy voice speaks nothing).
+        packages="$packages orca speech-dispatcher xdotool openbox"
         ;;
     --fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     --bench) packages="$packages libbenchmark-dev xvfb xauth time" ;;

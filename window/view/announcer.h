@@ -2,7 +2,7 @@
 #pragma once
 
 // Speaks a short message through the screen reader without moving the
-// focus: the answer of the solver, a figure picked from the list.
+// focus: the solver's answer, a figure picked from the list, a page turned.
 
 #include <QString>
 
@@ -10,11 +10,10 @@ class QWidget;
 
 namespace tavrimo {
 
-// Has the screen reader say `text` now. The message is given as a new
-// description of the control with the focus in the window of `anyWidget`
-// (the window itself when none has it), which Orca speaks at once, and the
-// control's own description is put back straight after. Does nothing for an
-// empty text.
-void announce(QWidget* anyWidget, const QString& text);
+// Has the screen reader say `text` now. Each window keeps a hidden
+// notification (the accessibility role) whose name is the message; it is
+// reported as shown, which Orca speaks at once ("إشعار" and the message),
+// whatever has the focus. Does nothing for an empty text.
+void announce(QWidget* anyWidgetOfTheWindow, const QString& text);
 
 }  // namespace tavrimo

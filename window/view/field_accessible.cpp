@@ -12,6 +12,28 @@ namespace tavrimo {
 
 namespace {
 
+// A box keeps its selection, unseen, while another control has the focus,
+// and the program rewrites boxes the person is not in. Neither is news for
+// the screen reader, which would say "Text unselected" for each box whose
+// kept selection a new text removes, so their selection and caret moves are
+// not reported. Every other event goes on as before.
+QAccessible::UpdateHandler previousHandler = nullptr;
+
+void reportUpdate(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::TextSelectionChanged || event->type() == QAccessible::TextCaretMoved)
+        if (const auto* edit = qobject_cast<const FieldEdit*>(event->object()); edit && !edit->hasFocus())
+            return;
+    if (previousHandler) {
+        previousHandler(event);
+        return;
+    }
+    // Qt's own path, to the platform's accessibility bridge.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(reportUpdate);
+}
+
 QAccessibleInterface* fieldFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String(FieldEdit::staticMetaObject.className()))
@@ -25,6 +47,11 @@ QAccessibleInterface* fieldFactory(const QString& className, QObject* object)
 void installFieldAccessible()
 {
     QAccessible::installFactory(fieldFactory);  // a second call adds nothing
+    static const bool installed = [] {
+        previousHandler = QAccessible::installUpdateHandler(reportUpdate);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 FieldAccessible::FieldAccessible(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
@@ -65,16 +92,21 @@ void FieldAccessible::setText(QAccessible::Text t, const QString& text)
     replaceText(0, characterCount(), text);
 }
 
+// The selection a box keeps while it has no focus is not shown, and is not
+// reported either: a screen reader would read it with the box that has the
+// focus, as one selection running over both.
+bool FieldAccessible::selectionShown() const { return edit()->hasFocus() && edit()->hasSelectedText(); }
+
 void FieldAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
 {
     *startOffset = *endOffset = 0;
-    if (selectionIndex != 0 || !edit()->hasSelectedText())
+    if (selectionIndex != 0 || !selectionShown())
         return;
     *startOffset = edit()->selectionStart();
     *endOffset = edit()->selectionEnd();
 }
 
-int FieldAccessible::selectionCount() const { return edit()->hasSelectedText() ? 1 : 0; }
+int FieldAccessible::selectionCount() const { return selectionShown() ? 1 : 0; }
 
 void FieldAccessible::addSelection(int startOffset, int endOffset) { setSelection(0, startOffset, endOffset); }
 

@@ -6,7 +6,8 @@
 // a screen reader that cuts the text it speaks along those runs (Orca reads
 // "1" of "15" and nothing of "1") then never says the last character. A box
 // of this program reports one run over its whole text, so its value is heard
-// whole, and is otherwise read and edited as the line edit is.
+// whole, and is otherwise read and edited as the line edit is. A box
+// without the focus reports no selection, and no selection or caret moves.
 
 #include <QAccessibleWidget>
 
@@ -46,6 +47,7 @@ public:
 private:
     QLineEdit* edit() const;
     bool editable() const;
+    bool selectionShown() const;
 };
 
 // Lets every text box of the program be read through FieldAccessible. Call

@@ -4,6 +4,7 @@
 #include "assets/pictures.h"
 #include "window/label3d.h"
 #include "window/view/accessibility.h"
+#include "window/view/announcer.h"
 #include "window/view/field_accessible.h"
 #include "window/view/field_edit.h"
 #include "window/view/fonts.h"
@@ -481,6 +482,10 @@ void MainWindow::turnPage(int step)
 {
     const int count = tabs_->count();
     tabs_->setCurrentIndex((tabs_->currentIndex() + step + count) % count);
+    // The tab strip speaks its new page itself; a control of the new page
+    // taking the focus is spoken without it.
+    if (QApplication::focusWidget() != tabs_->tabBar())
+        announce(this, tabs_->tabText(tabs_->currentIndex()));
 }
 
 // An arrow key on an option button selects the next one of its group as a
