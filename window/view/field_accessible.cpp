@@ -29,9 +29,9 @@ void reportUpdate(QAccessibleEvent* event)
         return;
     }
     // Qt's own path, to the platform's accessibility bridge.
-    QAccessible::installUpdateHandler(nullptr);
+    const QAccessible::UpdateHandler current = QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(reportUpdate);
+    QAccessible::installUpdateHandler(current);
 }
 
 QAccessibleInterface* fieldFactory(const QString& className, QObject* object)
