@@ -4,8 +4,9 @@
 // focus reports no selection; the solver's answer, the clearing, a picked
 // figure and a turned page are announced by a notification (Orca speaks it
 // when it is reported shown, which tests/orca_test.py hears); the pages are
-// named by their tabs; Enter, Esc and Ctrl+Tab are no shortcuts, which
-// would take them before the screen reader.
+// named by their tabs; a drawing slot is an image from the start; Enter,
+// Esc and Ctrl+Tab are no shortcuts, which would take them before the
+// screen reader.
 
 #include "tests/window_fixture.h"
 #include "window/view/announcer.h"
@@ -159,6 +160,22 @@ TEST_F(ScreenReaderTest, close_messages_are_told_by_different_notifications)
         announce(field("txtA"), text);
     announce(field("txtA"), QString());
     EXPECT_EQ(announcedSince(before), (QStringList{u"أ"_s, u"ب"_s, u"ج"_s}));
+}
+
+// A screen reader keeps the role it first saw: an empty slot is an image too.
+TEST_F(ScreenReaderTest, a_drawing_slot_is_an_image_from_the_start)
+{
+    showPage(2);
+    for (const char* slot : {"Image16", "Image17", "Image18", "Image19"}) {
+        SCOPED_TRACE(slot);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget(slot))->role(), QAccessible::Graphic);
+    }
+    model().userPick(model().require("Combo1"), 2);  // the sphere's four drawings
+    for (const char* slot : {"Image16", "Image19"}) {
+        QAccessibleInterface* drawing = QAccessible::queryAccessibleInterface(widget(slot));
+        EXPECT_EQ(drawing->role(), QAccessible::Graphic);
+        EXPECT_TRUE(drawing->text(QAccessible::Name).startsWith(u"كرة، الرسم "_s));
+    }
 }
 
 TEST_F(ScreenReaderTest, the_pages_are_named_by_their_tabs_and_the_window_keys_are_no_shortcuts)

@@ -9,6 +9,7 @@
 #include "window/view/field_edit.h"
 #include "window/view/fonts.h"
 #include "window/view/page_canvas.h"
+#include "window/view/picture_label.h"
 #include "window/view/spoken.h"
 #include "window/view/style.h"
 #include "window/view/wheel_zoom.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(WindowModel& model, QWidget* parent)
     : QWidget(parent), model_(model), widgets_(static_cast<size_t>(model.size()), nullptr)
 {
     installFieldAccessible();
+    installPictureAccessible();
     build();
     // A page not yet made takes the model's state when it is made.
     model_.addObserver([this](ControlId id, Notice notice) {
