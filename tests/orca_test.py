@@ -205,6 +205,17 @@ class Speech:
             return " | ".join(self.lines[mark:])
 
 
+def value_read(heard, name):
+    """The first word Orca speaks after the utterance that starts with the
+    control's name (a box is read "NAME نص." then "VALUE منتقى.")."""
+    lines = heard.split(" | ")
+    starts = [i for i, line in enumerate(lines) if line.startswith(name + " ")]
+    if not starts or starts[-1] + 1 >= len(lines):
+        return None
+    following = words(lines[starts[-1] + 1])
+    return following[0] if following else None
+
+
 def words(text):
     return [word.rstrip(".") for word in re.split(r"[\s،,|]+", text)]
 
@@ -316,7 +327,7 @@ class Walk:
         self.tab_to("درجة مئوية", text)
         self.type("37")
         heard = self.tab_to("درجة كلفن", text)
-        self.check("310" in words(heard), "37 °C heard as 310 K", heard)
+        self.check(value_read(heard, "درجة كلفن") == "310", "37 °C heard as 310 K", heard)
 
         # The solver: 1, 1, -1; Enter in a coefficient solves it.
         for letter, value in (("أ", "1"), ("ب", "1"), ("ج", "-1")):
@@ -337,7 +348,7 @@ class Walk:
         self.type("1")
         self.keys("Return", expect="س 2 1")
         heard = self.tab_to("س 1", text)
-        self.check("1" in words(heard), "Tab to the result 1 heard 1", heard)
+        self.check(value_read(heard, "س 1") == "1", "Tab to the result 1 heard 1", heard)
         self.tab_to("ج", text, key="shift+Tab")
         self.keys("End")  # the caret after the number, nothing selected
         heard = self.keys("Escape", expect="مُسحت المعادلة")
@@ -357,9 +368,9 @@ class Walk:
         self.tab_to("متر", text)
         self.type("1.5")
         heard = self.tab_to("ديسيمتر", text, key="shift+Tab")
-        self.check("15" in words(heard), "1.5 m heard as 15 dm", heard)
+        self.check(value_read(heard, "ديسيمتر") == "15", "1.5 m heard as 15 dm", heard)
         heard = self.tab_to("مليمتر", text, key="shift+Tab")
-        self.check("1500" in words(heard), "1.5 m heard as 1500 mm", heard)
+        self.check(value_read(heard, "مليمتر") == "1500", "1.5 m heard as 1500 mm", heard)
         heard = self.keys("KP_Up", expect="1500")  # Orca's KP_8 with Num Lock off
         self.check("1500" in words(heard), "the line read (KP_8) holds 1500", heard)
         heard = self.keys("KP_Enter", expect="مليمتر")
