@@ -4,12 +4,16 @@
 // focus reports no selection; the solver's answer, the clearing, a picked
 // figure and a turned page are announced by a notification (Orca speaks it
 // when it is reported shown, which tests/orca_test.py hears); the pages are
-// named by their tabs; a drawing slot is an image from the start; Enter,
+// named by their tabs; a drawing slot is an image from the start, described
+// in words that name its letters; Enter,
 // Esc and Ctrl+Tab are no shortcuts, which would take them before the
 // screen reader.
 
 #include "tests/window_fixture.h"
+#include "geometry/drawing_words.h"
+#include "geometry/formulas.h"
 #include "window/view/announcer.h"
+#include "window/view/drawings.h"
 
 #include <QAccessible>
 #include <QShortcut>
@@ -176,6 +180,21 @@ TEST_F(ScreenReaderTest, a_drawing_slot_is_an_image_from_the_start)
         EXPECT_EQ(drawing->role(), QAccessible::Graphic);
         EXPECT_TRUE(drawing->text(QAccessible::Name).startsWith(u"كرة، الرسم "_s));
     }
+}
+
+// The words for a drawing name every letter and word written on it.
+TEST_F(ScreenReaderTest, the_words_for_each_drawing_name_all_its_letters)
+{
+    for (const auto& choice : geometry::kChoices)
+        for (std::string_view picture : choice.slotPictures) {
+            if (picture.empty())
+                continue;
+            SCOPED_TRACE(std::string(picture));
+            const QString words = toQString(geometry::drawingWords(picture));
+            ASSERT_FALSE(words.isEmpty());
+            for (const QString& letter : lettersOn(*pictureOf(picture)))
+                EXPECT_TRUE(words.contains(letter)) << letter.toStdString();
+        }
 }
 
 TEST_F(ScreenReaderTest, the_pages_are_named_by_their_tabs_and_the_window_keys_are_no_shortcuts)
