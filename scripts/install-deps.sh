@@ -28,6 +28,9 @@ case "${1:-}" in
         # A real window manager, driven as a person drives it: clicks, keys and
         # the window manager's own maximise and restore.
         packages="$packages openbox xdotool wmctrl"
+        # Hearing the window through the Orca screen reader (speech-dispatcher's
+        # dummy voice speaks nothing; Orca's debug log says what it would).
+        packages="$packages orca speech-dispatcher"
         ;;
     --fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     --bench) packages="$packages libbenchmark-dev xvfb xauth time" ;;

@@ -432,9 +432,9 @@ TEST_F(WindowTest, the_accessibility_interface_reaches_what_the_keyboard_does_an
 }
 
 // Each drawing on view is named by its figure and its place among the
-// figure's drawings and described by the letters written on it; a slot left
+// figure's drawings and described by what it shows in words; a slot left
 // empty says nothing, also after a figure with more drawings.
-TEST_F(WindowTest, the_drawings_on_view_are_named_by_figure_and_place_and_described_by_their_letters)
+TEST_F(WindowTest, the_drawings_on_view_are_named_by_figure_and_place_and_described_in_words)
 {
     showPage(2);
     const struct {
@@ -442,11 +442,12 @@ TEST_F(WindowTest, the_drawings_on_view_are_named_by_figure_and_place_and_descri
         std::u16string_view names[4];  // Image16 .. Image19
         std::u16string_view first;      // the description of Image16
     } picks[] = {
-        {2, {u"كرة، الرسم 1 من 4", u"كرة، الرسم 2 من 4", u"كرة، الرسم 3 من 4", u"كرة، الرسم 4 من 4"}, u"ع، و، نق"},
-        {4, {u"مخروط، الرسم 1 من 2", u"مخروط، الرسم 2 من 2"}, u"ع، نق، عا"},
-        {8, {u"هرم، الرسم 1 من 3", u"هرم، الرسم 2 من 3", u"هرم، الرسم 3 من 3"}, u"عا"},
-        {3, {u"متوازي مستطيلات، الرسم 1 من 1"}, u"س، ص، ع، ق"},
-        {5, {u"زوايا، الرسم 1 من 1"}, u"يه، المجاور، المقابل، الوتر"},
+        {2, {u"كرة، الرسم 1 من 4", u"كرة، الرسم 2 من 4", u"كرة، الرسم 3 من 4", u"كرة، الرسم 4 من 4"},
+         u"قطعة كروية ارتفاعها ع ونصف قطر قاعدتها و، من كرة نصف قطرها نق"},
+        {4, {u"مخروط، الرسم 1 من 2", u"مخروط، الرسم 2 من 2"}, u"مخروط ارتفاعه ع وراسمه عا ونصف قطر قاعدته نق"},
+        {8, {u"هرم، الرسم 1 من 3", u"هرم، الرسم 2 من 3", u"هرم، الرسم 3 من 3"}, u"هرم منتظم ارتفاع أوجهه الجانبية عا"},
+        {3, {u"متوازي مستطيلات، الرسم 1 من 1"}, u"متوازي مستطيلات أبعاده س و ص و ع، وقطره ق"},
+        {5, {u"زوايا، الرسم 1 من 1"}, u"مثلث قائم الزاوية: الوتر، والضلع المقابل للزاوية يه، والضلع المجاور لها"},
     };
     for (const auto& pick : picks) {
         SCOPED_TRACE(pick.item);

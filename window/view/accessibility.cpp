@@ -2,6 +2,7 @@
 #include "window/view/accessibility.h"
 
 #include "assets/pictures.h"
+#include "geometry/drawing_words.h"
 #include "window/view/drawings.h"
 
 #include <QWidget>
@@ -39,8 +40,12 @@ void nameDrawings(const WindowModel& model, const std::vector<std::pair<ControlI
             continue;
         }
         widget->setAccessibleName(toQString(kDrawingName).arg(figure).arg(++place).arg(drawings));
-        const PictureInfo* info = pictureOf(model.at(picture).row->name);
-        widget->setAccessibleDescription(info ? lettersOn(*info).join(toQString(kLetterSeparator)) : QString());
+        const std::string_view source = model.at(picture).row->name;
+        const PictureInfo* info = pictureOf(source);
+        const std::u16string_view words = geometry::drawingWords(source);
+        widget->setAccessibleDescription(!words.empty() ? toQString(words)
+                                         : info          ? lettersOn(*info).join(toQString(kLetterSeparator))
+                                                         : QString());
     }
 }
 

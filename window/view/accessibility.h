@@ -69,7 +69,8 @@ inline constexpr FixedName kFixedNames[] = {
 // The drawing slots of the formula page in the order of their places. A
 // slot showing a drawing is named by the figure's item in the list and the
 // drawing's place among the figure's drawings ("كرة، الرسم 2 من 4"), and
-// described by the letters written on it; an empty slot has neither.
+// described by what it shows in words ("منطقة كروية بارتفاع ع"), or by the
+// letters written on it; an empty slot has neither.
 inline constexpr ControlRef kDrawingSlots[] = {{"Image16"}, {"Image17"}, {"Image18"}, {"Image19"}};
 inline constexpr ControlRef kFigureList = {"Combo1"};
 inline constexpr std::u16string_view kDrawingName = u"%1، الرسم %2 من %3";

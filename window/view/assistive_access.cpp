@@ -134,6 +134,7 @@ void installAssistiveAccess()
 {
     static const bool installed = [] {
         QAccessible::installFactory(makeAccess);
+        quietFieldsWithoutFocus();
         return true;
     }();
     (void)installed;

@@ -3,6 +3,7 @@
 
 #include "window/model.h"
 #include "window/view/assistive_access.h"
+#include "window/view/field_edit.h"
 
 #include <QAccessibleWidget>
 #include <QLineEdit>
@@ -66,15 +67,18 @@ public:
     }
 
     // QAccessibleTextInterface
+    // The selection a box keeps while it has no focus is not shown, and is
+    // not reported either: a screen reader would read it with the box that
+    // has the focus, as one selection running over both.
     void selection(int index, int* start, int* end) const override
     {
         *start = *end = 0;
-        if (index == 0 && edit()->hasSelectedText()) {
+        if (index == 0 && selectionShown()) {
             *start = edit()->selectionStart();
             *end = *start + static_cast<int>(edit()->selectedText().size());
         }
     }
-    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    int selectionCount() const override { return selectionShown() ? 1 : 0; }
     void addSelection(int start, int end) override { setSelection(0, start, end); }
     void removeSelection(int index) override
     {
@@ -133,9 +137,18 @@ public:
         return edit()->inputMethodQuery(Qt::ImCursorPosition, QPointF(local.x(), std::max(local.y(), 1))).toInt();
     }
     void scrollToSubstring(int, int) override {}
+    // One run without attributes over the whole text, at every offset in it
+    // and at its end. Qt's line edit reports a run of no characters at each
+    // offset, and a screen reader that cuts what it speaks along the runs
+    // (Orca reads "1" of "15" and nothing of "1") never says the last one.
     QString attributes(int offset, int* start, int* end) const override
     {
-        *start = *end = offset;
+        if (offset < 0 || offset > characterCount()) {
+            *start = *end = -1;
+            return {};
+        }
+        *start = 0;
+        *end = characterCount();
         return {};
     }
 
@@ -167,6 +180,7 @@ public:
 
 private:
     QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
+    bool selectionShown() const { return edit()->hasFocus() && edit()->hasSelectedText(); }
     int within(int offset) const { return std::clamp(offset, 0, characterCount()); }
 };
 
@@ -175,6 +189,37 @@ private:
 QAccessibleInterface* makeFieldAccess(QLineEdit* edit)
 {
     return new FieldAccess(edit);
+}
+
+namespace {
+
+// A box keeps its selection, unseen, while another control has the focus,
+// and the program rewrites boxes the person is not in. Neither is news for
+// the screen reader, which would say "Text unselected" for each box whose
+// kept selection a new text removes, so their selection and caret moves are
+// not reported. Every other event goes on as before.
+QAccessible::UpdateHandler previousHandler = nullptr;
+
+void reportUpdate(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::TextSelectionChanged || event->type() == QAccessible::TextCaretMoved)
+        if (const auto* edit = qobject_cast<const FieldEdit*>(event->object()); edit && !edit->hasFocus())
+            return;
+    if (previousHandler) {
+        previousHandler(event);
+        return;
+    }
+    // Qt's own path, to the platform's accessibility bridge.
+    const QAccessible::UpdateHandler current = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(current);
+}
+
+}  // namespace
+
+void quietFieldsWithoutFocus()
+{
+    previousHandler = QAccessible::installUpdateHandler(reportUpdate);
 }
 
 }  // namespace tavrimo

@@ -5,12 +5,16 @@
 #include "window/label3d.h"
 #include "window/view/accessibility.h"
 #include "window/view/assistive_access.h"
+#include "window/view/announcer.h"
 #include "window/view/field_edit.h"
 #include "window/view/fonts.h"
 #include "window/view/page_canvas.h"
+#include "window/view/picture_label.h"
+#include "window/view/spoken.h"
 #include "window/view/style.h"
 #include "window/view/wheel_zoom.h"
 #include "window/view/widget_factory.h"
+#include "window/view/window_keys.h"
 #include "window/view/zoom.h"
 #include "window/view/zoom_notice.h"
 
@@ -69,6 +73,7 @@ MainWindow::MainWindow(WindowModel& model, QWidget* parent)
     : QWidget(parent), model_(model), widgets_(static_cast<size_t>(model.size()), nullptr)
 {
     installAssistiveAccess();
+    installPictureAccessible();
     build();
     // A page not yet made takes the model's state when it is made.
     model_.addObserver([this](ControlId id, Notice notice) {
@@ -143,6 +148,7 @@ void MainWindow::build()
     for (std::u16string_view caption : tab.row->items) {
         auto* page = new PageCanvas(tabs_);
         tabs_->addTab(page, toQString(caption));
+        page->setAccessibleName(toQString(caption));
         pages_.push_back(page);
     }
     tabs_->setCurrentIndex(kStartPage);
@@ -204,11 +210,13 @@ void MainWindow::makePage(int page)
         for (ControlId id : made)
             madeWidget(id)->setVisible(model_.at(id).visible);
     orderTabs();
-    nameControls(model_, [this, page, first](ControlId id) {
+    const auto widgetOfPage = [this, page, first](ControlId id) {
         if (id == tabControlId_)
             return first ? static_cast<QWidget*>(tabs_) : nullptr;
         return id != kNoControl && model_.at(id).row->page == page ? madeWidget(id) : nullptr;
-    });
+    };
+    nameControls(model_, widgetOfPage);
+    speakOutcomes(model_, widgetOfPage);
 }
 
 void MainWindow::place(ControlId id)
@@ -321,40 +329,11 @@ void MainWindow::wireInput(ControlId id, QWidget* widget)
 }
 
 // Enter and Esc reach the window wherever the focus is in it; the model says
-// which command button they press. Ctrl+Tab and Ctrl+Shift+Tab turn the page
-// from every control, the figure list and the formula box included, which
-// would otherwise take the key for themselves.
+// which command button they press. Only a page with a default or cancel
+// button takes them away from the focused control.
 void MainWindow::wireWindowKeys()
 {
-    const std::pair<QKeySequence, WindowKey> buttonKeys[] = {
-        {QKeySequence(Qt::Key_Return), WindowKey::Enter},
-        {QKeySequence(Qt::Key_Enter), WindowKey::Enter},
-        {QKeySequence(Qt::Key_Escape), WindowKey::Esc},
-    };
-    for (const auto& [sequence, key] : buttonKeys) {
-        auto* shortcut = new QShortcut(sequence, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, key = key] { pressButtonFor(key); });
-        windowKeys_.emplace_back(key, shortcut);
-    }
-    // Only a page with a default or cancel button takes Enter and Esc away
-    // from the focused control.
-    const auto enableButtonKeys = [this](int page) {
-        for (const auto& [key, shortcut] : windowKeys_)
-            shortcut->setEnabled(buttonForKey(model_, key, kNoControl, page) != kNoControl);
-    };
-    connect(tabs_, &QTabWidget::currentChanged, this, enableButtonKeys);
-    enableButtonKeys(tabs_->currentIndex());
-
-    const std::pair<QKeySequence, int> pageKeys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
-    };
-    for (const auto& [sequence, step] : pageKeys) {
-        auto* shortcut = new QShortcut(sequence, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, step = step] { turnPage(step); });
-    }
+    new WindowKeys(this, [this](WindowKey key) { return pressButtonFor(key); }, [this](int step) { turnPage(step); });
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::markEnterButton);
     markEnterButton();
 }
@@ -498,17 +477,24 @@ void MainWindow::markEnterButton()
             push->setDefault(id == target);
 }
 
-void MainWindow::pressButtonFor(WindowKey key)
+bool MainWindow::pressButtonFor(WindowKey key)
 {
+    if (buttonForKey(model_, key, kNoControl, tabs_->currentIndex()) == kNoControl)
+        return false;
     const ControlId focused = controlOf(QApplication::focusWidget());
     if (auto* button = qobject_cast<QAbstractButton*>(widgetOf(buttonForKey(model_, key, focused, tabs_->currentIndex()))))
         button->click();
+    return true;
 }
 
 void MainWindow::turnPage(int step)
 {
     const int count = tabs_->count();
     tabs_->setCurrentIndex((tabs_->currentIndex() + step + count) % count);
+    // The tab strip speaks its new page itself; a control of the new page
+    // taking the focus is spoken without it.
+    if (QApplication::focusWidget() != tabs_->tabBar())
+        announce(this, tabs_->tabText(tabs_->currentIndex()));
 }
 
 // An arrow key on an option button selects the next one of its group as a

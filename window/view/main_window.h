@@ -73,7 +73,7 @@ private:
     void giveRoom(ControlId id, Label3D* label);
     void wireInput(ControlId id, QWidget* widget);
     void wireWindowKeys();
-    void pressButtonFor(WindowKey key);
+    bool pressButtonFor(WindowKey key);
     void markEnterButton();
     void turnPage(int step);
     bool moveOptionSelection(ControlId option, int key);
@@ -89,7 +89,6 @@ private:
     std::vector<PageCanvas*> pages_;
     std::vector<QWidget*> widgets_;
     std::vector<bool> pageMade_;
-    std::vector<std::pair<WindowKey, QShortcut*>> windowKeys_;
     QSize baseSize_;
     int zoom_ = 100;
 };

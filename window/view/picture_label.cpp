@@ -4,6 +4,7 @@
 #include "assets/pictures.h"
 #include "window/view/drawings.h"
 
+#include <QAccessibleWidget>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QShowEvent>
@@ -11,6 +12,15 @@
 namespace tavrimo {
 
 namespace {
+
+QAccessibleInterface* pictureFactory(const QString& className, QObject* object)
+{
+    // Without a meta-object of its own, the control is asked for as a QLabel.
+    if (className == QLatin1String("QLabel"))
+        if (auto* label = dynamic_cast<PictureLabel*>(object))
+            return new QAccessibleWidget(label, QAccessible::Graphic);
+    return nullptr;
+}
 
 QPixmap decodePicture(const PictureInfo& info)
 {
@@ -82,6 +92,11 @@ void PictureLabel::decodePending()
         return;
     setPixmap(forScreen(*pending_, zoom_, devicePixelRatioF()));
     pending_ = nullptr;
+}
+
+void installPictureAccessible()
+{
+    QAccessible::installFactory(pictureFactory);  // a second call adds nothing
 }
 
 }  // namespace tavrimo

@@ -29,4 +29,9 @@ private:
     int zoom_ = 100;
 };
 
+// Lets every image control be an image to a screen reader from the start,
+// also while it shows nothing (a label, to Qt), since a screen reader keeps
+// the role it first saw. Call before the controls are made.
+void installPictureAccessible();
+
 }  // namespace tavrimo

@@ -12,6 +12,10 @@ namespace tavrimo {
 // while a person could reach the box. A result box offers no editing.
 QAccessibleInterface* makeFieldAccess(QLineEdit* edit);
 
+// Keeps the selection and caret moves of entry boxes without the focus from
+// the screen reader. Once is enough.
+void quietFieldsWithoutFocus();
+
 // The accessibility interface of the formula box: read, selected and
 // scrolled as the keyboard can, never edited.
 QAccessibleInterface* makeReadOnlyTextAccess(QTextEdit* box);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/view/zoom_notice.h"
 
+#include "window/view/announcer.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -62,6 +64,8 @@ void ZoomNotice::showZoom(int percent, int requested)
     hide_.start();
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+    // A screen reader speaks a shown notification, not an alert.
+    announce(parentWidget(), text);
 }
 
 // Centred near the top of the window, over the tab strip's line.
