@@ -6,7 +6,7 @@
 
 #include "app/application.h"
 #include "printing/booklet.h"
-#include "printing/preview.h"
+#include "printing/print_action.h"
 
 #include <QApplication>
 #include <QComboBox>

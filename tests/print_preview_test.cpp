@@ -9,6 +9,7 @@
 #include "printing/sheet.h"
 
 #include <QAction>
+#include <QFile>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
@@ -49,6 +50,25 @@ protected:
         EXPECT_TRUE(open.isNull()) << "Esc leaves the preview open";
     }
 };
+
+// Whether a library whose file name holds `name` is mapped into this process.
+bool mapped(const char* name)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+}
+
+// Declared first so that it runs first: the window is made without the
+// preview's module, and the first Ctrl+P loads it.
+TEST_F(PrintPreview, the_first_ctrl_p_loads_the_preview_module)
+{
+    EXPECT_FALSE(mapped("libtavrimo-preview")) << "the preview's module is loaded before a preview is asked for";
+    showPage(2);
+    QPrintPreviewDialog* dialog = pressCtrlP();
+    ASSERT_NE(dialog, nullptr) << "Ctrl+P opens no preview";
+    EXPECT_TRUE(mapped("libtavrimo-preview"));
+    closeWithEsc(dialog);
+}
 
 struct Shown {
     const char* name;
