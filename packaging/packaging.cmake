@@ -57,10 +57,12 @@ endif()
 install(TARGETS tavrimo RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 # The print preview's module, in the program's private library folder; the
 # program finds it from its own folder, so an install tree moved elsewhere
-# still finds it.
-set(TAVRIMO_PRIVATE_LIBDIR "${CMAKE_INSTALL_LIBDIR}/tavrimo")
+# still finds it. A folder below lib/tavrimo: CPack would have a shared
+# object directly in lib/tavrimo run ldconfig on install, which a module
+# outside the linker's folders does not need (lintian warns).
+set(TAVRIMO_PRIVATE_LIBDIR "${CMAKE_INSTALL_LIBDIR}/tavrimo/plugins")
 install(TARGETS tavrimo-preview LIBRARY DESTINATION "${TAVRIMO_PRIVATE_LIBDIR}")
-file(RELATIVE_PATH tavrimo_preview_folder "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_LIBDIR}/tavrimo")
+file(RELATIVE_PATH tavrimo_preview_folder "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_LIBDIR}/tavrimo/plugins")
 target_compile_definitions(tavrimo-printing PRIVATE TAVRIMO_PREVIEW_FOLDER="${tavrimo_preview_folder}")
 # A stripped program (cpack, `cmake --install --strip`) also loses the
 # compiler's notes, as Debian's own packages do.
