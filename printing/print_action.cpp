@@ -56,7 +56,7 @@ OpenPreviewFunction previewEntry(QString& reason)
         reason = module.errorString();
     }
     if (reason.isEmpty())
-        reason = QStringLiteral("لم يوجد الملف %1").arg(QStringLiteral(TAVRIMO_PREVIEW_MODULE));
+        reason = QStringLiteral("لم يوجد الملف \u2066%1\u2069.").arg(QStringLiteral(TAVRIMO_PREVIEW_MODULE));
     return nullptr;
 }
 
@@ -68,9 +68,9 @@ QDialog* openPrintPreview(MainWindow& window, const WindowModel& model)
     QString reason;
     const OpenPreviewFunction open = previewEntry(reason);
     if (!open) {
+        // The reason on a line of its own, the box as wide as it.
         QMessageBox box(QMessageBox::Warning, QStringLiteral("معاينة الطباعة"),
-                        QStringLiteral("تعذّر فتح معاينة الطباعة."), QMessageBox::Ok, &window);
-        box.setInformativeText(reason);
+                        QStringLiteral("تعذّر فتح معاينة الطباعة.\n") + reason, QMessageBox::Ok, &window);
         box.setFont(window.font());
         box.exec();
         return nullptr;
