@@ -17,6 +17,8 @@
 #include <QPainter>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace tavrimo {
 
 namespace {
