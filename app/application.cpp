@@ -2,7 +2,7 @@
 #include "app/application.h"
 
 #include "app/version.h"
-#include "printing/preview.h"
+#include "printing/print_action.h"
 #include "window/view/fonts.h"
 #include "window/view/style.h"
 #include "window/view/translation.h"

@@ -55,15 +55,27 @@ endif()
 # icon at every size it is drawn in, its manual page, its licence and its
 # changelog. The script driver is a developer's tool and is not installed.
 install(TARGETS tavrimo RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# The print preview's module, in the program's private library folder; the
+# program finds it from its own folder, so an install tree moved elsewhere
+# still finds it. A folder below lib/tavrimo: CPack would have a shared
+# object directly in lib/tavrimo run ldconfig on install, which a module
+# outside the linker's folders does not need (lintian warns).
+set(TAVRIMO_PRIVATE_LIBDIR "${CMAKE_INSTALL_LIBDIR}/tavrimo/plugins")
+install(TARGETS tavrimo-preview LIBRARY DESTINATION "${TAVRIMO_PRIVATE_LIBDIR}")
+file(RELATIVE_PATH tavrimo_preview_folder "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_LIBDIR}/tavrimo/plugins")
+target_compile_definitions(tavrimo-printing PRIVATE TAVRIMO_PREVIEW_FOLDER="${tavrimo_preview_folder}")
 # A stripped program (cpack, `cmake --install --strip`) also loses the
 # compiler's notes, as Debian's own packages do.
 if(NOT WIN32 AND CMAKE_OBJCOPY)
-  install(CODE "set(tavrimo_objcopy \"${CMAKE_OBJCOPY}\")")
+  install(CODE "set(tavrimo_objcopy \"${CMAKE_OBJCOPY}\")
+                set(tavrimo_preview_module \"${TAVRIMO_PRIVATE_LIBDIR}/$<TARGET_FILE_NAME:tavrimo-preview>\")")
   install(CODE [[
     if(CMAKE_INSTALL_DO_STRIP)
-      execute_process(COMMAND "${tavrimo_objcopy}" --remove-section=.comment --remove-section=.note
-                              "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin/tavrimo"
-                      COMMAND_ERROR_IS_FATAL ANY)
+      foreach(binary "bin/tavrimo" "${tavrimo_preview_module}")
+        execute_process(COMMAND "${tavrimo_objcopy}" --remove-section=.comment --remove-section=.note
+                                "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${binary}"
+                        COMMAND_ERROR_IS_FATAL ANY)
+      endforeach()
     endif()
   ]])
 endif()

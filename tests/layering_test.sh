@@ -4,7 +4,7 @@
 # app/, the number and file libraries at the bottom include nothing of the program,
 # the formula data that the window's initial state reads includes nothing
 # above it, the headless core includes no widget header, and only the
-# print preview uses Qt's printing support.
+# print preview uses Qt's printing support, and it uses no code of the program.
 set -eu
 cd "$(dirname "$0")/.."
 status=0
@@ -43,6 +43,14 @@ printing=$(grep -rlE '#include <(QtPrintSupport/)?(QPrint|QPageSetupDialog|QAbst
 if [ -n "$printing" ]; then
     echo "These files use Qt's printing support, which only the print preview may:"
     echo "$printing"
+    status=1
+fi
+# The preview is a module of its own, handed what it draws: it uses no code
+# of the program, which would be a second copy in it.
+borrowed=$(grep -n '#include "' printing/preview.cpp | grep -v '"printing/preview\.h"' || true)
+if [ -n "$borrowed" ]; then
+    echo "The print preview's module includes the program's code:"
+    echo "$borrowed"
     status=1
 fi
 exit $status

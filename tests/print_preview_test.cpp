@@ -9,6 +9,9 @@
 #include "printing/sheet.h"
 
 #include <QAction>
+#include <QFile>
+#include <QLibrary>
+#include <QMessageBox>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
@@ -17,6 +20,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QToolButton>
 
 namespace tavrimo::testing {
@@ -49,6 +53,51 @@ protected:
         EXPECT_TRUE(open.isNull()) << "Esc leaves the preview open";
     }
 };
+
+// Whether a library whose file name holds `name` is mapped into this process.
+bool mapped(const char* name)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+}
+
+// Declared first so that it runs first: the window is made without the
+// preview's module, and the first Ctrl+P loads it.
+TEST_F(PrintPreview, the_first_ctrl_p_loads_the_preview_module)
+{
+    EXPECT_FALSE(mapped("libtavrimo-preview")) << "the preview's module is loaded before a preview is asked for";
+    showPage(2);
+    QPrintPreviewDialog* dialog = pressCtrlP();
+    ASSERT_NE(dialog, nullptr) << "Ctrl+P opens no preview";
+    EXPECT_TRUE(mapped("libtavrimo-preview"));
+    closeWithEsc(dialog);
+}
+
+// Run by preview_missing_test.sh from a folder without the module, or with
+// something else in its place: Ctrl+P says in a message box that the preview
+// cannot open, and why, and the window goes on.
+TEST_F(PrintPreview, without_its_module_ctrl_p_says_so)
+{
+    if (QLibrary(QCoreApplication::applicationDirPath() + QStringLiteral("/libtavrimo-preview.so")).load())
+        GTEST_SKIP() << "the preview's module is here";
+    showPage(2);
+    QString said;
+    QString why;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said = box->text().section(u'\n', 0, 0);
+            why = box->text().section(u'\n', 1);
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    QApplication::setActiveWindow(&window());
+    QTest::keyClick(&window(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(said, QStringLiteral("تعذّر فتح معاينة الطباعة."));
+    EXPECT_FALSE(why.isEmpty());
+    for (QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<QPrintPreviewDialog*>(top) && top->isVisible());
+    EXPECT_TRUE(window().isVisible());
+}
 
 struct Shown {
     const char* name;

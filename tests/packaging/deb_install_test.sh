@@ -66,12 +66,15 @@ echo "built $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 names=$(echo "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//')
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n fonts-noto-ui-core; do
+# Qt's printing support through the print preview's module.
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n fonts-noto-ui-core; do
     echo "$names" | grep -qx "$needed" || fail "the package does not depend on $needed"
 done
 if dpkg-deb -c "$deb" | grep -q "tavrimo-script"; then
     fail "the package carries the script driver"
 fi
+dpkg-deb -c "$deb" | grep -q "/tavrimo/plugins/libtavrimo-preview\.so$" \
+    || fail "the package does not carry the print preview's module"
 
 dpkg_patiently -i "$deb" || exit 1
 installed=yes

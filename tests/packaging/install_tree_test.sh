@@ -3,12 +3,16 @@
 # `cmake --install` lays Tavrimo out as a desktop program, and installs
 # nothing else: the program, its menu entry, its AppStream file, its icon
 # at every size in the hicolor theme, its manual page in English and Arabic, its copyright file and
-# its changelog. The script driver stays out.
-# Usage: install_tree_test.sh BUILD_DIR APP_ID VERSION
+# its changelog, and the print preview's module in its private library
+# folder, where the program looks for it from its own folder. The script
+# driver stays out.
+# Usage: install_tree_test.sh BUILD_DIR APP_ID VERSION PREVIEW_MODULE
+# (PREVIEW_MODULE: the module's path under the prefix)
 set -eu
 build_dir=$1
 app_id=$2
 version=$3
+module=$4
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -22,6 +26,7 @@ fail() {
 
 sizes="32 48 64 128 256"
 expected="./usr/bin/tavrimo
+./usr/$module
 ./usr/share/applications/$app_id.desktop
 ./usr/share/metainfo/$app_id.metainfo.xml
 ./usr/share/man/man1/tavrimo.1.gz
@@ -41,6 +46,9 @@ fi
 
 root="$stage/usr"
 [ -x "$root/bin/tavrimo" ] || fail "bin/tavrimo is not an executable"
+# The program holds the module's folder relative to its own (a UTF-16 text).
+folder=$(realpath --relative-to="$root/bin" "$(dirname "$root/$module")")
+strings -el "$root/bin/tavrimo" | grep -qxF "$folder" || fail "the program does not look for its preview in $folder"
 
 desktop="$root/share/applications/$app_id.desktop"
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
