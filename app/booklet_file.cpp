@@ -25,18 +25,21 @@ struct Texts {
     const char* cannotWrite;  // %1 the file, %2 the reason
     const char* notRegular;
     const char* readOnly;
+    const char* noPlatform;
 };
 
 constexpr Texts kEnglish{
     "tavrimo: cannot write the booklet to %1: %2",
     "it is not a regular file",
     "the file is read-only",
+    "tavrimo: cannot draw the booklet: Qt's offscreen platform does not start",
 };
 
 constexpr Texts kArabic{
     "tavrimo: تعذّرت كتابة الكتيّب في \u2066%1\u2069: %2",
     "ليس ملفًا عاديًا",
     "الملف للقراءة فقط",
+    "tavrimo: تعذّر رسم الكتيّب: لا تبدأ منصة \u2066Qt\u2069 التي لا تعرض شيئًا (\u2066offscreen\u2069)",
 };
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -52,6 +55,11 @@ int refuse(const QString& file, const QString& reason, Language language)
 
 
 }  // namespace
+
+QString bookletPlatformFailure(Language language)
+{
+    return text((language == Language::Arabic ? kArabic : kEnglish).noPlatform);
+}
 
 void chooseBookletPlatform(int argc, char** argv)
 {

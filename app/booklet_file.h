@@ -14,6 +14,9 @@ namespace tavrimo {
 // offscreen platform is chosen, which needs no display and has the fonts.
 void chooseBookletPlatform(int argc, char** argv);
 
+// The line that ends the program should that platform not start.
+QString bookletPlatformFailure(Language language);
+
 // Writes the booklet the way the kept settings file is written: whole, as a
 // new file in FILE's folder renamed onto FILE, never through a link to
 // anything but a regular file, never in place of a FIFO, a device or a

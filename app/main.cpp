@@ -45,9 +45,14 @@ int main(int argc, char* argv[])
                      language, 2);
     case CommandLine::Action::Booklet: {
         // The booklet is drawn on Qt's platform that shows nothing: it needs no display.
+        // Qt's own notes on the way (a runtime folder not set, say) are not
+        // the person's business: the booklet is written, or one line says why.
         tavrimo::chooseBookletPlatform(argc, argv);
+        tavrimo::holdQtMessages(tavrimo::bookletPlatformFailure(language));
         QApplication qapp(argc, argv);
-        return tavrimo::writeBookletFile(line.file, language);
+        const int status = tavrimo::writeBookletFile(line.file, language);
+        tavrimo::releaseQtMessages(false);
+        return status;
     }
     case CommandLine::Action::OpenWindow:
         break;
