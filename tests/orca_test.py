@@ -350,7 +350,8 @@ class Walk:
         self.type("1")
         self.keys("Return", expect="س 2 1")
         heard = self.tab_to("س 1", text)
-        self.check(value_read(heard, "س 1") == "1", "Tab to the result 1 heard 1", heard)
+        self.check(value_read(heard, "س 1") == "1" and "نتيجة" in heard.rpartition(" 1 منتقى")[2],
+                   "Tab to the result 1 heard 1, then that it is a result", heard)
         self.tab_to("ج", text, key="shift+Tab")
         self.keys("End")  # the caret after the number, nothing selected
         heard = self.keys("Escape", expect="مُسحت المعادلة")

@@ -66,6 +66,11 @@ inline constexpr FixedName kFixedNames[] = {
     {{"txtGra"}, u"قواعد الشكل"},
 };
 
+// The solver's result boxes say what they are after their value: a screen
+// reader speaks a control's description last.
+inline constexpr ControlRef kResultBoxes[] = {{"sqrD"}, {"s1"}, {"s2"}};
+inline constexpr std::u16string_view kResultDescription = u"نتيجة";
+
 // The drawing slots of the formula page in the order of their places. A
 // slot showing a drawing is named by the figure's item in the list and the
 // drawing's place among the figure's drawings ("كرة، الرسم 2 من 4"), and
