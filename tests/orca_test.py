@@ -394,10 +394,11 @@ class Walk:
         to the start of each screen line in turn, and Orca speaks it whole."""
         import pyatspi
 
-        self.tab_to(name, pyatspi.ROLE_TEXT)
+        heard = self.tab_to(name, pyatspi.ROLE_TEXT)
         box = self.focused().queryText()
-        self.keys("ctrl+Home")
-        end = box.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_LINE_START)[2]
+        heard += " | " + self.keys("ctrl+Home")
+        line, _, end = box.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_LINE_START)
+        self.check(box.caretOffset == 0 and line.strip() in heard, f"{name} speaks its first line whole: {line}", heard)
         lines = 0
         for _ in range(30):
             if box.caretOffset >= box.characterCount:
