@@ -399,12 +399,16 @@ TEST_F(WindowTest, the_accessibility_interface_reaches_what_the_keyboard_does_an
     EXPECT_EQ(app_.program().form().bytCategory, 4);
     EXPECT_EQ(control("Label3D1", 3).caption, u"غرام"_s);
 
-    // A result box says it is read-only and offers no editing.
+    // A result box says it is read-only and offers no editing, and is
+    // described as a result, which a screen reader says after its value.
     showPage(1);
-    QAccessibleInterface* result = QAccessible::queryAccessibleInterface(widget("s1"));
-    EXPECT_EQ(result->editableTextInterface(), nullptr);
-    EXPECT_TRUE(result->state().readOnly);
-    EXPECT_FALSE(result->state().editable);
+    for (const char* box : {"sqrD", "s1", "s2"}) {
+        QAccessibleInterface* result = QAccessible::queryAccessibleInterface(widget(box));
+        EXPECT_EQ(result->editableTextInterface(), nullptr) << box;
+        EXPECT_TRUE(result->state().readOnly) << box;
+        EXPECT_FALSE(result->state().editable) << box;
+        EXPECT_EQ(result->text(QAccessible::Description), u"نتيجة"_s) << box;
+    }
 
     // Behind the solver's message box nothing takes an edit or a press.
     field("txtA")->selectAll();

@@ -30,7 +30,9 @@ EQUATIONS = [  # a, b, c, and the three results when they are checked by value
 ]
 DOWN, TAB, EQUAL = 0xFF54, 0xFF09, 0x3D  # key symbols
 CONTROL = 37  # Control_L's key code in Xvfb's keyboard map
-FIGURES = [("كرة", 2, 4), ("مخروط", 4, 2), ("هرم", 8, 3)]  # the list's item, its index, its drawings
+# The list's item, its index, its drawings, and their numbers in reading
+# order: right to left, top to bottom (upper right, upper left, lower right, lower left).
+FIGURES = [("كرة", 2, 4, (2, 1, 4, 3)), ("مخروط", 4, 2, (2, 1)), ("هرم", 8, 3, (2, 1, 3))]
 
 
 def skip(why):
@@ -187,20 +189,20 @@ def walk_window(program):
         node("قواعد", pyatspi.ROLE_PAGE_TAB).queryAction().doAction(0)
         node("الشكل", pyatspi.ROLE_COMBO_BOX).queryComponent().grabFocus()
         item = -1  # nothing picked
-        for figure, index, count in FIGURES:
+        for figure, index, count, reading in FIGURES:
             for _ in range(index - item):
                 pyatspi.Registry.generateKeyboardEvent(DOWN, None, pyatspi.KEY_SYM)
             item = index
-            names = [f"{figure}، الرسم {k} من {count}" for k in range(1, count + 1)]
+            names = [f"{figure}، الرسم {k} من {count}" for k in reading]
 
             def drawings():
-                return sorted((n for n in nodes(app) if "، الرسم " in n.name), key=lambda n: n.name)
+                return [n for n in nodes(app) if "، الرسم " in n.name]
 
             # The keys reach the list one by one: the figures on the way show first.
             wait_for(lambda: [n.name for n in drawings()] == names, 5)
             shown = drawings()
             check([n.name for n in shown] == names and all(n.description for n in shown),
-                  f"the drawings on view are named {names}, and described")
+                  f"the drawings on view come in reading order, named {names}, and described")
 
         # The zoom keys up to the largest zoom this screen holds: the notice
         # over the window is an alert that says so.

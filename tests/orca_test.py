@@ -5,7 +5,9 @@
 # dummy voice; keys are typed with xdotool, and what Orca speaks is read
 # from its debug log. Each value is heard whole, the solver's answer is
 # spoken without the focus moving, the keypad's Enter stays Orca's "where am
-# I", a figure picked with Down and a page turned with Ctrl+Tab are spoken.
+# I", a figure picked with Down and a page turned with Ctrl+Tab are spoken,
+# the formula box is read with Down screen line by screen line, each from
+# its start, and a zoom step is spoken.
 #
 #   orca_test.py PROGRAM     runs the session, then checks PROGRAM in it
 #   orca_test.py --show ...  also prints every line Orca speaks, and keeps
@@ -348,7 +350,8 @@ class Walk:
         self.type("1")
         self.keys("Return", expect="س 2 1")
         heard = self.tab_to("س 1", text)
-        self.check(value_read(heard, "س 1") == "1", "Tab to the result 1 heard 1", heard)
+        self.check(value_read(heard, "س 1") == "1" and "نتيجة" in heard.rpartition(" 1 منتقى")[2],
+                   "Tab to the result 1 heard 1, then that it is a result", heard)
         self.tab_to("ج", text, key="shift+Tab")
         self.keys("End")  # the caret after the number, nothing selected
         heard = self.keys("Escape", expect="مُسحت المعادلة")
@@ -362,6 +365,8 @@ class Walk:
         self.check("دائرة" in heard, "Down on the figure list speaks the figure", heard)
         heard = self.keys("Down", expect="مربع")
         self.check("مربع" in heard, "Down again speaks the next figure", heard)
+        self.keys(*["Down"] * 6)  # on to the prism, its formulas wrapped on the box's lines
+        self.read_by_lines("قواعد الشكل")
 
         # The units: 1.5 m is 15 dm and 1500 mm.
         self.keys("ctrl+Tab", expect="الصفحة الأولى")
@@ -380,7 +385,47 @@ class Walk:
         heard = self.keys("Down", expect="مساحات")
         self.check("مساحات" in heard and "unselected" not in heard,
                    "Down on the categories speaks the new one, and nothing of the boxes rewritten", heard)
+        heard = self.keys("ctrl+equal", expect="التكبير")
+        self.check(re.search(r"التكبير \d+ ?%", heard) is not None, "a zoom step is spoken", heard)
         return 1 if self.failures else 0
+
+    def read_by_lines(self, name):
+        """Reads the box named `name` with Down from its top: the caret comes
+        to the start of each screen line in turn, and Orca speaks it whole."""
+        import pyatspi
+
+        heard = self.tab_to(name, pyatspi.ROLE_TEXT)
+        box = self.focused().queryText()
+        heard += " | " + self.keys("ctrl+Home")
+        line, _, end = box.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_LINE_START)
+        self.check(box.caretOffset == 0 and line.strip() in heard, f"{name} speaks its first line whole: {line}", heard)
+        lines = 0
+        for _ in range(30):
+            if box.caretOffset >= box.characterCount:
+                break
+            mark = self.speech.mark()
+            before = box.caretOffset
+            subprocess.run(["xdotool", "key", "Down"], env=self.env, check=True)
+            moved = time.monotonic() + 3
+            while box.caretOffset == before and time.monotonic() < moved:
+                time.sleep(0.05)
+            caret = box.caretOffset
+            if caret == before:
+                break
+            line, start, end_of_line = box.getTextAtOffset(caret, pyatspi.TEXT_BOUNDARY_LINE_START)
+            line = line.strip()
+            if line:
+                self.speech.wait_for_since(mark, lambda heard: line in heard, 5)
+            self.speech.settle(quiet=0.3)
+            heard = self.speech.since(mark)
+            skipped = box.getText(end, caret).strip()
+            self.check(caret == start and not skipped and (not line or line in heard),
+                       f"Down comes to the start of the line at {caret}, skipping nothing, and speaks it whole: {line}",
+                       heard)
+            end = end_of_line
+            lines += 1
+        self.check(lines >= 4 and box.caretOffset >= box.characterCount,
+                   f"Down reads {name} to its end, line by line ({lines} lines)", "")
 
 
 if __name__ == "__main__":

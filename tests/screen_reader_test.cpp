@@ -182,6 +182,33 @@ TEST_F(ScreenReaderTest, a_drawing_slot_is_an_image_from_the_start)
     }
 }
 
+// A screen reader meets the drawings in reading order, right to left and
+// top to bottom, each still named by its place among the figure's drawings.
+TEST_F(ScreenReaderTest, the_drawings_come_in_reading_order)
+{
+    showPage(2);
+    model().userPick(model().require("Combo1"), 2);  // the sphere's four drawings
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(widget("Picture2"));
+    QStringList names;
+    QRect last;
+    for (int i = 0; i < box->childCount(); ++i) {
+        QAccessibleInterface* drawing = box->child(i);
+        EXPECT_EQ(box->indexOfChild(drawing), i);
+        EXPECT_EQ(drawing->parent(), box);
+        if (drawing->text(QAccessible::Name).isEmpty())
+            continue;
+        names.append(drawing->text(QAccessible::Name));
+        // On the row of the last one and left of it, or on a row below.
+        const QPoint middle = drawing->rect().center();
+        EXPECT_TRUE(last.isNull() || (middle.y() <= last.bottom() ? middle.x() < last.center().x()
+                                                                   : middle.y() > last.bottom()))
+            << names.last().toStdString();
+        last = drawing->rect();
+    }
+    EXPECT_EQ(names, (QStringList{u"كرة، الرسم 2 من 4"_s, u"كرة، الرسم 1 من 4"_s, u"كرة، الرسم 4 من 4"_s,
+                                  u"كرة، الرسم 3 من 4"_s}));
+}
+
 // The words for a drawing name every letter and word written on it.
 TEST_F(ScreenReaderTest, the_words_for_each_drawing_name_all_its_letters)
 {

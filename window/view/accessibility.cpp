@@ -67,6 +67,9 @@ void nameControls(WindowModel& model, const std::function<QWidget*(ControlId)>& 
     for (const FixedName& row : kFixedNames)
         if (QWidget* widget = widgetOf(find(model, row.control)))
             widget->setAccessibleName(toQString(row.name));
+    for (const ControlRef& result : kResultBoxes)
+        if (QWidget* widget = widgetOf(find(model, result)))
+            widget->setAccessibleDescription(toQString(kResultDescription));
 
     for (const Pair& pair : pairs)
         pair.field->setAccessibleName(model.at(pair.label).caption);

@@ -66,12 +66,22 @@ inline constexpr FixedName kFixedNames[] = {
     {{"txtGra"}, u"قواعد الشكل"},
 };
 
+// The solver's result boxes say what they are after their value: a screen
+// reader speaks a control's description last.
+inline constexpr ControlRef kResultBoxes[] = {{"sqrD"}, {"s1"}, {"s2"}};
+inline constexpr std::u16string_view kResultDescription = u"نتيجة";
+
 // The drawing slots of the formula page in the order of their places. A
 // slot showing a drawing is named by the figure's item in the list and the
 // drawing's place among the figure's drawings ("كرة، الرسم 2 من 4"), and
 // described by what it shows in words ("منطقة كروية بارتفاع ع"), or by the
 // letters written on it; an empty slot has neither.
 inline constexpr ControlRef kDrawingSlots[] = {{"Image16"}, {"Image17"}, {"Image18"}, {"Image19"}};
+// The same slots as a screen reader meets them among the children of the
+// picture box that holds them: in reading order in the window's direction,
+// right to left and top to bottom. Their names keep the drawings' numbers.
+inline constexpr ControlRef kDrawingBox = {"Picture2"};
+inline constexpr ControlRef kDrawingReadingOrder[] = {{"Image17"}, {"Image16"}, {"Image19"}, {"Image18"}};
 inline constexpr ControlRef kFigureList = {"Combo1"};
 inline constexpr std::u16string_view kDrawingName = u"%1، الرسم %2 من %3";
 inline constexpr std::u16string_view kLetterSeparator = u"، ";

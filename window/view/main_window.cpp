@@ -10,6 +10,7 @@
 #include "window/view/fonts.h"
 #include "window/view/page_canvas.h"
 #include "window/view/picture_label.h"
+#include "window/view/reading_order_access.h"
 #include "window/view/spoken.h"
 #include "window/view/style.h"
 #include "window/view/wheel_zoom.h"
@@ -74,6 +75,7 @@ MainWindow::MainWindow(WindowModel& model, QWidget* parent)
 {
     installAssistiveAccess();
     installPictureAccessible();
+    installReadingOrderAccess();
     build();
     // A page not yet made takes the model's state when it is made.
     model_.addObserver([this](ControlId id, Notice notice) {
