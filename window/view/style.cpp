@@ -3,8 +3,8 @@
 
 #include "window/view/zoom.h"
 
+#include <QCache>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QScopedValueRollback>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -159,19 +159,23 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     if (element == PE_PanelLineEdit && panel && !option->rect.isEmpty()) {
         const qreal ratio = painter->device()->devicePixelRatio();
         const QString key = panelKey(*panel, percent, ratio);
-        QPixmap picture;
-        if (!QPixmapCache::find(key, &picture)) {
-            picture = QPixmap(option->rect.size() * ratio);
-            picture.setDevicePixelRatio(ratio);
-            picture.fill(Qt::transparent);
+        // A cache of its own, of at most a megabyte: Qt's shared one would
+        // fill to its ten as the zoom, sizes and colours change over a long run.
+        static QCache<QString, QPixmap> panels(1024);  // KiB
+        if (const QPixmap* picture = panels.object(key)) {
+            painter->drawPixmap(option->rect.topLeft(), *picture);
+        } else {
+            auto* drawn = new QPixmap(option->rect.size() * ratio);
+            drawn->setDevicePixelRatio(ratio);
+            drawn->fill(Qt::transparent);
             QStyleOptionFrame atOrigin(*panel);
             atOrigin.rect.moveTo(0, 0);
-            QPainter onPicture(&picture);
+            QPainter onPicture(drawn);
             QProxyStyle::drawPrimitive(element, &atOrigin, &onPicture, widget);
             onPicture.end();
-            QPixmapCache::insert(key, picture);
+            painter->drawPixmap(option->rect.topLeft(), *drawn);
+            panels.insert(key, drawn, std::max<qsizetype>(1, drawn->width() * drawn->height() * 4 / 1024));
         }
-        painter->drawPixmap(option->rect.topLeft(), picture);
         return;
     }
     bool drawn = false;
