@@ -57,10 +57,15 @@ def main(program):
     # Orca 43 now and then stops speaking for good in the middle of a walk
     # (its debug log ends; seen once in eight runs): a failed walk is tried
     # once more in a new session, and a fault of the program fails both.
+    if os.environ.get("TAVRIMO_ORCA_AGAIN"):
+        return session(program)
+    before = dict(os.environ)  # a session's walk takes it over
     code = session(program)
     if code:
+        # A new process: pyatspi stays bound to the first session's bus.
         print("The walk failed; once more in a new session:", flush=True)
-        code = session(program)
+        code = subprocess.run([sys.executable, os.path.abspath(__file__), program],
+                              env=dict(before, TAVRIMO_ORCA_AGAIN="1")).returncode
     return code
 
 

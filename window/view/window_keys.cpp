@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/view/window_keys.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -25,6 +26,11 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event)
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // The keypad's Enter is a screen reader's own key (Orca's "where am
+        // I"): while one listens it presses nothing here, even should the
+        // reader's word on it come too late for the key to stop on its way.
+        if (key->key() == Qt::Key_Enter && (key->modifiers() & Qt::KeypadModifier) && QAccessible::isActive())
+            return false;
         return modifiers == Qt::NoModifier && press_(WindowKey::Enter);
     case Qt::Key_Escape:
         return modifiers == Qt::NoModifier && press_(WindowKey::Esc);
