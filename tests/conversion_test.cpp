@@ -41,8 +41,7 @@ void expectSettled(TestForm& f, int editedImperial = -1)
 }
 
 struct WorkedExample {
-    const char* name;
-    const char* option;
+    const char *name, *option;
     int metricField;
     std::array<const char*, 12> texts;  // "-" where the field is not written
 };
@@ -73,9 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Table, WorkedExamples, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Entry {
-    const char* name;
-    const char* option;
-    const char* array;
+    const char *name, *option, *array;
     int index;
     const char* typed;
     int checkIndex;  // a field to check, in the same numbering as unitTexts
@@ -182,9 +179,7 @@ TEST(EntryFields, a_comma_locale_reads_back_what_it_wrote)
 // then show: a few definitions as a person checks them (the random entries
 // below hold every unit), and amounts a double product shows a digit off.
 struct Identity {
-    const char* name;
-    const char* option;
-    const char* array;
+    const char *name, *option, *array;
     int index;
     const char* typed;
     std::vector<std::pair<int, const char*>> shown;  // field, in the numbering of unitTexts
@@ -228,8 +223,7 @@ INSTANTIATE_TEST_SUITE_P(Definitions, Identities, ::testing::Values(
 // its field: no amount of an earlier edit beside the new one. Each step is
 // one edit of the whole text (a paste, or a key that deletes).
 struct StaleCase {
-    const char* name;
-    const char* option;
+    const char *name, *option;
     std::vector<std::pair<const char*, const char*>> edits;  // "txtTAS(3)" -> text
     std::array<const char*, 12> texts;                       // "~" for a hidden field
     std::vector<std::string> failures;

@@ -29,9 +29,7 @@ std::string shownOrReason(Write write)
 }
 
 struct TextCase {
-    const char* name;
-    const char* text;
-    const char* shown;  // the number as writing gives it back, or the reason it fails
+    const char *name, *text, *shown;  // the number as writing gives it back, or the reason it fails
 };
 
 std::string rowName(const ::testing::TestParamInfo<TextCase>& info) { return info.param.name; }
@@ -104,8 +102,7 @@ TEST(NumberFormats, read_every_separator_and_write_the_users)
 }
 
 struct DigitsCase {
-    const char* name;
-    const char* text;
+    const char *name, *text;
     DigitSystem system;
     const char* written;  // the amount written in that system, the user's separator a comma
 };
@@ -172,8 +169,7 @@ struct SurdCase {
     const char* name;
     std::string p;
     int sign;
-    std::string d;
-    std::string q;
+    std::string d, q;
     const char* shown;
 };
 
@@ -202,12 +198,10 @@ INSTANTIATE_TEST_SUITE_P(Values, Surds, ::testing::Values(
 // Texts far longer than a field holds, to check the exponent and the digits
 // past any fixed count are kept: a head, a long run of one character, a tail.
 struct LongCase {
-    const char* name;
-    const char* head;
+    const char *name, *head;
     char run;
     int count;
-    const char* tail;
-    const char* shown;
+    const char *tail, *shown;
 };
 
 class LongTexts : public ::testing::TestWithParam<LongCase> {};

@@ -11,21 +11,16 @@ using namespace tavrimo::testing;
 
 namespace {
 
-void enter(TestForm& f, const char* a, const char* b, const char* c)
+void enter(TestForm& f, const QString& a, const QString& b, const QString& c)
 {
-    f.paste("txtA", -1, QString::fromUtf8(a));
-    f.paste("txtB", -1, QString::fromUtf8(b));
-    f.paste("txtG", -1, QString::fromUtf8(c));
+    f.paste("txtA", -1, a);
+    f.paste("txtB", -1, b);
+    f.paste("txtG", -1, c);
 }
+void enter(TestForm& f, const char* a, const char* b, const char* c) { enter(f, q(a), q(b), q(c)); }
 
 struct Solution {
-    const char* name;
-    const char* a;
-    const char* b;
-    const char* c;
-    const char* sqrD;
-    const char* s1;
-    const char* s2;
+    const char *name, *a, *b, *c, *sqrD, *s1, *s2;
 };
 
 class Solutions : public ::testing::TestWithParam<Solution> {};
@@ -37,9 +32,8 @@ TEST_P(Solutions, show_the_root_of_the_discriminant_and_both_roots)
     enter(f, s.a, s.b, s.c);
     f.click("cmdResult");
     EXPECT_TRUE(f.messages.shown.empty());
-    EXPECT_EQ(f.text("sqrD").toStdString(), s.sqrD);
-    EXPECT_EQ(f.text("s1").toStdString(), s.s1);
-    EXPECT_EQ(f.text("s2").toStdString(), s.s2);
+    EXPECT_EQ(f.text("sqrD") + u'|' + f.text("s1") + u'|' + f.text("s2"),
+              QString::fromUtf8(s.sqrD) + u'|' + QString::fromUtf8(s.s1) + u'|' + QString::fromUtf8(s.s2));
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, Solutions, ::testing::Values(
@@ -70,10 +64,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, Solutions, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Refusal {
-    const char* name;
-    const char* a;
-    const char* b;
-    const char* c;
+    const char *name, *a, *b, *c;
     bool noRoots;  // the information message, else the error message
 };
 
@@ -161,9 +152,7 @@ TEST(RandomEquations, every_result_is_correctly_rounded)
         const QString a = reference::inDigits(coefficient(), system, random() % 2 == 0);
         const QString b = reference::inDigits(coefficient(), system, random() % 2 == 0);
         const QString c = reference::inDigits(coefficient(), other, random() % 2 == 0);
-        f.paste("txtA", -1, a);
-        f.paste("txtB", -1, b);
-        f.paste("txtG", -1, c);
+        enter(f, a, b, c);
         f.click("cmdResult");
         const Amount A(a), B(b), C(c);
         const Amount d = B * B - Amount(4) * A * C;

@@ -12,36 +12,23 @@ using namespace tavrimo::testing;
 namespace {
 
 struct TemperatureCase {
-    const char* name;
-    const char* field;
-    const char* text;
-    const char* c;
-    const char* f;
-    const char* k;
+    const char *name, *field, *text, *c, *f, *k;
 };
 
 class TemperatureTexts : public ::testing::TestWithParam<TemperatureCase> {};
 
+// Pasted whole, then typed key by key: the same three texts.
 TEST_P(TemperatureTexts, a_text_put_into_one_field_sets_the_other_two)
 {
-    TestForm form;
     const TemperatureCase& t = GetParam();
-    form.paste(t.field, -1, QString::fromUtf8(t.text));
-    EXPECT_EQ(form.text("txtC").toStdString(), t.c);
-    EXPECT_EQ(form.text("txtF").toStdString(), t.f);
-    EXPECT_EQ(form.text("txtK").toStdString(), t.k);
-    EXPECT_TRUE(form.failures.empty());
-}
-
-TEST_P(TemperatureTexts, typing_key_by_key_ends_the_same)
-{
-    TestForm form;
-    const TemperatureCase& t = GetParam();
-    form.type(t.field, QString::fromUtf8(t.text));
-    EXPECT_EQ(form.text(t.field).toStdString(), t.text);
-    EXPECT_EQ(form.text("txtC").toStdString(), t.c);
-    EXPECT_EQ(form.text("txtF").toStdString(), t.f);
-    EXPECT_EQ(form.text("txtK").toStdString(), t.k);
+    for (bool typed : {false, true}) {
+        TestForm form;
+        typed ? form.type(t.field, QString::fromUtf8(t.text)) : form.paste(t.field, -1, QString::fromUtf8(t.text));
+        EXPECT_EQ(form.text(t.field).toStdString(), t.text);
+        EXPECT_EQ(form.text("txtC") + u' ' + form.text("txtF") + u' ' + form.text("txtK"),
+                  QString::fromUtf8(t.c) + u' ' + QString::fromUtf8(t.f) + u' ' + QString::fromUtf8(t.k)) << typed;
+        EXPECT_TRUE(typed || form.failures.empty());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(FinalTexts, TemperatureTexts, ::testing::Values(
@@ -62,8 +49,7 @@ INSTANTIATE_TEST_SUITE_P(FinalTexts, TemperatureTexts, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BadTemperature {
-    const char* name;
-    const char* text;
+    const char *name, *text;
     std::vector<std::string> failures;
 };
 

@@ -238,36 +238,41 @@ std::string deviceNode(const ScratchHome& scratch, const std::string& relative)
     return {};
 }
 
+using Make = std::function<std::string(const ScratchHome&)>;
+// The settings file holding `content`, or a link to `target` holding it.
+Make file(std::string content, mode_t mode = 0644, std::string target = {})
+{
+    return [=](const ScratchHome& s) {
+        if (target.empty())
+            return s.file(kSettings, content, mode), std::string();
+        s.file(target, content, mode);
+        s.link(kSettings, "../../" + target);
+        return std::string();
+    };
+}
+// Sets (nullptr: unsets, "": leaves) the config folder and the home folder.
+Make environment(const char* config, const char* home = nullptr)
+{
+    return [=](const ScratchHome&) {
+        for (const auto& [name, value] : {std::pair{"XDG_CONFIG_HOME", config}, {"HOME", home}})
+            if (!value)
+                qunsetenv(name);
+            else if (*value)
+                qputenv(name, value);
+        return std::string();
+    };
+}
+const char* const kReplaced = "config/tavrimo/tavrimo.conf";
+
 const FileKind kFileKinds[] = {
-    {"nothing_yet", [](const ScratchHome&) { return std::string(); }, 100, "config/tavrimo/tavrimo.conf"},
-    {"a_file_of_ours", [](const ScratchHome& s) { s.file(kSettings, kOurs150, 0640); return std::string(); }, 150,
-     "config/tavrimo/tavrimo.conf"},
-    {"an_absurd_zoom_in_a_file_of_ours",
-     [](const ScratchHome& s) { s.file(kSettings, "[General]\nzoom=99999999999999999999\n"); return std::string(); }, 100,
-     "config/tavrimo/tavrimo.conf"},
-    {"a_link_to_a_file_of_ours",
-     [](const ScratchHome& s) {
-         s.file("dotfiles/tavrimo.conf", kOurs150);
-         s.link(kSettings, "../../dotfiles/tavrimo.conf");
-         return std::string();
-     },
-     150, "dotfiles/tavrimo.conf"},
-    {"a_link_to_a_foreign_text",
-     [](const ScratchHome& s) {
-         s.file("dotfiles/notes", "# my notes\nzoom=150\ncolour=blue\n");
-         s.link(kSettings, "../../dotfiles/notes");
-         return std::string();
-     },
-     100, nullptr},
-    {"another_programs_settings",
-     [](const ScratchHome& s) { s.file(kSettings, "[General]\nzoom=150\n[Fonts]\nsize=12\n"); return std::string(); }, 100,
-     nullptr},
+    {"nothing_yet", [](const ScratchHome&) { return std::string(); }, 100, kReplaced},
+    {"a_file_of_ours", file(kOurs150, 0640), 150, kReplaced},
+    {"an_absurd_zoom_in_a_file_of_ours", file("[General]\nzoom=99999999999999999999\n"), 100, kReplaced},
+    {"a_link_to_a_file_of_ours", file(kOurs150, 0644, "dotfiles/tavrimo.conf"), 150, "dotfiles/tavrimo.conf"},
+    {"a_link_to_a_foreign_text", file("# my notes\nzoom=150\ncolour=blue\n", 0644, "dotfiles/notes"), 100, nullptr},
+    {"another_programs_settings", file("[General]\nzoom=150\n[Fonts]\nsize=12\n"), 100, nullptr},
     {"a_link_to_a_device",
-     [](const ScratchHome& s) {
-         s.link(kSettings, "../../dev/node");
-         return deviceNode(s, "dev/node");
-     },
-     100, nullptr},
+     [](const ScratchHome& s) { return s.link(kSettings, "../../dev/node"), deviceNode(s, "dev/node"); }, 100, nullptr},
     {"a_device", [](const ScratchHome& s) { return deviceNode(s, kSettings); }, 100, nullptr},
     {"a_fifo",
      [](const ScratchHome& s) {
@@ -290,10 +295,8 @@ const FileKind kFileKinds[] = {
          return bound ? std::string() : "bind failed";
      },
      100, nullptr},
-    {"a_folder", [](const ScratchHome& s) { s.folder(kSettings); return std::string(); }, 100, nullptr},
-    {"a_file_of_ours_over_the_size_limit",
-     [](const ScratchHome& s) { s.file(kSettings, kOurs150 + std::string(4096, '\n')); return std::string(); }, 100,
-     nullptr},
+    {"a_folder", [](const ScratchHome& s) { return s.folder(kSettings), std::string(); }, 100, nullptr},
+    {"a_file_of_ours_over_the_size_limit", file(kOurs150 + std::string(4096, '\n')), 100, nullptr},
     {"a_sparse_gigabyte",
      [](const ScratchHome& s) {
          s.file(kSettings, "");
@@ -301,97 +304,51 @@ const FileKind kFileKinds[] = {
          return std::string();
      },
      100, nullptr},
-    {"a_read_only_file_of_ours", [](const ScratchHome& s) { s.file(kSettings, kOurs150, 0444); return std::string(); }, 150,
-     nullptr},
-    {"a_link_to_a_read_only_file_of_ours",
-     [](const ScratchHome& s) {
-         s.file("dotfiles/tavrimo.conf", kOurs150, 0444);
-         s.link(kSettings, "../../dotfiles/tavrimo.conf");
-         return std::string();
-     },
-     150, nullptr},
+    {"a_read_only_file_of_ours", file(kOurs150, 0444), 150, nullptr},
+    {"a_link_to_a_read_only_file_of_ours", file(kOurs150, 0444, "dotfiles/tavrimo.conf"), 150, nullptr},
     {"a_stale_lock",
      [](const ScratchHome& s) {
          s.file(kSettings, kOurs150);
          s.file(kSettings + ".lock", std::to_string(::getpid()) + "\ntavrimo\n" + QSysInfo::machineHostName().toStdString() + '\n');
          return std::string();
      },
-     150, "config/tavrimo/tavrimo.conf"},
-    {"a_link_to_nothing", [](const ScratchHome& s) { s.link(kSettings, "../../dotfiles/gone"); return std::string(); }, 100,
+     150, kReplaced},
+    {"a_link_to_nothing", [](const ScratchHome& s) { return s.link(kSettings, "../../dotfiles/gone"), std::string(); }, 100,
      nullptr},
-    {"a_file_where_its_folder_should_be",
-     [](const ScratchHome& s) { s.file("config/tavrimo", "x"); return std::string(); }, 100, nullptr},
-    {"a_relative_config_folder",
-     [](const ScratchHome&) {
-         qputenv("XDG_CONFIG_HOME", "config");
-         return std::string();
-     },
-     100, "home/.config/tavrimo/tavrimo.conf"},
-    {"a_link_to_an_empty_file",
-     [](const ScratchHome& s) {
-         s.file("other/pkg/__init__.py", "");
-         s.link(kSettings, "../../other/pkg/__init__.py");
-         return std::string();
-     },
+    {"a_file_where_its_folder_should_be", [](const ScratchHome& s) { return s.file("config/tavrimo", "x"), std::string(); },
      100, nullptr},
-    {"a_link_to_general_alone",
-     [](const ScratchHome& s) {
-         s.file("other/app.ini", "[General]\n");
-         s.link(kSettings, "../../other/app.ini");
-         return std::string();
-     },
-     100, nullptr},
-    {"an_empty_file", [](const ScratchHome& s) { s.file(kSettings, ""); return std::string(); }, 100, nullptr},
+    {"a_relative_config_folder", environment("config", ""), 100, "home/.config/tavrimo/tavrimo.conf"},
+    {"a_link_to_an_empty_file", file("", 0644, "other/pkg/__init__.py"), 100, nullptr},
+    {"a_link_to_general_alone", file("[General]\n", 0644, "other/app.ini"), 100, nullptr},
+    {"an_empty_file", file(""), 100, nullptr},
     {"a_link_to_a_file_of_ours_of_another_owner",
      [](const ScratchHome& s) {
-         s.file("shared/tavrimo.conf", kOurs150);
-         s.link(kSettings, "../../shared/tavrimo.conf");
+         file(kOurs150, 0644, "shared/tavrimo.conf")(s);
          if (::geteuid() != 0)
              return std::string("not run as root: a file of another owner cannot be made");
          return ::chown(s.native("shared/tavrimo.conf").c_str(), 65534, 65534) == 0 ? std::string() : "chown failed";
      },
      100, nullptr},
-    {"a_key_never_written_on_every_line_with_an_equals_sign",
-     [](const ScratchHome& s) { s.file(kSettings, "[General]\nzoom=150\ncolour=blue\nname=Amina\n"); return std::string(); },
-     100, nullptr},
-    {"the_folder_without_the_file", [](const ScratchHome& s) { s.folder("config/tavrimo"); return std::string(); }, 100,
-     "config/tavrimo/tavrimo.conf"},
+    {"a_key_never_written_on_every_line_with_an_equals_sign", file("[General]\nzoom=150\ncolour=blue\nname=Amina\n"), 100,
+     nullptr},
+    {"the_folder_without_the_file", [](const ScratchHome& s) { return s.folder("config/tavrimo"), std::string(); }, 100,
+     kReplaced},
     {"a_config_folder_not_in_the_file_names_encoding",
-     [](const ScratchHome& s) {
-         qputenv("XDG_CONFIG_HOME", QFile::encodeName(s.path("config")) + "\xff\xfe");
-         return std::string();
-     },
+     [](const ScratchHome& s) { return environment((QFile::encodeName(s.path("config")) + "\xff\xfe").data(), "")(s); },
      100, nullptr},
     {"a_home_not_in_the_file_names_encoding",
-     [](const ScratchHome& s) {
-         qunsetenv("XDG_CONFIG_HOME");
-         qputenv("HOME", QFile::encodeName(s.path("home")) + "/\xc3");
-         return std::string();
-     },
+     [](const ScratchHome& s) { return environment(nullptr, (QFile::encodeName(s.path("home")) + "/\xc3").data())(s); },
      100, nullptr},
-    {"a_relative_home",
-     [](const ScratchHome& s) {
-         s.file(kSettings, kOurs150);
-         qputenv("XDG_CONFIG_HOME", "config");
-         qputenv("HOME", "relhome");
-         return std::string();
-     },
-     100, nullptr},
-    {"no_home",
-     [](const ScratchHome&) {
-         qunsetenv("XDG_CONFIG_HOME");
-         qunsetenv("HOME");
-         return std::string();
-     },
-     100, nullptr},
+    {"a_relative_home", [](const ScratchHome& s) { return file(kOurs150)(s), environment("config", "relhome")(s); }, 100,
+     nullptr},
+    {"no_home", environment(nullptr), 100, nullptr},
     {"a_new_file_left_by_a_killed_run",
      [](const ScratchHome& s) {
-         s.file(kSettings, kOurs150);
          s.file("config/tavrimo/.tavrimo.conf.0123456789abcdef", "[General]\nzoom=2");
          s.file("config/tavrimo/.tavrimo.conf.notes", "mine");
-         return std::string();
+         return file(kOurs150)(s);
      },
-     150, "config/tavrimo/tavrimo.conf", "config/tavrimo/.tavrimo.conf.0123456789abcdef"},
+     150, kReplaced, "config/tavrimo/.tavrimo.conf.0123456789abcdef"},
 };
 
 class SettingsFileKinds : public KeptZoomTest, public ::testing::WithParamInterface<FileKind> {};
