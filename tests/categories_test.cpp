@@ -84,8 +84,7 @@ TEST(CategoryHistory, hidden_slots_keep_what_an_earlier_category_gave_them)
     EXPECT_FALSE(f.w().at(f.id("txtUSA", 4)).visible);
 }
 
-// The factor texts the fields' Tag holds are the exact unit sizes'
-// reciprocals, as near as the double each reads to.
+// The Tag factors are the reciprocals of the exact unit sizes, to a double.
 TEST(CategoryFactors, are_the_reciprocals_of_the_defined_sizes)
 {
     for (const auto& category : units::kFactorTexts)

@@ -25,8 +25,7 @@ std::array<std::string, 12> unitTexts(TestForm& f)
     return texts;
 }
 
-// Running the category's conversion again changes nothing: the fields hold a
-// complete conversion of the driving field.
+// Running the conversion again changes nothing: the fields are settled.
 void expectSettled(TestForm& f, int editedImperial = -1)
 {
     const auto before = unitTexts(f);
@@ -175,9 +174,8 @@ TEST(EntryFields, a_comma_locale_reads_back_what_it_wrote)
     EXPECT_TRUE(f.failures.empty());
 }
 
-// One amount typed into one field, and what other fields of its category
-// then show: a few definitions as a person checks them (the random entries
-// below hold every unit), and amounts a double product shows a digit off.
+// One amount typed, and what other fields show: definitions, and amounts a
+// double product shows a digit off.
 struct Identity {
     const char *name, *option, *array;
     int index;
@@ -199,8 +197,7 @@ TEST_P(Identities, hold_to_every_digit_shown)
     EXPECT_TRUE(f.failures.empty());
 }
 
-// Fields: 0..6 mm, cm, dm, m, dam, hm, km (or their squares, cubes, grams),
-// 7..11 the imperial slots.
+// Fields: 0..6 mm to km (or squares, cubes, grams), 7..11 the imperial slots.
 INSTANTIATE_TEST_SUITE_P(Definitions, Identities, ::testing::Values(
     Identity{"a_mile", "optTall", "txtUSA", 3, "1", {{8, "5280"}, {9, "1760"}, {7, "63360"}, {3, "1609.344"}}},
     Identity{"an_acre", "optArea", "txtUSA", 2, "1", {{8, "43560"}, {3, "4046.8564224"}}},
@@ -219,9 +216,8 @@ INSTANTIATE_TEST_SUITE_P(Definitions, Identities, ::testing::Values(
     Identity{"arabic_exponent", "optArea", "txtTAS", 0, "١", {{6, "١E-١٢"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// What a person's edit leaves in the twelve fields when it fails or empties
-// its field: no amount of an earlier edit beside the new one. Each step is
-// one edit of the whole text (a paste, or a key that deletes).
+// After an edit that fails or empties its field, no field keeps an earlier
+// edit's amount. Each step is one edit of the whole text.
 struct StaleCase {
     const char *name, *option;
     std::vector<std::pair<const char*, const char*>> edits;  // "txtTAS(3)" -> text
@@ -288,9 +284,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, StaleAmounts, ::testing::Values(
                "٠٫٠٠٢٤٧١٠٥٣٨١٤٦٧١٦٥", "٣٫٨٦١٠٢١٥٨٥٤٢٤٤٦E-٠٦", "~"}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Random entries of one to six digits in every field of every category, in
-// each digit system, each checked field by field against an independent
-// exact computation and for the digits it is written in.
+// Random entries in every field and digit system against an exact computation.
 TEST(RandomEntries, every_field_shows_the_exact_amount_correctly_rounded)
 {
     using reference::Amount;

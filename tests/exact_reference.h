@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A reference for what a number field must show, sharing no code with the
-// program: MPFR reads the texts (their Arabic digits and separator put into
-// ASCII first) and computes at 4000 bits, and the result is rounded to 15
-// significant digits here. Two amounts show the same when their 15-digit
-// roundings agree. And the digit systems a person types in.
+// What a number field must show, computed apart from the program: MPFR at 4000
+// bits, rounded to 15 digits here; and the digit systems a person types in.
 
 #include <QString>
 
@@ -22,8 +19,7 @@ inline char16_t zeroOf(Digits system)
     return system == Digits::ArabicIndic ? 0x0660 : system == Digits::Extended ? 0x06F0 : u'0';
 }
 
-// A text of ASCII digits typed in a digit system: its digits are the
-// system's, and its point is the Arabic separator when `arabicPoint`.
+// ASCII digits in a system's digits, the point Arabic when `arabicPoint`.
 inline QString inDigits(const std::string& ascii, Digits system, bool arabicPoint)
 {
     QString text;
@@ -34,8 +30,7 @@ inline QString inDigits(const std::string& ascii, Digits system, bool arabicPoin
     return text;
 }
 
-// Whether a number the program wrote is wholly in a system: its digits, and
-// the Arabic separator in the Arabic systems, "." in the Western one.
+// Whether a number is wholly in a system's digits and separator.
 inline bool writtenIn(const QString& text, Digits system)
 {
     const QChar point = system == Digits::Western ? QChar(u'.') : QChar(0x066B);

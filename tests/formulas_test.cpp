@@ -10,8 +10,7 @@ using namespace tavrimo::testing;
 
 namespace {
 
-// Each figure as the list names it and the text it shows, character for
-// character: every line ends with CR LF, blanks and the tab stand as written.
+// Each figure's name and its text, character for character (CR LF, blanks, tab).
 struct Figure {
     int listIndex;
     const char* store;
@@ -131,10 +130,9 @@ const Figure kFigures[] = {
      u"ق , قَ = مساحتا القاعدتين\r\n"},
 };
 
-// What a pick shows: the figure's name in the list, its whole text in the
-// box and in its store, and in each picture slot the picture, where it
-// stands and its size in twips (a picture's pixels times 15; 1215 x 495
-// while empty). An index outside the list leaves the last figure shown.
+// A pick shows the name, the text in the box and its store, and each slot's
+// picture, place and size in twips (1215 x 495 while empty). An index outside
+// the list leaves the last figure shown.
 struct Pick {
     int listIndex;
     size_t figure;  // row of kFigures whose text the box shows

@@ -34,8 +34,7 @@ struct TextCase {
 
 std::string rowName(const ::testing::TestParamInfo<TextCase>& info) { return info.param.name; }
 
-// Reading then writing: the exact amount of the text, correctly rounded to
-// 15 digits, a tie away from zero, in the positional or exponent form.
+// Reading then writing: rounded to 15 digits, a tie away from zero.
 class ReadAndWrite : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(ReadAndWrite, shows_the_exact_amount_correctly_rounded)
@@ -87,8 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Numbers, ReadAndWrite, ::testing::Values(
     TextCase{"leading_line_feed", "\n5", "type mismatch"}),
     rowName);
 
-// The user's separator, "." and "٫" all read, one of them in a number;
-// Western digits are written with the user's.
+// The user's separator, "." and "٫" all read; Western digits are written with
+// the user's.
 TEST(NumberFormats, read_every_separator_and_write_the_users)
 {
     EXPECT_EQ(writeNumber(readExact(u"-0,05", kComma), kComma), u"-0,05");
@@ -107,8 +106,7 @@ struct DigitsCase {
     const char* written;  // the amount written in that system, the user's separator a comma
 };
 
-// An answer is written in the digits of its entry: the same amount and the
-// same 15 digits, in the Arabic systems with "٫".
+// An answer is written in the digits of its entry, with "٫" in Arabic ones.
 class DigitSystems : public ::testing::TestWithParam<DigitsCase> {};
 
 TEST_P(DigitSystems, write_the_amount_in_the_digits_of_the_entry)
@@ -137,8 +135,7 @@ TEST(NumberFormats, doubles_are_written_from_their_exact_value)
     EXPECT_THROW(writeNumber(std::numeric_limits<double>::quiet_NaN(), kPoint), Failure);
 }
 
-// What the red mark of an entry field shows: a text no further typing can
-// make a number.
+// The red mark: a text no further typing can make a number.
 class Entries : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(Entries, are_numbers_on_their_way_or_not_numbers)
@@ -173,8 +170,7 @@ struct SurdCase {
     const char* shown;
 };
 
-// (p + sign sqrt(d)) / q: exact when d is a square, correctly rounded
-// otherwise however far the terms cancel.
+// (p + sign sqrt(d)) / q: exact for a square d, else correctly rounded.
 class Surds : public ::testing::TestWithParam<SurdCase> {};
 
 TEST_P(Surds, are_correctly_rounded)
@@ -195,8 +191,7 @@ INSTANTIATE_TEST_SUITE_P(Values, Surds, ::testing::Values(
     SurdCase{"beyond_the_range", "0", 1, "4" + std::string(616, '0'), "1", "overflow"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Texts far longer than a field holds, to check the exponent and the digits
-// past any fixed count are kept: a head, a long run of one character, a tail.
+// Texts far longer than a field holds: a head, a long run of one character, a tail.
 struct LongCase {
     const char *name, *head;
     char run;

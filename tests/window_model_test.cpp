@@ -58,8 +58,7 @@ TEST(WrittenTexts, a_field_without_the_focus_shows_its_first_character_the_focus
     EXPECT_EQ(f.show("txtTAS", 0, Prop::SelStart), "0");
 }
 
-// What the driver prints of a text is text whole: control characters and
-// half a surrogate pair in the script's own escapes, a whole pair as it is.
+// The driver prints control characters and half surrogate pairs escaped.
 TEST(ShownTexts, hold_no_control_character_nor_half_a_surrogate_pair)
 {
     const struct {

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where the zoom keys step to, the largest zoom a screen holds, and the zoom
-// kept between runs, in a temporary folder of each test's own.
+// The zoom steps, the largest zoom a screen holds, and the kept zoom.
 
 #include "window/view/settings_file.h"
 #include "window/view/zoom.h"
@@ -41,8 +40,7 @@ TEST(ZoomSteps, a_zoom_key_goes_to_the_next_step_and_stops_at_100_and_300)
         EXPECT_EQ(zoomStep(row.from, row.direction), row.to) << row.from << " " << row.direction;
 }
 
-// Twips become pixels rounded to the nearest, 15 to a pixel at 100 %, and
-// so do lengths in pixels at 100 % (the window's 506 pixels at 125 %).
+// Twips (15 to a pixel at 100 %) and pixels at 100 % round to the nearest pixel.
 TEST(TwipsToPixels, round_to_the_nearest_pixel_at_any_zoom)
 {
     const struct {
@@ -58,9 +56,8 @@ TEST(TwipsToPixels, round_to_the_nearest_pixel_at_any_zoom)
             << row.twips << " twips at " << row.zoom << " %";
 }
 
-// The window's client area is 506 x 457 pixels at 100 %: a projector, a
-// laptop, full HD, exactly 200 % and a pixel short of it, too small for
-// 100 %, larger than 300 %.
+// The client area is 506 x 457 at 100 %: a projector, a laptop, full HD, 200 %
+// and a pixel short of it, too small for 100 %, larger than 300 %.
 TEST(LargestZoom, the_largest_zoom_that_fits_a_screen)
 {
     const struct {
@@ -72,9 +69,7 @@ TEST(LargestZoom, the_largest_zoom_that_fits_a_screen)
         EXPECT_EQ(largestZoomFitting(QSize(506, 457), row.room), row.largest) << row.room.width() << "x" << row.room.height();
 }
 
-// Each test keeps its files in a temporary folder of its own: HOME,
-// XDG_CONFIG_HOME and the current folder point into it, the umask is 022,
-// and all four are put back afterwards.
+// A temporary HOME, XDG_CONFIG_HOME, current folder and umask 022, put back after.
 class ScratchHome {
 public:
     ScratchHome()
@@ -164,9 +159,8 @@ protected:
     ScratchHome scratch_;
 };
 
-// A kept zoom is read back; one that is missing, out of range, no whole
-// number, or in a text that is not ours (no [General] group over it) opens
-// the window at 100 %.
+// A kept zoom is read back; one missing, out of range, not whole or not under
+// [General] of a text of ours opens at 100 %.
 TEST_F(KeptZoomTest, a_kept_zoom_is_read_back_or_ignored)
 {
     EXPECT_EQ(rememberedZoom(), 100) << "no file";
@@ -185,8 +179,7 @@ TEST_F(KeptZoomTest, a_kept_zoom_is_read_back_or_ignored)
     }
 }
 
-// The window's place and maximised state are kept with a zoom other than
-// 100 % or a maximised window, and only as a pair of whole numbers.
+// The place is kept with a zoom other than 100 % or maximised, as whole numbers.
 TEST_F(KeptZoomTest, the_place_is_kept_with_a_zoom_or_a_maximised_window)
 {
     const struct {
@@ -210,10 +203,8 @@ TEST_F(KeptZoomTest, the_place_is_kept_with_a_zoom_or_a_maximised_window)
               "file 0644: [General]\nzoom=200\nleft=12\ntop=-3\nmaximised=true\n");
 }
 
-// What lies where the settings file should be, with the zoom the window
-// opens at and the file that closing it at 175 % replaces (none: everything
-// is left as it was, and the zoom is this run's only). Reading and writing
-// each take well under a second, and never wait.
+// What lies where the settings file should be: the zoom the window opens at, and
+// the file a close at 175 % replaces (none: all is left as it was), quickly.
 struct FileKind {
     const char* name;
     std::function<std::string(const ScratchHome&)> make;  // a reason to skip the row, or nothing
@@ -385,9 +376,8 @@ TEST_P(SettingsFileKinds, open_at_a_zoom_and_leave_on_disk_only_a_file_of_ours)
     EXPECT_EQ(scratch_.tree(), expected);
 }
 
-// A folder on the way to the file a link points to, swapped for a link to
-// another folder between the file's check and its replacement: the new file
-// goes where the checked one was, and the other folder's file is untouched.
+// A folder on the link's way swapped for a link while closing: the write stays
+// where the file was checked.
 TEST_F(KeptZoomTest, a_folder_swapped_during_the_close_does_not_move_the_write)
 {
     scratch_.file("dotfiles/tavrimo.conf", kOurs150);
