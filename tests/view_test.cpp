@@ -127,10 +127,8 @@ TEST_F(ViewTest, only_the_field_with_the_focus_shows_its_selection)
     showPage(0);
     type(field("txtTAS", 3), QStringLiteral("1"));
     std::vector<QLineEdit*> fields;
-    for (int i = 0; i < 7; ++i)
-        fields.push_back(field("txtTAS", i));
-    for (int i = 0; i < 5; ++i)
-        fields.push_back(field("txtUSA", i));
+    for (int i = 0; i < 12; ++i)
+        fields.push_back(i < 7 ? field("txtTAS", i) : field("txtUSA", i - 7));
     const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
     const auto highlighted = [&](QLineEdit* edit) {
         const QImage shot = edit->grab().toImage();

@@ -81,13 +81,7 @@ public:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
         QDir::setCurrent(path("work"));
     }
-    ~ScratchHome()
-    {
-        QDir::setCurrent(cwd_);
-        qputenv("HOME", home_);
-        qputenv("XDG_CONFIG_HOME", config_);
-        ::umask(umask_);
-    }
+    ~ScratchHome() { QDir::setCurrent(cwd_), qputenv("HOME", home_), qputenv("XDG_CONFIG_HOME", config_), ::umask(umask_); }
     ScratchHome(const ScratchHome&) = delete;
     ScratchHome& operator=(const ScratchHome&) = delete;
 
@@ -104,8 +98,7 @@ public:
     }
     void link(const std::string& relative, const std::string& to) const
     {
-        folder(relative.substr(0, relative.rfind('/')));
-        std::filesystem::create_symlink(to, native(relative));
+        folder(relative.substr(0, relative.rfind('/'))), std::filesystem::create_symlink(to, native(relative));
     }
 
     // Every entry under the folder, by its path: kind, permissions, and the
@@ -126,14 +119,10 @@ public:
             return "nothing";
         char mode[8];
         std::snprintf(mode, sizeof mode, "%04o", info.st_mode & 07777);
-        if (S_ISLNK(info.st_mode))
-            return "link to " + std::filesystem::read_symlink(path).string();
-        if (S_ISDIR(info.st_mode))
-            return std::string("folder ") + mode;
-        if (S_ISFIFO(info.st_mode))
-            return "fifo";
-        if (S_ISSOCK(info.st_mode))
-            return "socket";
+        if (S_ISLNK(info.st_mode) || S_ISDIR(info.st_mode) || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode))
+            return S_ISLNK(info.st_mode)  ? "link to " + std::filesystem::read_symlink(path).string()
+                   : S_ISDIR(info.st_mode) ? std::string("folder ") + mode
+                                           : S_ISFIFO(info.st_mode) ? "fifo" : "socket";
         if (S_ISCHR(info.st_mode))
             return "device " + std::to_string(major(info.st_rdev)) + ',' + std::to_string(minor(info.st_rdev));
         if (info.st_size > kMaxSettingsBytes)
@@ -354,13 +343,9 @@ TEST_P(SettingsFileKinds, open_at_a_zoom_and_leave_on_disk_only_a_file_of_ours)
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(rememberedZoom(), kind.opensAt);
-    const qint64 reading = clock.restart();
+    EXPECT_LT(clock.restart(), 1000) << "reading";
     EXPECT_EQ(static_cast<bool>(rememberZoom(175)), kind.replaced != nullptr);
-    const qint64 writing = clock.elapsed();
-    EXPECT_LT(reading, 1000);
-    EXPECT_LT(writing, 1000);
-    RecordProperty("read_ms", static_cast<int>(reading));
-    RecordProperty("write_ms", static_cast<int>(writing));
+    EXPECT_LT(clock.elapsed(), 1000) << "writing";
 
     if (kind.replaced) {
         const std::string replaced = kind.replaced;

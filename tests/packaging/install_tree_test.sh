@@ -1,9 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# `cmake --install` lays Tavrimo out as a desktop program, and installs
-# nothing else: the program, its menu entry, its AppStream file, its icon
-# at every size in the hicolor theme, its manual page in English and Arabic, its copyright file and
-# its changelog. The script driver stays out.
+# `cmake --install` installs the program, its menu entry, AppStream file, icons,
+# manual pages, copyright file and changelog, and nothing else.
 # Usage: install_tree_test.sh BUILD_DIR APP_ID VERSION
 set -eu
 build_dir=$1
@@ -15,10 +13,7 @@ trap 'rm -rf "$stage"' EXIT
 DESTDIR="$stage" cmake --install "$build_dir" --prefix /usr >/dev/null
 
 status=0
-fail() {
-    echo "FAIL: $*"
-    status=1
-}
+fail() { echo "FAIL: $*"; status=1; }
 
 sizes="32 48 64 128 256"
 expected="./usr/bin/tavrimo
