@@ -62,8 +62,7 @@ TEST_P(LayoutTest, the_tab_strip_leaves_every_page_in_view_from_its_top_360)
 // screen's resolution, low for an enlarged bitmap's soft lines.
 double solidShare(const QImage& image)
 {
-    int ink = 0;
-    int solid = 0;
+    int ink = 0, solid = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const int grey = qGray(image.pixel(x, y));
@@ -136,10 +135,9 @@ void expectNamesReadable(QWidget* container, const std::string& where)
         const QObjectList& order = container->children();
         for (QObject* o : order) {
             auto* other = qobject_cast<QWidget*>(o);
-            if (!other || other == label || !other->isVisible() || other->geometry().contains(label->geometry()))
-                continue;  // the page background the label sits on
-            if (!other->geometry().intersects(label->geometry()))
-                continue;
+            if (!other || other == label || !other->isVisible() || other->geometry().contains(label->geometry())
+                || !other->geometry().intersects(label->geometry()))
+                continue;  // no overlap, or the page background the label sits on
             SCOPED_TRACE("overlaps " + other->objectName().toStdString());
             EXPECT_TRUE(qobject_cast<QLineEdit*>(other)) << "only a field may overlap a label";
             EXPECT_GT(order.indexOf(other), order.indexOf(label)) << "the field lies over the label";
@@ -194,13 +192,9 @@ TEST_P(LayoutTest, each_formula_line_starts_at_the_right_edge_of_the_box_and_its
                 const QRect caret = box->cursorRect(start);
                 if (caret.bottom() > box->viewport()->height())
                     break;  // lines below need scrolling
-                const int x = caret.x();
-                if (i == 0) {
-                    EXPECT_GE(x, right - zoomed(10, GetParam()));
-                } else {
-                    ++continuations;
-                    EXPECT_LE(x, right - zoomed(20, GetParam()));
-                }
+                EXPECT_TRUE(i == 0 ? caret.x() >= right - zoomed(10, GetParam()) : caret.x() <= right - zoomed(20, GetParam()))
+                    << "line " << i << " at " << caret.x();
+                continuations += i > 0;
             }
         }
     }
@@ -267,10 +261,9 @@ TEST_P(LayoutTest, frame_lines_grow_with_the_zoom)
         const int y = shot.height() * 3 / 4;
         const int inside = shot.pixelColor(zoomed(10, GetParam()), y).lightness();
         const auto dark = [&](int x) { return shot.pixelColor(x, y).lightness() < inside - 10; };
-        int x = 0;
+        int x = 0, line = 0;
         while (x < shot.width() / 4 && !dark(x))
             ++x;  // what lies outside the line
-        int line = 0;
         while (x + line < shot.width() / 4 && dark(x + line))
             ++line;
         EXPECT_GE(line, zoomed(1, GetParam()) * shot.devicePixelRatio());
@@ -290,10 +283,8 @@ TEST_P(LayoutTest, the_equation_lies_inside_its_rectangle)
     for (int y = label.top(); y <= label.bottom(); ++y) {
         for (int x = label.left(); x <= label.right(); ++x) {
             const QColor c = shot.pixelColor(qRound(x * ratio), qRound(y * ratio));
-            if (c.red() < 180 || c.green() > 120 || c.blue() > 120)
-                continue;  // not the caption's red
-            if (y < rectangle.top() - 1)
-                continue;  // the first line, above the rectangle
+            if (c.red() < 180 || c.green() > 120 || c.blue() > 120 || y < rectangle.top() - 1)
+                continue;  // not the caption's red, or its first line above the rectangle
             EXPECT_TRUE(rectangle.adjusted(2, 2, -2, -2).contains(x, y)) << x << "," << y;
             ++inside;
         }
