@@ -92,18 +92,18 @@ TEST_P(TypedEntries, keep_what_was_typed_and_settle_in_one_pass)
         expectSettled(f, std::string(e.array) == "txtUSA" ? e.index : -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, TypedEntries, ::testing::Values(
-    Entry{"inch_with_a_fraction", "optTall", "txtUSA", 0, "1.5", 3, "0.0381"},
-    Entry{"metres_that_never_settled", "optTall", "txtTAS", 3, "6579.9", 7, "259051.181102362"},
-    Entry{"miles_that_never_settled", "optTall", "txtUSA", 3, "55", -1, ""},
-    Entry{"inches_that_never_settled", "optTall", "txtUSA", 0, "2647", -1, ""},
-    Entry{"point_after_an_inch", "optTall", "txtUSA", 0, "1.", 3, "0.0254"},
-    Entry{"point_after_an_ounce", "optW", "txtUSA", 0, "1.", 3, "28.349523125"},
-    Entry{"pounds", "optW", "txtUSA", 1, "2.5", 3, "1133.980925"},
+INSTANTIATE_TEST_SUITE_P(Entries, TypedEntries, ::testing::ValuesIn(std::vector<Entry>{
+    {"inch_with_a_fraction", "optTall", "txtUSA", 0, "1.5", 3, "0.0381"},
+    {"metres_that_never_settled", "optTall", "txtTAS", 3, "6579.9", 7, "259051.181102362"},
+    {"miles_that_never_settled", "optTall", "txtUSA", 3, "55", -1, ""},
+    {"inches_that_never_settled", "optTall", "txtUSA", 0, "2647", -1, ""},
+    {"point_after_an_inch", "optTall", "txtUSA", 0, "1.", 3, "0.0254"},
+    {"point_after_an_ounce", "optW", "txtUSA", 0, "1.", 3, "28.349523125"},
+    {"pounds", "optW", "txtUSA", 1, "2.5", 3, "1133.980925"},
     // Exactly 24713.69678421875 g: a tie, rounded away from zero.
-    Entry{"ounces_reach_grams_exactly", "optW", "txtUSA", 0, "871.75", 3, "24713.6967842188"},
-    Entry{"square_feet", "optArea", "txtUSA", 1, "100", 3, "9.290304"},
-    Entry{"cubic_yards", "optSize", "txtUSA", 2, "3", 3, "2.293664573952"}),
+    {"ounces_reach_grams_exactly", "optW", "txtUSA", 0, "871.75", 3, "24713.6967842188"},
+    {"square_feet", "optArea", "txtUSA", 1, "100", 3, "9.290304"},
+    {"cubic_yards", "optSize", "txtUSA", 2, "3", 3, "2.293664573952"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EntryFields, blanks_at_the_ends_are_trimmed_inner_blanks_kept_and_long_edits_refused)
@@ -191,22 +191,22 @@ TEST_P(Identities, hold_to_every_digit_shown)
 }
 
 // Fields: 0..6 mm to km (or squares, cubes, grams), 7..11 the imperial slots.
-INSTANTIATE_TEST_SUITE_P(Definitions, Identities, ::testing::Values(
-    Identity{"a_mile", "optTall", "txtUSA", 3, "1", {{8, "5280"}, {9, "1760"}, {7, "63360"}, {3, "1609.344"}}},
-    Identity{"an_acre", "optArea", "txtUSA", 2, "1", {{8, "43560"}, {3, "4046.8564224"}}},
-    Identity{"a_long_ton", "optW", "txtUSA", 3, "1", {{8, "2240"}, {6, "1016.0469088"}}},
+INSTANTIATE_TEST_SUITE_P(Definitions, Identities, ::testing::ValuesIn(std::vector<Identity>{
+    {"a_mile", "optTall", "txtUSA", 3, "1", {{8, "5280"}, {9, "1760"}, {7, "63360"}, {3, "1609.344"}}},
+    {"an_acre", "optArea", "txtUSA", 2, "1", {{8, "43560"}, {3, "4046.8564224"}}},
+    {"a_long_ton", "optW", "txtUSA", 3, "1", {{8, "2240"}, {6, "1016.0469088"}}},
     // Amounts a double product would show a digit off.
-    Identity{"square_miles_in_acres", "optArea", "txtUSA", 3, "9.09", {{9, "5817.6"}}},
-    Identity{"more_square_miles_in_acres", "optArea", "txtUSA", 3, "0.922126", {{9, "590.16064"}}},
-    Identity{"many_square_miles_in_acres", "optArea", "txtUSA", 3, "79454", {{9, "50850560"}}},
-    Identity{"ounces_in_pounds", "optW", "txtUSA", 0, "664559", {{8, "41534.9375"}}},
-    Identity{"cubic_feet_in_cubic_inches", "optSize", "txtUSA", 1, "4032.7", {{7, "6968505.6"}}},
+    {"square_miles_in_acres", "optArea", "txtUSA", 3, "9.09", {{9, "5817.6"}}},
+    {"more_square_miles_in_acres", "optArea", "txtUSA", 3, "0.922126", {{9, "590.16064"}}},
+    {"many_square_miles_in_acres", "optArea", "txtUSA", 3, "79454", {{9, "50850560"}}},
+    {"ounces_in_pounds", "optW", "txtUSA", 0, "664559", {{8, "41534.9375"}}},
+    {"cubic_feet_in_cubic_inches", "optSize", "txtUSA", 1, "4032.7", {{7, "6968505.6"}}},
     // Every field in the digits of the entry, Arabic-Indic or extended; a
     // mix of systems in Western digits.
-    Identity{"arabic_centimetres", "optTall", "txtTAS", 1, "١٧٥", {{3, "١٫٧٥"}, {8, "٥٫٧٤١٤٦٩٨١٦٢٧٢٩٧"}}},
-    Identity{"extended_inches", "optTall", "txtUSA", 0, "۱۲", {{0, "۳۰۴٫۸"}, {3, "۰٫۳۰۴۸"}}},
-    Identity{"mixed_digits", "optTall", "txtTAS", 1, "١2", {{3, "0.12"}, {7, "4.7244094488189"}}},
-    Identity{"arabic_exponent", "optArea", "txtTAS", 0, "١", {{6, "١E-١٢"}}}),
+    {"arabic_centimetres", "optTall", "txtTAS", 1, "١٧٥", {{3, "١٫٧٥"}, {8, "٥٫٧٤١٤٦٩٨١٦٢٧٢٩٧"}}},
+    {"extended_inches", "optTall", "txtUSA", 0, "۱۲", {{0, "۳۰۴٫۸"}, {3, "۰٫۳۰۴۸"}}},
+    {"mixed_digits", "optTall", "txtTAS", 1, "١2", {{3, "0.12"}, {7, "4.7244094488189"}}},
+    {"arabic_exponent", "optArea", "txtTAS", 0, "١", {{6, "١E-١٢"}}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // After an edit that fails or empties its field, no field keeps an earlier
