@@ -58,7 +58,9 @@ TEST(Pictures, every_stored_picture_decodes_at_its_size_in_its_format)
     }
 }
 
-TEST(Pictures, the_drawings_are_baseline_colour_jpegs)
+// The drawings are baseline colour JPEGs, the thermometer a 24-bit bitmap, the
+// window icon one 32-pixel, 16-colour image.
+TEST(Pictures, the_stored_files_are_of_the_kinds_the_window_expects)
 {
     for (const PictureInfo& p : kPictures) {
         if (p.format != "jpeg")
@@ -70,25 +72,15 @@ TEST(Pictures, the_drawings_are_baseline_colour_jpegs)
         EXPECT_EQ(static_cast<uchar>(bytes[frame + 1]), 0xC0) << p.control;
         EXPECT_EQ(static_cast<uchar>(bytes[frame + 9]), 3) << p.control;
     }
-}
-
-TEST(Pictures, the_thermometer_is_a_24_bit_bitmap)
-{
     const QByteArray bmp = bytesOf(kPictures[kThermometer].resource);
     ASSERT_GE(bmp.size(), 54);
     EXPECT_TRUE(bmp.startsWith("BM"));
     EXPECT_EQ(qFromLittleEndian<quint16>(bmp.constData() + 28), 24);
-}
-
-TEST(Pictures, the_window_icon_is_one_32_pixel_16_colour_image)
-{
     const QByteArray ico = bytesOf(kWindowIcon);
     ASSERT_GE(ico.size(), 22);
     EXPECT_EQ(qFromLittleEndian<quint16>(ico.constData() + 2), 1);  // icon
     EXPECT_EQ(qFromLittleEndian<quint16>(ico.constData() + 4), 1);  // one image
-    EXPECT_EQ(static_cast<uchar>(ico[6]), 32);
-    EXPECT_EQ(static_cast<uchar>(ico[7]), 32);
-    EXPECT_EQ(static_cast<uchar>(ico[8]), 16);
+    EXPECT_EQ(ico.mid(6, 3), QByteArray("\x20\x20\x10"));  // 32 x 32 pixels, 16 colours
 }
 
 // The icons of the menus, beside the window's own.

@@ -457,16 +457,11 @@ TEST_F(ZoomTest, the_window_state_and_the_spoken_names_are_the_same_at_every_zoo
 }
 
 // The settings file in a temporary folder; XDG_CONFIG_HOME is put back afterwards.
-class TemporaryConfig {
-public:
-    TemporaryConfig() : saved_(qgetenv("XDG_CONFIG_HOME")) { qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder_.path())); }
-    ~TemporaryConfig() { qputenv("XDG_CONFIG_HOME", saved_); }
-    TemporaryConfig(const TemporaryConfig&) = delete;
-    TemporaryConfig& operator=(const TemporaryConfig&) = delete;
-
-private:
-    QTemporaryDir folder_;
-    QByteArray saved_;
+struct TemporaryConfig {
+    TemporaryConfig() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path())); }
+    ~TemporaryConfig() { qputenv("XDG_CONFIG_HOME", saved); }
+    QTemporaryDir folder;
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
 };
 
 TEST_F(ZoomTest, the_window_opens_at_the_kept_zoom_and_keeps_a_new_one_when_closed)

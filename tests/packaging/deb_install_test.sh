@@ -33,9 +33,7 @@ dpkg_patiently() {
 work=$(mktemp -d)
 installed=no
 cleanup() {
-    if [ "$installed" = yes ]; then
-        dpkg_patiently -r tavrimo || echo "could not remove the tavrimo package"
-    fi
+    [ "$installed" = no ] || dpkg_patiently -r tavrimo || echo "could not remove the tavrimo package"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -44,10 +42,7 @@ trap cleanup EXIT
 exec 9>/tmp/tavrimo-package-test.lock
 flock 9
 
-if ! cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log"
-    exit 1
-fi
+cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/*.deb)
 echo "built $(basename "$deb")"
 
@@ -59,9 +54,7 @@ names=$(echo "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//')
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n fonts-noto-ui-core; do
     echo "$names" | grep -qx "$needed" || fail "the package does not depend on $needed"
 done
-if dpkg-deb -c "$deb" | grep -q "tavrimo-script"; then
-    fail "the package carries the script driver"
-fi
+! dpkg-deb -c "$deb" | grep -q "tavrimo-script" || fail "the package carries the script driver"
 
 dpkg_patiently -i "$deb" || exit 1
 installed=yes

@@ -29,10 +29,11 @@ for size in $sizes; do
 done
 actual=$(cd "$stage" && find . -type f | sort)
 expected=$(echo "$expected" | sort)
-if [ "$actual" != "$expected" ]; then
-    fail "installed files differ from the expected layout"
-    echo "--- expected"; echo "$expected"; echo "--- installed"; echo "$actual"
-fi
+[ "$actual" = "$expected" ] || fail "installed files differ from the expected layout
+--- expected
+$expected
+--- installed
+$actual"
 
 root="$stage/usr"
 [ -x "$root/bin/tavrimo" ] || fail "bin/tavrimo is not an executable"

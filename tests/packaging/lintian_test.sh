@@ -14,10 +14,7 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-if ! cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log"
-    exit 1
-fi
+cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/*.deb)
 echo "built $(basename "$deb")"
 
@@ -31,12 +28,8 @@ grep -v "running with root privileges is not recommended" "$work/lintian.log" ||
 mkdir "$work/root"
 dpkg-deb -x "$deb" "$work/root"
 copyright="$work/root/usr/share/doc/tavrimo/copyright"
-if [ ! -f "$copyright" ]; then
-    fail "no usr/share/doc/tavrimo/copyright"
-else
-    grep -qx "Files: \*" "$copyright" || fail "the copyright file has no paragraph for every file"
-    grep -qx "License: GPL-3.0-or-later" "$copyright" || fail "the copyright file does not name GPL-3.0-or-later"
-fi
+grep -qx "Files: \*" "$copyright" || fail "the copyright file has no paragraph for every file"
+grep -qx "License: GPL-3.0-or-later" "$copyright" || fail "the copyright file does not name GPL-3.0-or-later"
 
 [ "$(dpkg-parsechangelog -l "$changelog" -S Version)" = "$version" ] \
     || fail "the newest changelog entry is for $(dpkg-parsechangelog -l "$changelog" -S Version), not $version"
