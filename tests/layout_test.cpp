@@ -370,8 +370,7 @@ TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
         const char* name;
         int index, page;
         const QString& text;
-        bool whole;
-        bool typed = false;  // typed key by key, the focus staying
+        bool whole, typed = false;  // typed: key by key, the focus staying
     } rows[] = {{"sqrD", -1, 1, result, true}, {"s1", -1, 1, result, true}, {"s2", -1, 1, result, true},
                 {"txtTAS", 6, 0, amount, true}, {"txtUSA", 4, 0, amount, true}, {"txtC", -1, 1, amount, false},
                 {"txtC", -1, 1, amount, false, true}};
@@ -399,7 +398,7 @@ TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
         const QImage shot = box->grab().toImage();
         const qreal ratio = shot.devicePixelRatio();
         const QColor base = box->palette().color(QPalette::Base);
-        const auto ink = [&](int x, int y) { return distance(shot.pixelColor(x, y), base) > 200; };
+        const auto ink = [&](QColor c) { return distance(c, base) > 200; };
         // The text's ink, scanned to a pixel past the line: a character the
         // line cuts reaches that pixel; scanned across the digits' height, off
         // the frame's corners. The frame's inner shading, from top to bottom,
@@ -407,27 +406,16 @@ TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
         const double capHeight = metrics.capHeight() * ratio;
         const double middle = (inside.center().y() + 0.5) * ratio;
         const int top = qFloor(middle - 0.8 * capHeight), bottom = qCeil(middle + 0.8 * capHeight);
-        int right = -1;
-        int textTop = bottom;
-        for (int x = qRound((line.left() - 1) * ratio); x < qRound((line.right() + 2) * ratio); ++x) {
-            int column = 0, columnTop = bottom;
-            for (int y = top; y < bottom; ++y)
-                if (ink(x, y)) {
-                    ++column;
-                    columnTop = std::min(columnTop, y);
-                }
-            if (column > 0 && column < (bottom - top) * 0.8) {  // not the frame's shading
+        int right = -1, textTop = bottom;
+        for (int x = qRound((line.left() - 1) * ratio); x < qRound((line.right() + 2) * ratio); ++x)
+            if (const QRect column = inkOf(shot, ink, QRect(x, top, 1, bottom - top));
+                !column.isEmpty() && column.height() < (bottom - top) * 0.8) {  // not the frame's shading
                 right = x;
-                textTop = std::min(textTop, columnTop);
+                textTop = std::min(textTop, column.top());
             }
-        }
         ASSERT_GE(right, 0);
         EXPECT_LT(right, (line.right() + 1) * ratio) << "the last character runs past the box";
-        int lastTop = bottom;
-        for (int x = right - 1; x <= right; ++x)
-            for (int y = top; y < bottom; ++y)
-                if (ink(x, y))
-                    lastTop = std::min(lastTop, y);
+        const int lastTop = inkOf(shot, ink, QRect(right - 1, top, 2, bottom - top)).top();
         if (row.whole || row.typed)
             EXPECT_LT(lastTop - textTop, 0.3 * capHeight) << "the last character is not a digit";
         else
