@@ -256,8 +256,7 @@ const FileKind kFileKinds[] = {
     {"a_device", [](const ScratchHome& s) { return deviceNode(s, kSettings); }, 100, nullptr},
     {"a_fifo",
      [](const ScratchHome& s) {
-         s.folder("config/tavrimo");
-         return ::mkfifo(s.native(kSettings).c_str(), 0644) == 0 ? std::string() : "mkfifo failed";
+         return s.folder("config/tavrimo"), ::mkfifo(s.native(kSettings).c_str(), 0644) ? "mkfifo failed" : std::string();
      },
      100, nullptr},
     {"a_socket",
@@ -279,18 +278,15 @@ const FileKind kFileKinds[] = {
     {"a_file_of_ours_over_the_size_limit", file(kOurs150 + std::string(4096, '\n')), 100, nullptr},
     {"a_sparse_gigabyte",
      [](const ScratchHome& s) {
-         s.file(kSettings, "");
-         std::filesystem::resize_file(s.native(kSettings), std::uintmax_t{1} << 30);
-         return std::string();
+         return s.file(kSettings, ""), std::filesystem::resize_file(s.native(kSettings), 1ULL << 30), std::string();
      },
      100, nullptr},
     {"a_read_only_file_of_ours", file(kOurs150, 0444), 150, nullptr},
     {"a_link_to_a_read_only_file_of_ours", file(kOurs150, 0444, "dotfiles/tavrimo.conf"), 150, nullptr},
     {"a_stale_lock",
      [](const ScratchHome& s) {
-         s.file(kSettings, kOurs150);
          s.file(kSettings + ".lock", std::to_string(::getpid()) + "\ntavrimo\n" + QSysInfo::machineHostName().toStdString() + '\n');
-         return std::string();
+         return file(kOurs150)(s);
      },
      150, kReplaced},
     {"a_link_to_nothing", [](const ScratchHome& s) { return s.link(kSettings, "../../dotfiles/gone"), std::string(); }, 100,
