@@ -58,11 +58,7 @@ public:
     }
     explicit Amount(long n) : Amount() { mpfr_set_si(v_, n, MPFR_RNDN); }
     Amount(const Amount& other) : Amount() { mpfr_set(v_, other.v_, MPFR_RNDN); }
-    Amount& operator=(const Amount& other)
-    {
-        mpfr_set(v_, other.v_, MPFR_RNDN);
-        return *this;
-    }
+    Amount& operator=(const Amount& other) { return mpfr_set(v_, other.v_, MPFR_RNDN), *this; }
     ~Amount() { mpfr_clear(v_); }
 
     friend Amount operator+(const Amount& a, const Amount& b) { return apply(mpfr_add, a, b); }

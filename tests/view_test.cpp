@@ -14,7 +14,6 @@
 #include <QTextEdit>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QWheelEvent>
 
 
 using namespace tavrimo;
@@ -357,19 +356,12 @@ TEST_F(ZoomTest, ctrl_and_the_wheel_step_the_zoom_over_any_control_and_change_no
     QApplication::processEvents();
     auto* list = qobject_cast<QComboBox*>(widget("Combo1"));
     auto* formulas = qobject_cast<QTextEdit*>(widget("txtGra"));
-    const auto turn = [](QWidget* w, int notches) {
-        const QPointF at(w->width() / 2.0, w->height() / 2.0);
-        QWheelEvent wheel(at, w->mapToGlobal(at), QPoint(), QPoint(0, notches * 120), Qt::NoButton,
-                          Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(w, &wheel);
-        QApplication::processEvents();
-    };
     for (QWidget* w : {static_cast<QWidget*>(list), formulas->viewport(), widget("Picture2")}) {
         SCOPED_TRACE(w->objectName().toStdString());
-        turn(w, 1);
+        wheel(w, 1, Qt::ControlModifier);
         EXPECT_EQ(window().zoom(), clampToScreen(125));
         EXPECT_EQ(list->currentIndex(), 2) << "the list took the turn as well";
-        turn(w, -1);
+        wheel(w, -1, Qt::ControlModifier);
         EXPECT_EQ(window().zoom(), 100);
     }
     EXPECT_EQ(list->currentIndex(), 2);

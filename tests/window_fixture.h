@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,16 @@ protected:
                 w && w->isVisible() && w->focusPolicy() != Qt::NoFocus && (w->isEnabled() || !enabledOnly))
                 all.push_back(w);
         return all;
+    }
+
+    // Turns the mouse wheel over the middle of the widget by some notches.
+    static void wheel(QWidget* over, int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        const QPointF at(over->width() / 2.0, over->height() / 2.0);
+        QWheelEvent turn(at, over->mapToGlobal(at), QPoint(), QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep),
+                         Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &turn);
+        QApplication::processEvents();
     }
 
     // The menu a right click in the middle of the widget opens.
