@@ -90,11 +90,7 @@ public:
         char* raw = mpfr_get_str(nullptr, &exponent, 10, 40, v_, MPFR_RNDN);
         std::string digits(raw);
         mpfr_free_str(raw);
-        std::string sign;
-        if (digits[0] == '-') {
-            sign = "-";
-            digits.erase(0, 1);
-        }
+        const std::string sign = digits[0] == '-' ? (digits.erase(0, 1), "-") : "";
         const bool up = digits[15] >= '5';
         digits.resize(15);
         for (size_t i = digits.size(); up && i-- > 0;) {

@@ -292,7 +292,8 @@ TEST_P(LayoutTest, the_equation_lies_inside_its_rectangle)
     EXPECT_GT(inside, 50);
 }
 
-TEST_P(LayoutTest, frame_captions_keep_clear_of_the_frame_edge)
+// Frame captions and button words keep clear of the frame and the border.
+TEST_P(LayoutTest, frame_captions_and_button_words_keep_clear_of_the_edges)
 {
     for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
         SCOPED_TRACE(name);
@@ -308,10 +309,6 @@ TEST_P(LayoutTest, frame_captions_keep_clear_of_the_frame_edge)
         EXPECT_GE(caption.left(), 3);
         EXPECT_LE(caption.right(), frame->width() - 4);
     }
-}
-
-TEST_P(LayoutTest, button_words_keep_clear_of_the_button_border)
-{
     showPage(1);
     QMessageBox box(QMessageBox::Information, QStringLiteral("..."), q(u"خطأ"), QMessageBox::Ok, &window());
     box.show();
