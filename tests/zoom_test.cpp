@@ -81,7 +81,13 @@ public:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
         QDir::setCurrent(path("work"));
     }
-    ~ScratchHome() { QDir::setCurrent(cwd_), qputenv("HOME", home_), qputenv("XDG_CONFIG_HOME", config_), ::umask(umask_); }
+    ~ScratchHome()
+    {
+        QDir::setCurrent(cwd_);
+        qputenv("HOME", home_);
+        qputenv("XDG_CONFIG_HOME", config_);
+        ::umask(umask_);
+    }
     ScratchHome(const ScratchHome&) = delete;
     ScratchHome& operator=(const ScratchHome&) = delete;
 
@@ -98,7 +104,8 @@ public:
     }
     void link(const std::string& relative, const std::string& to) const
     {
-        folder(relative.substr(0, relative.rfind('/'))), std::filesystem::create_symlink(to, native(relative));
+        folder(relative.substr(0, relative.rfind('/')));
+        std::filesystem::create_symlink(to, native(relative));
     }
 
     // Every entry under the folder, by its path: kind, permissions, and the
@@ -119,10 +126,12 @@ public:
             return "nothing";
         char mode[8];
         std::snprintf(mode, sizeof mode, "%04o", info.st_mode & 07777);
-        if (S_ISLNK(info.st_mode) || S_ISDIR(info.st_mode) || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode))
-            return S_ISLNK(info.st_mode)  ? "link to " + std::filesystem::read_symlink(path).string()
-                   : S_ISDIR(info.st_mode) ? std::string("folder ") + mode
-                                           : S_ISFIFO(info.st_mode) ? "fifo" : "socket";
+        if (S_ISLNK(info.st_mode))
+            return "link to " + std::filesystem::read_symlink(path).string();
+        if (S_ISDIR(info.st_mode))
+            return std::string("folder ") + mode;
+        if (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode))
+            return S_ISFIFO(info.st_mode) ? "fifo" : "socket";
         if (S_ISCHR(info.st_mode))
             return "device " + std::to_string(major(info.st_rdev)) + ',' + std::to_string(minor(info.st_rdev));
         if (info.st_size > kMaxSettingsBytes)
