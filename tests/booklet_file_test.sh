@@ -1,14 +1,10 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Where `tavrimo --pdf FILE` writes its booklet and where it refuses to:
-# a new file or one in place of a regular file (through a link to one too),
-# standard output for "-", and nothing at all, with status 1 and one line
-# on standard error, for a FIFO, a device, a folder, a link to anything but
-# a regular file, a read-only file or a missing folder. No run leaves a
-# temporary file behind. Each row: a name, the setup run in an empty
-# folder, the locale, the arguments, the exit status, the first line of standard error
-# ("-": empty, though no runtime folder is set, which Qt would remark on)
-# and a check run after it in the folder.
+# Where `tavrimo --pdf FILE` writes its booklet and where it refuses to, with
+# status 1 and one line, leaving no temporary file. Each row: a name, the setup
+# in an empty folder, the locale, the arguments, the status, the first line of
+# standard error ("-": empty, with no runtime folder set, which Qt would remark
+# on) and a check run after it.
 # Usage: booklet_file_test.sh PROGRAM
 set -u
 program=$(realpath "$1")

@@ -1,18 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The booklet `tavrimo --pdf` writes, read back as a reader would: nine
-pages, every font embedded; on each page, in the order of the figure list,
-the figure's name and every line of its formula text with its words and
-numbers in order; below the text, the drawings, sharp at 300 dpi (edges a
-pixel or two wide, not the blur of a small bitmap enlarged).
-
-Text extraction keeps neither the direction of brackets nor the letter a
-vowel mark sits on, and gives Arabic letters as presentation forms: both
-sides are compared after NFKC normalisation, without bidi marks and vowel
-marks, with each pair of brackets as one sign. pdftotext gives what it
-takes for a left-to-right run (between U+202A and U+202C) as it is seen,
-left to right: in a right-to-left line its numbers and the signs between
-them are read from right to left, each number itself left to right.
+"""The booklet `tavrimo --pdf` writes, read back: nine pages, fonts embedded,
+on each the figure's name and every line of its text in order, then the
+drawings, sharp at 300 dpi. Text is compared after NFKC, without bidi and
+vowel marks, brackets as one sign; pdftotext gives a left-to-right run
+(U+202A..U+202C) as seen, its numbers in reverse order.
 
 Usage: booklet_test.py PROGRAM FORMULAS_HEADER"""
 

@@ -33,14 +33,11 @@ TEST_P(CategorySwitch, writes_names_factors_and_visibility_and_empties_the_field
         EXPECT_EQ(f.w().at(f.id("Label3D1", k)).caption, q(c.names[static_cast<size_t>(k)])) << k;
     for (int j = 0; j < 5; ++j)
         EXPECT_EQ(f.w().at(f.id("txtUSA", j)).tag, q(c.tags[static_cast<size_t>(j)])) << j;
-    EXPECT_EQ(f.w().at(f.id("txtUSA", 3)).visible, c.shown[0]);
-    EXPECT_EQ(f.w().at(f.id("txtUSA", 4)).visible, c.shown[1]);
-    EXPECT_EQ(f.w().at(f.id("Label3D1", 10)).visible, c.shown[2]);
-    EXPECT_EQ(f.w().at(f.id("Label3D1", 11)).visible, c.shown[3]);
-    for (int k = 0; k < 7; ++k)
-        EXPECT_TRUE(f.text("txtTAS", k).isEmpty()) << k;
-    for (int j = 0; j < 5; ++j)
-        EXPECT_TRUE(f.text("txtUSA", j).isEmpty()) << j;
+    const std::array<bool, 4> shown{f.w().at(f.id("txtUSA", 3)).visible, f.w().at(f.id("txtUSA", 4)).visible,
+                                    f.w().at(f.id("Label3D1", 10)).visible, f.w().at(f.id("Label3D1", 11)).visible};
+    EXPECT_EQ(shown, c.shown);
+    for (int k = 0; k < 12; ++k)
+        EXPECT_TRUE(f.text(k < 7 ? "txtTAS" : "txtUSA", k < 7 ? k : k - 7).isEmpty()) << k;
     EXPECT_TRUE(f.failures.empty());
 }
 
@@ -84,8 +81,7 @@ TEST(CategoryHistory, hidden_slots_keep_what_an_earlier_category_gave_them)
     EXPECT_FALSE(f.w().at(f.id("txtUSA", 4)).visible);
 }
 
-// The factor texts the fields' Tag holds are the exact unit sizes'
-// reciprocals, as near as the double each reads to.
+// The Tag factors are the reciprocals of the exact unit sizes, to a double.
 TEST(CategoryFactors, are_the_reciprocals_of_the_defined_sizes)
 {
     for (const auto& category : units::kFactorTexts)

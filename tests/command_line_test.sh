@@ -1,16 +1,10 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# What tavrimo prints for its command line, in the person's language, and
-# with what exit status: --help and --version print and end, an unknown
-# option or an argument is a usage message and status 2, an output that
-# cannot be written is status 1 and one line on standard error, and without
-# a display the program says in one line what is missing and ends with
-# status 1 (not an abort). Each starts from an empty environment, where Qt
-# would warn first that XDG_RUNTIME_DIR is not set.
-# Each row: the environment, the arguments, where standard output goes
-# (out, full: /dev/full, closed), the exit status, the stream that speaks
-# (out or err; the other one must stay empty), its first line ("-": it is
-# empty) and another line it holds ("-": the first is its only line).
+# What tavrimo prints for its command line, in the person's language, and its
+# exit status, from an empty environment. Each row: the environment, the
+# arguments, standard output (out, full: /dev/full, closed), the status, the
+# stream that speaks (the other stays empty), its first line ("-": empty) and
+# another line it holds ("-": the first is its only one).
 # Usage: command_line_test.sh PROGRAM VERSION
 set -u
 program=$1
@@ -105,8 +99,7 @@ LC_ALL=C XDG_RUNTIME_DIR=$work/runtime|--platform offscreen|out|124|out|-|-
 LC_ALL=C QT_QPA_PLATFORM=minimal XDG_RUNTIME_DIR=$work/runtime||out|124|out|-|-
 TABLE
 
-# An option is quoted as the driver quotes a token: each control, separator
-# and direction mark by its escape, and cut after 80 characters.
+# An option is quoted with escapes for controls and marks, cut after 80 characters.
 for row in "-$(printf '\033[2J\302\205\342\200\250\342\200\256')x|tavrimo: unknown option '-\\u001b[2J\\u0085\\u2028\\u202ex'" \
            "-$(printf '%0100d' 0)|tavrimo: unknown option '-$(printf '%079d' 0)...'"; do
     argument=${row%%|*}
@@ -118,9 +111,7 @@ for row in "-$(printf '\033[2J\302\205\342\200\250\342\200\256')x|tavrimo: unkno
     fi
 done
 
-# With an X display that answers, ten times over: an X server that has no
-# other client resets whenever its last one leaves, and a connection made
-# while it does is refused.
+# On an X display ten times over (a server resets when its last client leaves).
 if command -v xvfb-run >/dev/null 2>&1; then
     xvfb-run -a sh -c '
         for i in 1 2 3 4 5 6 7 8 9 10; do
@@ -132,8 +123,7 @@ if command -v xvfb-run >/dev/null 2>&1; then
                 exit 1
             fi
         done' x "$program" "$work" || status=1
-    # An X server that takes connections but never answers (stopped): what
-    # needs no window returns at once all the same.
+    # A stopped X server: what needs no window returns at once.
     display=:$(( $$ % 1000 + 7000 ))
     Xvfb "$display" -nolisten tcp >/dev/null 2>&1 &
     server=$!

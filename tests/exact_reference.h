@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A reference for what a number field must show, sharing no code with the
-// program: MPFR reads the texts (their Arabic digits and separator put into
-// ASCII first) and computes at 4000 bits, and the result is rounded to 15
-// significant digits here. Two amounts show the same when their 15-digit
-// roundings agree. And the digit systems a person types in.
+// What a number field must show, computed apart from the program: MPFR at 4000
+// bits, rounded to 15 digits here; and the digit systems a person types in.
 
 #include <QString>
 
@@ -22,8 +19,7 @@ inline char16_t zeroOf(Digits system)
     return system == Digits::ArabicIndic ? 0x0660 : system == Digits::Extended ? 0x06F0 : u'0';
 }
 
-// A text of ASCII digits typed in a digit system: its digits are the
-// system's, and its point is the Arabic separator when `arabicPoint`.
+// ASCII digits in a system's digits, the point Arabic when `arabicPoint`.
 inline QString inDigits(const std::string& ascii, Digits system, bool arabicPoint)
 {
     QString text;
@@ -34,8 +30,7 @@ inline QString inDigits(const std::string& ascii, Digits system, bool arabicPoin
     return text;
 }
 
-// Whether a number the program wrote is wholly in a system: its digits, and
-// the Arabic separator in the Arabic systems, "." in the Western one.
+// Whether a number is wholly in a system's digits and separator.
 inline bool writtenIn(const QString& text, Digits system)
 {
     const QChar point = system == Digits::Western ? QChar(u'.') : QChar(0x066B);
@@ -63,11 +58,7 @@ public:
     }
     explicit Amount(long n) : Amount() { mpfr_set_si(v_, n, MPFR_RNDN); }
     Amount(const Amount& other) : Amount() { mpfr_set(v_, other.v_, MPFR_RNDN); }
-    Amount& operator=(const Amount& other)
-    {
-        mpfr_set(v_, other.v_, MPFR_RNDN);
-        return *this;
-    }
+    Amount& operator=(const Amount& other) { return mpfr_set(v_, other.v_, MPFR_RNDN), *this; }
     ~Amount() { mpfr_clear(v_); }
 
     friend Amount operator+(const Amount& a, const Amount& b) { return apply(mpfr_add, a, b); }
@@ -99,11 +90,7 @@ public:
         char* raw = mpfr_get_str(nullptr, &exponent, 10, 40, v_, MPFR_RNDN);
         std::string digits(raw);
         mpfr_free_str(raw);
-        std::string sign;
-        if (digits[0] == '-') {
-            sign = "-";
-            digits.erase(0, 1);
-        }
+        const std::string sign = digits[0] == '-' ? (digits.erase(0, 1), "-") : "";
         const bool up = digits[15] >= '5';
         digits.resize(15);
         for (size_t i = digits.size(); up && i-- > 0;) {

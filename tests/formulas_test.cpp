@@ -3,141 +3,63 @@
 
 #include "geometry/formulas.h"
 
+#include <QCryptographicHash>
+
 #include <gtest/gtest.h>
 
 using namespace tavrimo;
 using namespace tavrimo::testing;
+using namespace tavrimo::geometry;
 
 namespace {
 
-// Each figure as the list names it and the text it shows, character for
-// character: every line ends with CR LF, blanks and the tab stand as written.
-struct Figure {
-    int listIndex;
-    const char* store;
-    std::u16string_view item;
-    std::u16string_view text;
-};
+// The list's names, and each figure's store and text.
+constexpr std::u16string_view kNames[] = {u"دائرة", u"مربع",  u"كرة",   u"متوازي مستطيلات", u"مخروط",
+                                          u"زوايا", u"مكعب", u"موشور", u"هرم"};
+const std::pair<const char*, std::u16string_view> kTexts[] = {
+    {"txtCircle", kCircleText}, {"txt4", kSquareText},      {"txtBall", kSphereText},
+    {"txtMotwazi", kCuboidText}, {"txtMkhrot", kConeText},  {"txtZawih", kAnglesText},
+    {"txtMokaab", kCubeText},   {"txtMoshor", kPrismText}, {"txtHaram", kPyramidText}};
 
-const Figure kFigures[] = {
-    {0, "txtCircle", u"دائرة",
-     u"المحيط: م = 2(ب)ر\r\n"
-     u"المساحة: سط = (ب)ر^2\r\n"
-     u"طول القوس: ل = يه* ر (يه بالراديان)\r\n"
-     u"مساحة القطاع الدائري: سط = 1/2 ل ر\r\n"
-     u"\r\n"
-     u"ر= نصف قطر الدائرة\r\n"
-     u"ب = 22/7\r\n"},
-    {1, "txt4", u"مربع",
-     u"ضلعه: ض =ر*جذر2\r\n"
-     u"محيطه: مح = 4ض\r\n"
-     u"مساحته: سط = ض^2\r\n"
-     u"قطره: ق = ض*جذر2\r\n"
-     u"\r\n"
-     u"ر= نصف قطر الدائرة التي رسم فيها \r\n"
-     u"المربع\r\n"},
-    {2, "txtBall", u"كرة",
-     u"مساحة المنطقة الكروية: سط = 2 (ب) نق ع\r\n"
-     u"مساحة الكرة : سط = 4 (ب) (نق^2)\r\n"
-     u"مساحة القبة الكروية : سط = (ب) (و^2)\r\n"
-     u"مساحة الحز الكروي : سط = {[4 (ب) (نق^2)]/ 360} × (يه درجة)\r\n"
-     u"حجم القطاع الكروي : ح = 2/3 (ب) (نق^2) ع\r\n"
-     u"حجم الكرة : ح = 4/3 (ب) (نق^ 3)\r\n"
-     u"حجم القبة الكروية : ح = 1/3 (ب) (ع^2) (3 نق - ع)\r\n"
-     u"\r\n"
-     u"(ب) = 22/7\r\n"
-     u"ع = ارتفاع المنطقة أو القبة\r\n"
-     u"و = طول الوتر من قمة القبة إلى حافتها\r\n"
-     u"نق = نصف قطر الكرة\r\n"},
-    {3, "txtMotwazi", u"متوازي مستطيلات",
-     u"مساحته الكلية: سط = 2 (س ع + ع ص + ص س )\r\n"
-     u"حجمه: ح = س ع ص\r\n"
-     u"طول قطره : ق = جذر [ (س^2) + (ع^2) + (ص^2) ]\r\n"
-     u"\r\n"
-     u"س = الطول\r\n"
-     u"ع = العرض\r\n"
-     u"ص = الارتفاع\t\r\n"},
-    {4, "txtMkhrot", u"مخروط",
-     u"المخروط الدوراني القائم\r\n"
-     u"المساحة الجانبية: سط = (ب) نق عا\r\n"
-     u"المساحة الكلية: سطَ = سط + ق\r\n"
-     u"حجمه: ح = 1/3 ق ع\r\n"
-     u"جذع المخروط الدوراني القائم\r\n"
-     u"مساحته الجانبية: سط = (ب) (نق+نقَ) عا\r\n"
-     u"مساحته الكلية: سطَ = سط + ق + قَ\r\n"
-     u"حجمه: ح = ع/3 [ق + قَ + جذر (ق قَ) ]\r\n"
-     u"         ح = [(ب)ع]/ 3 [نق^2 + نقَ^2 + (نق نقَ)]\r\n"
-     u"\r\n"
-     u"(ب) = 22/7\r\n"
-     u"ق = مساحة القاعدة\r\n"
-     u"قَ =  مساحة القاعدة الصغرى في جذع المخروط\r\n"
-     u"نقَ = نصف قطر القاعدة الصغرى في جذع المخروط\r\n"
-     u"نق = نصف القطر\r\n"
-     u"ع = الارتفاع\r\n"
-     u"عا = العامد\r\n"},
-    {5, "txtZawih", u"زوايا",
-     u"جب يه = المقابل / الوتر\r\n"
-     u"تجب يه = المجاور / الوتر\r\n"
-     u"ظل يه = المقابل / المجاور\r\n"
-     u"ظل يه = جب يه / تجب يه\r\n"
-     u"تظل يه = المجاور / المقابل\r\n"
-     u"جب^2 يه + تجب^2 يه = 1\r\n"
-     u"\r\n"
-     u"النسب المثلثية للزوايا الشهيرة (بالدرجات) :\r\n"
-     u"جب 45 = 1/ جذر 2\r\n"
-     u"تجب 45 = جب 45\r\n"
-     u"ظل 45 = 1\r\n"
-     u"تظل 45 = ظل 45\r\n"
-     u"جب 30= 1/2\r\n"
-     u"تجب 30= [جذر 3]÷2\r\n"
-     u"ظل 30= 1÷ جذر 3\r\n"
-     u"تظل 30= جذر 3\r\n"
-     u"جب 60= تجب30\r\n"
-     u"تجب 60= جب 30\r\n"
-     u"ظل 60= تظل 30\r\n"
-     u"تظل60= ظل 30\r\n"
-     u"\r\n"
-     u"التحويل من يه درجة إلى يه راديان وبالعكس\r\n"
-     u"يه رد = (ب) يه د ÷180\r\n"
-     u"يه د = 180 يه رد ÷ (ب)\r\n"},
-    {6, "txtMokaab", u"مكعب",
-     u"المساحة الكلية: سط = 6ل^2\r\n"
-     u"حجمه: ح = ل^3\r\n"
-     u"طول قطره: ق = ل*جذر3\r\n"
-     u"\r\n"
-     u"ل= طول ضلعه\r\n"},
-    {7, "txtMoshor", u"موشور",
-     u"حجمه : ح = مساحة القاعدة × الارتفاع\r\n"
-     u"حجم الموشور المائل : ح = مساحة المقطع القائم × طول حرفه\r\n"
-     u"المساحة الجانبية: سط = محيط المقطع القائم × طول حرفه\r\n"
-     u"المساحة الكلية: سطَ = المساحة الجانبية + مجموع مساحتي القاعدتين\r\n"
-     u"ع = الارتفاع\r\n"},
-    {8, "txtHaram", u"هرم",
-     u"الهرم : \r\n"
-     u"المساحة الجانبية لهرم منتظم : سط = ط × عا\r\n"
-     u"المساحة الكلية : سطَ = سط + ق\r\n"
-     u"حجمه : ح = (1/3) ق ع\r\n"
-     u"\r\n"
-     u"ط = نصف محيط القاعدة\r\n"
-     u"عا = طول العامد\r\n"
-     u"ق = مساحة القاعدة\r\n"
-     u"ع = الارتفاع\r\n"
-     u"\r\n"
-     u"جذع الهرم :\r\n"
-     u"المساحة الجانبية لجذع هرم منتظم : سط = (ط + طَ) عا \r\n"
-     u"المساحة الكلية : سطَ = سط + ق + قَ\r\n"
-     u"حجم جذع الهرم : ح = (ع/3) [ق + قَ + جذر (ق قَ) ]\r\n"
-     u"ط , طَ = نصفا محيطي القاعدتين\r\n"
-     u"ق , قَ = مساحتا القاعدتين\r\n"},
+// Each text as it was read and agreed, character for character: its lines,
+// its UTF-16 length and the start of the SHA-256 of its UTF-8 bytes. A text
+// changed on purpose gets its new figures here from `sha256sum`.
+struct Agreed {
+    int lines;
+    qsizetype length;
+    const char* sha256;
 };
+constexpr Agreed kAgreed[] = {{7, 146, "d823b4bd90aceecb"}, {7, 114, "792d16410662d53c"}, {12, 398, "f1d1878768b6000f"},
+                              {7, 144, "1976f29e8a17e0a5"}, {17, 462, "b5dbb2a1af68f205"}, {24, 474, "4265d44653e4ba03"},
+                              {5, 79, "b031ad2454d73dfd"},  {5, 227, "e04a27ed25c2cce1"},  {16, 392, "a07d146056915a22"}};
 
-// What a pick shows: the figure's name in the list, its whole text in the
-// box and in its store, and in each picture slot the picture, where it
-// stands and its size in twips (a picture's pixels times 15; 1215 x 495
-// while empty). An index outside the list leaves the last figure shown.
+// Every line of a text ends with CR LF; blanks and the tab stand as written.
+TEST(FigureTexts, every_line_ends_with_cr_lf_and_keeps_its_blanks_and_tab)
+{
+    for (size_t i = 0; i < std::size(kTexts); ++i) {
+        const auto& [store, text] = kTexts[i];
+        const QString t = toQString(text);
+        EXPECT_TRUE(t.endsWith(u"\r\n"_s)) << store;
+        EXPECT_EQ(t.count(u'\n'), t.count(u"\r\n"_s)) << store;
+        EXPECT_EQ(t.count(u"\r\n"_s), kAgreed[i].lines) << store;
+        EXPECT_EQ(t.size(), kAgreed[i].length) << store;
+        EXPECT_EQ(QCryptographicHash::hash(t.toUtf8(), QCryptographicHash::Sha256).toHex().left(16),
+                  QByteArray(kAgreed[i].sha256)) << store;
+    }
+    EXPECT_TRUE(kSphereText.ends_with(u"\r\nنق = نصف قطر الكرة\r\n"));
+    EXPECT_NE(kAnglesText.find(u"\r\nالنسب المثلثية للزوايا الشهيرة (بالدرجات) :\r\n"), std::u16string_view::npos);
+    EXPECT_NE(kSquareText.find(u"فيها \r\n"), std::u16string_view::npos);
+    EXPECT_TRUE(kCuboidText.ends_with(u"الارتفاع\t\r\n"));
+    EXPECT_TRUE(kPyramidText.starts_with(u"الهرم : \r\n"));
+    EXPECT_NE(kConeText.find(u"\r\n         ح = "), std::u16string_view::npos);
+}
+
+// A pick shows the name, the text in the box and its store, and each slot's
+// picture, place and size in twips (1215 x 495 while empty). An index outside
+// the list leaves the last figure shown.
 struct Pick {
     int listIndex;
-    size_t figure;  // row of kFigures whose text the box shows
+    size_t figure;  // the figure whose text the box shows
     std::array<const char*, 4> slots;
 };
 
@@ -155,10 +77,10 @@ TEST_P(Picks, show_the_figures_text_and_drawings_in_their_places)
     const Pick& p = GetParam();
     f.w().userPick(f.id("Combo1"), 2);  // all four slots filled first
     f.w().userPick(f.id("Combo1"), p.listIndex);
-    const Figure& fig = kFigures[p.figure];
-    EXPECT_EQ(f.text("txtGra"), toQString(fig.text));
-    EXPECT_EQ(f.text(fig.store), toQString(fig.text));
-    EXPECT_EQ(toQString(f.w().at(f.id("Combo1")).row->items[static_cast<size_t>(fig.listIndex)]), toQString(fig.item));
+    const auto& [store, text] = kTexts[p.figure];
+    EXPECT_EQ(f.text("txtGra"), toQString(text));
+    EXPECT_EQ(f.text(store), toQString(text));
+    EXPECT_EQ(toQString(f.w().at(f.id("Combo1")).row->items[p.figure]), toQString(kNames[p.figure]));
     const char* names[] = {"Image16", "Image17", "Image18", "Image19"};
     for (size_t i = 0; i < 4; ++i)
         EXPECT_EQ(slotState(f, names[i]), p.slots[i]) << names[i];

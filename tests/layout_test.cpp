@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real window as a reader sees it, at 100, 150, 200 and 300 %: nothing
-// lies under the tab strip or runs into a border or another control.
+// The real window at 100 to 300 %: nothing under the tab strip or against a
+// border or another control.
 
 #include "tests/window_fixture.h"
 #include "assets/pictures.h"
@@ -8,10 +8,8 @@
 #include "window/view/zoom.h"
 
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QTextEdit>
 #include <QPushButton>
@@ -21,7 +19,6 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
-#include <QTabBar>
 #include <QTextBlock>
 #include <QtMath>
 
@@ -34,23 +31,20 @@ namespace {
 
 QString q(std::u16string_view text) { return toQString(text); }
 
-class LayoutTest : public WindowFixture, public ::testing::WithParamInterface<int> {
-protected:
-    void SetUp() override
-    {
-        WindowFixture::SetUp();
-        window().zoomTo(GetParam());
-        QApplication::processEvents();
-        ASSERT_EQ(window().zoom(), GetParam()) << "the screen is too small for this zoom";
-    }
+using LayoutTest = ZoomedWindowFixture;
 
-    void pick(int figure)
-    {
-        showPage(2);
-        model().userPick(model().require("Combo1"), figure);
-        QApplication::processEvents();
-    }
-};
+// The smallest rectangle holding every pixel of the image `ink` picks.
+template <typename Ink>
+QRect inkOf(const QImage& image, Ink ink, QRect within = {})
+{
+    within = within.isNull() ? image.rect() : within;
+    QRect found;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (ink(image.pixelColor(x, y)))
+                found |= QRect(x, y, 1, 1);
+    return found;
+}
 
 TEST_P(LayoutTest, the_tab_strip_leaves_every_page_in_view_from_its_top_360)
 {
@@ -64,13 +58,11 @@ TEST_P(LayoutTest, the_tab_strip_leaves_every_page_in_view_from_its_top_360)
     }
 }
 
-// Of the pixels with ink, the share that is solid: a line drawn at the
-// screen's resolution has a solid core and a one-pixel soft edge, an
-// enlarged bitmap's lines are soft all across.
+// Of the pixels with ink, the share that is solid: high for lines drawn at the
+// screen's resolution, low for an enlarged bitmap's soft lines.
 double solidShare(const QImage& image)
 {
-    int ink = 0;
-    int solid = 0;
+    int ink = 0, solid = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const int grey = qGray(image.pixel(x, y));
@@ -80,9 +72,8 @@ double solidShare(const QImage& image)
     return ink ? double(solid) / ink : 0;
 }
 
-// Each drawing is drawn at the screen's resolution for the zoom, never its
-// bitmap enlarged; its ink (what is not white) lies inside the page on view,
-// a pixel clear of its edge, and clear of the formula box and the list.
+// Each drawing is drawn sharp at the zoom, its ink inside the page on view,
+// clear of its edge, of the formula box and of the list.
 TEST_P(LayoutTest, every_drawing_is_drawn_sharp_and_lies_whole_in_view_clear_of_the_formula_box_and_list)
 {
     const auto sharp = [zoom = GetParam()](QLabel* image, const PictureInfo& stored) {
@@ -112,18 +103,12 @@ TEST_P(LayoutTest, every_drawing_is_drawn_sharp_and_lies_whole_in_view_clear_of_
                 continue;
             ++drawings;
             sharp(image, *pictureOf(model().at(control(slot).picture).row->name));
-            QRect ink;
-            for (int y = 0; y < picture.height(); ++y)
-                for (int x = 0; x < picture.width(); ++x)
-                    if (qGray(picture.pixel(x, y)) < 200)
-                        ink |= QRect(x, y, 1, 1);
+            const QRect ink = inkOf(picture, [](QColor c) { return qGray(c.rgb()) < 200; });
             ASSERT_FALSE(ink.isEmpty());
             const qreal ratio = picture.devicePixelRatio();
             const QRect onPage(image->mapTo(page, QPoint(qFloor(ink.left() / ratio), qFloor(ink.top() / ratio))),
                                QSize(qCeil(ink.width() / ratio), qCeil(ink.height() / ratio)));
-            EXPECT_TRUE(inView.contains(onPage)) << "ink " << onPage.x() << "," << onPage.y() << " "
-                                                 << onPage.width() << "x" << onPage.height() << " page "
-                                                 << inView.width() << "x" << inView.height();
+            EXPECT_TRUE(inView.contains(onPage));
             EXPECT_FALSE(onPage.intersects(formulas));
             EXPECT_FALSE(onPage.intersects(list));
         }
@@ -134,9 +119,8 @@ TEST_P(LayoutTest, every_drawing_is_drawn_sharp_and_lies_whole_in_view_clear_of_
     sharp(qobject_cast<QLabel*>(widget("Image21")), kPictures[kThermometer]);
 }
 
-// Every 3-D label in view draws its whole name at its own size, inside the
-// label, and overlaps no other control but a field that lies over it, clear
-// of the name.
+// A 3-D label's whole name shows inside it; only a field lying over it, clear
+// of the name, overlaps it.
 void expectNamesReadable(QWidget* container, const std::string& where)
 {
     for (QObject* child : container->children()) {
@@ -151,10 +135,9 @@ void expectNamesReadable(QWidget* container, const std::string& where)
         const QObjectList& order = container->children();
         for (QObject* o : order) {
             auto* other = qobject_cast<QWidget*>(o);
-            if (!other || other == label || !other->isVisible() || other->geometry().contains(label->geometry()))
-                continue;  // the page background the label sits on
-            if (!other->geometry().intersects(label->geometry()))
-                continue;
+            if (!other || other == label || !other->isVisible() || other->geometry().contains(label->geometry())
+                || !other->geometry().intersects(label->geometry()))
+                continue;  // no overlap, or the page background the label sits on
             SCOPED_TRACE("overlaps " + other->objectName().toStdString());
             EXPECT_TRUE(qobject_cast<QLineEdit*>(other)) << "only a field may overlap a label";
             EXPECT_GT(order.indexOf(other), order.indexOf(label)) << "the field lies over the label";
@@ -180,8 +163,7 @@ TEST_P(LayoutTest, unit_names_keep_their_font_and_stay_clear_of_every_other_cont
     expectNamesReadable(widget("Frame3"), "Frame3");
 }
 
-// A caption wider than its label and the spare room beside it widens the
-// label by the spare room only, never over the next control.
+// A long caption widens its label by the spare room at most.
 TEST(Label3DRoom, a_long_caption_widens_the_label_by_its_spare_room_at_most)
 {
     Label3D label;
@@ -192,8 +174,7 @@ TEST(Label3DRoom, a_long_caption_widens_the_label_by_its_spare_room_at_most)
     EXPECT_LE(label.captionRect().right(), label.width() - 5);
 }
 
-// A wrapped line's continuation stands in from the right edge, so that it
-// never reads as a line of its own.
+// A wrapped line's continuation stands in from the right edge.
 TEST_P(LayoutTest, each_formula_line_starts_at_the_right_edge_of_the_box_and_its_continuation_further_in)
 {
     int continuations = 0;
@@ -211,21 +192,16 @@ TEST_P(LayoutTest, each_formula_line_starts_at_the_right_edge_of_the_box_and_its
                 const QRect caret = box->cursorRect(start);
                 if (caret.bottom() > box->viewport()->height())
                     break;  // lines below need scrolling
-                const int x = caret.x();
-                if (i == 0) {
-                    EXPECT_GE(x, right - zoomed(10, GetParam()));
-                } else {
-                    ++continuations;
-                    EXPECT_LE(x, right - zoomed(20, GetParam()));
-                }
+                EXPECT_TRUE(i == 0 ? caret.x() >= right - zoomed(10, GetParam()) : caret.x() <= right - zoomed(20, GetParam()))
+                    << "line " << i << " at " << caret.x();
+                continuations += i > 0;
             }
         }
     }
     EXPECT_GT(continuations, 0);
 }
 
-// The figure list shows a greyed hint until a figure is picked, then every
-// figure's name whole in its text field, and stays on its page.
+// A greyed hint until a figure is picked, then every name whole.
 TEST_P(LayoutTest, the_figure_list_shows_a_hint_then_every_name_whole)
 {
     showPage(2);
@@ -244,8 +220,7 @@ TEST_P(LayoutTest, the_figure_list_shows_a_hint_then_every_name_whole)
     }
 }
 
-// The arrows of the formula box's scroll bar and of the figure list grow
-// with the zoom: their dark ink is about as wide as at 100 % times the zoom.
+// The scroll bar's and the list's arrows are as wide as at 100 % times the zoom.
 TEST_P(LayoutTest, the_scroll_and_list_arrows_grow_with_the_zoom)
 {
     pick(2);
@@ -259,12 +234,7 @@ TEST_P(LayoutTest, the_scroll_and_list_arrows_grow_with_the_zoom)
             const QRect room = bar ? QRect(0, 0, shot.width(), shot.width())
                                    : QRect(0, 0, shot.height(), shot.height()).translated(
                                          w->isRightToLeft() ? 0 : shot.width() - shot.height(), 0);
-            QRect ink;
-            for (int y = room.top() + 2; y < room.bottom() - 1; ++y)
-                for (int x = room.left() + 2; x < room.right() - 1; ++x)
-                    if (shot.pixelColor(x, y).lightness() < 110)
-                        ink |= QRect(x, y, 1, 1);
-            widths.push_back(ink.width());
+            widths.push_back(inkOf(shot, [](QColor c) { return c.lightness() < 110; }, room.adjusted(2, 2, -2, -2)).width());
         }
         return widths;
     };
@@ -279,8 +249,7 @@ TEST_P(LayoutTest, the_scroll_and_list_arrows_grow_with_the_zoom)
     }
 }
 
-// The frames' lines, a pixel at 100 %, are as wide as the zoom makes them:
-// on the middle row, from the left edge in, the dark line.
+// The frames' lines, a pixel at 100 %, grow with the zoom.
 TEST_P(LayoutTest, frame_lines_grow_with_the_zoom)
 {
     showPage(1);
@@ -292,18 +261,16 @@ TEST_P(LayoutTest, frame_lines_grow_with_the_zoom)
         const int y = shot.height() * 3 / 4;
         const int inside = shot.pixelColor(zoomed(10, GetParam()), y).lightness();
         const auto dark = [&](int x) { return shot.pixelColor(x, y).lightness() < inside - 10; };
-        int x = 0;
+        int x = 0, line = 0;
         while (x < shot.width() / 4 && !dark(x))
             ++x;  // what lies outside the line
-        int line = 0;
         while (x + line < shot.width() / 4 && dark(x + line))
             ++line;
         EXPECT_GE(line, zoomed(1, GetParam()) * shot.devicePixelRatio());
     }
 }
 
-// The equation's red ink lies inside the blue rectangle, two pixels clear of
-// its sides, and the caption's first line above it.
+// The equation's red ink lies inside the blue rectangle, its first line above.
 TEST_P(LayoutTest, the_equation_lies_inside_its_rectangle)
 {
     showPage(1);
@@ -316,10 +283,8 @@ TEST_P(LayoutTest, the_equation_lies_inside_its_rectangle)
     for (int y = label.top(); y <= label.bottom(); ++y) {
         for (int x = label.left(); x <= label.right(); ++x) {
             const QColor c = shot.pixelColor(qRound(x * ratio), qRound(y * ratio));
-            if (c.red() < 180 || c.green() > 120 || c.blue() > 120)
-                continue;  // not the caption's red
-            if (y < rectangle.top() - 1)
-                continue;  // the first line, above the rectangle
+            if (c.red() < 180 || c.green() > 120 || c.blue() > 120 || y < rectangle.top() - 1)
+                continue;  // not the caption's red, or its first line above the rectangle
             EXPECT_TRUE(rectangle.adjusted(2, 2, -2, -2).contains(x, y)) << x << "," << y;
             ++inside;
         }
@@ -327,7 +292,8 @@ TEST_P(LayoutTest, the_equation_lies_inside_its_rectangle)
     EXPECT_GT(inside, 50);
 }
 
-TEST_P(LayoutTest, frame_captions_keep_clear_of_the_frame_edge)
+// Frame captions and button words keep clear of the frame and the border.
+TEST_P(LayoutTest, frame_captions_and_button_words_keep_clear_of_the_edges)
 {
     for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
         SCOPED_TRACE(name);
@@ -343,10 +309,6 @@ TEST_P(LayoutTest, frame_captions_keep_clear_of_the_frame_edge)
         EXPECT_GE(caption.left(), 3);
         EXPECT_LE(caption.right(), frame->width() - 4);
     }
-}
-
-TEST_P(LayoutTest, button_words_keep_clear_of_the_button_border)
-{
     showPage(1);
     QMessageBox box(QMessageBox::Information, QStringLiteral("..."), q(u"خطأ"), QMessageBox::Ok, &window());
     box.show();
@@ -359,9 +321,7 @@ TEST_P(LayoutTest, button_words_keep_clear_of_the_button_border)
     }
 }
 
-// A focused option button draws its focus frame around its whole caption,
-// a pixel clear of it on either side, inside the button and clear of the
-// circle. The caption is drawn beside the circle, at the end of its room.
+// An option's focus frame holds its whole caption, clear of it and of the circle.
 TEST_P(LayoutTest, option_captions_keep_clear_of_their_focus_frames)
 {
     showPage(0);
@@ -396,12 +356,9 @@ QRect contents(QLineEdit* edit)
     return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).marginsRemoved(edit->textMargins());
 }
 
-// The longest number each box holds: the solver's results and the unit
-// fields show it whole; a temperature field, too narrow for it, shows its
-// start up to an ellipsis while it does not have the focus, and the end
-// being typed while it is typed in. Measured with the font's widths, and
-// seen: the last ink lies inside the box, and it is a digit's full height,
-// or the ellipsis's low dots.
+// The longest number: shown whole by the results and unit fields; cut with an
+// ellipsis by a temperature field without the focus, its end shown while typed.
+// Measured with the font, and seen: the last ink is a digit or the ellipsis's dots.
 TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
 {
     const QString result = QStringLiteral("-2.23606797749979E-300");
@@ -410,8 +367,7 @@ TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
         const char* name;
         int index, page;
         const QString& text;
-        bool whole;
-        bool typed = false;  // typed key by key, the focus staying
+        bool whole, typed = false;  // typed: key by key, the focus staying
     } rows[] = {{"sqrD", -1, 1, result, true}, {"s1", -1, 1, result, true}, {"s2", -1, 1, result, true},
                 {"txtTAS", 6, 0, amount, true}, {"txtUSA", 4, 0, amount, true}, {"txtC", -1, 1, amount, false},
                 {"txtC", -1, 1, amount, false, true}};
@@ -439,10 +395,7 @@ TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
         const QImage shot = box->grab().toImage();
         const qreal ratio = shot.devicePixelRatio();
         const QColor base = box->palette().color(QPalette::Base);
-        const auto ink = [&](int x, int y) {
-            const QColor c = shot.pixelColor(x, y);
-            return std::abs(c.red() - base.red()) + std::abs(c.green() - base.green()) + std::abs(c.blue() - base.blue()) > 200;
-        };
+        const auto ink = [&](QColor c) { return distance(c, base) > 200; };
         // The text's ink, scanned to a pixel past the line: a character the
         // line cuts reaches that pixel; scanned across the digits' height, off
         // the frame's corners. The frame's inner shading, from top to bottom,
@@ -450,27 +403,16 @@ TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
         const double capHeight = metrics.capHeight() * ratio;
         const double middle = (inside.center().y() + 0.5) * ratio;
         const int top = qFloor(middle - 0.8 * capHeight), bottom = qCeil(middle + 0.8 * capHeight);
-        int right = -1;
-        int textTop = bottom;
-        for (int x = qRound((line.left() - 1) * ratio); x < qRound((line.right() + 2) * ratio); ++x) {
-            int column = 0, columnTop = bottom;
-            for (int y = top; y < bottom; ++y)
-                if (ink(x, y)) {
-                    ++column;
-                    columnTop = std::min(columnTop, y);
-                }
-            if (column > 0 && column < (bottom - top) * 0.8) {  // not the frame's shading
+        int right = -1, textTop = bottom;
+        for (int x = qRound((line.left() - 1) * ratio); x < qRound((line.right() + 2) * ratio); ++x)
+            if (const QRect column = inkOf(shot, ink, QRect(x, top, 1, bottom - top));
+                !column.isEmpty() && column.height() < (bottom - top) * 0.8) {  // not the frame's shading
                 right = x;
-                textTop = std::min(textTop, columnTop);
+                textTop = std::min(textTop, column.top());
             }
-        }
         ASSERT_GE(right, 0);
         EXPECT_LT(right, (line.right() + 1) * ratio) << "the last character runs past the box";
-        int lastTop = bottom;
-        for (int x = right - 1; x <= right; ++x)
-            for (int y = top; y < bottom; ++y)
-                if (ink(x, y))
-                    lastTop = std::min(lastTop, y);
+        const int lastTop = inkOf(shot, ink, QRect(right - 1, top, 2, bottom - top)).top();
         if (row.whole || row.typed)
             EXPECT_LT(lastTop - textTop, 0.3 * capHeight) << "the last character is not a digit";
         else
@@ -478,9 +420,8 @@ TEST_P(LayoutTest, the_longest_number_shows_whole_or_cut_with_an_ellipsis)
     }
 }
 
-// Every control that takes the focus looks different with it: a frame at
-// least two pixels wide at 100 %, growing with the zoom, seen on lines
-// across the middle of what changed, from each of its four sides inwards.
+// The focus frame of every control is two pixels at 100 % times the zoom, on
+// each of its four sides.
 TEST_P(LayoutTest, every_control_that_takes_the_focus_shows_it_with_a_frame_that_grows_with_the_zoom)
 {
     QTabBar* strip = window().tabControl()->tabBar();
@@ -488,13 +429,10 @@ TEST_P(LayoutTest, every_control_that_takes_the_focus_shows_it_with_a_frame_that
     int controls = 0;
     for (int page = 0; page < 3; ++page) {
         showPage(page);
-        std::vector<QWidget*> focusable{strip};
-        for (ControlId id = 0; id < model().size(); ++id)
-            if (QWidget* w = window().widgetOf(id); w && w->isVisible() && w->focusPolicy() != Qt::NoFocus)
-                focusable.push_back(w);
-        for (QWidget* w : focusable) {
+        const std::vector<QWidget*> all = focusable();
+        for (QWidget* w : all) {
             SCOPED_TRACE(std::to_string(page) + " " + w->objectName().toStdString());
-            (w == strip ? focusable.back() : static_cast<QWidget*>(strip))->setFocus(Qt::TabFocusReason);
+            (w == strip ? all.back() : static_cast<QWidget*>(strip))->setFocus(Qt::TabFocusReason);
             QApplication::processEvents();
             const QImage without = w->grab().toImage();
             w->setFocus(Qt::TabFocusReason);
@@ -502,18 +440,14 @@ TEST_P(LayoutTest, every_control_that_takes_the_focus_shows_it_with_a_frame_that
             ASSERT_TRUE(w->hasFocus());
             const QImage with = w->grab().toImage();
             ASSERT_EQ(with.size(), without.size());
-            const auto changed = [&](int x, int y) {
-                const QColor a = with.pixelColor(x, y), b = without.pixelColor(x, y);
-                return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 48;
-            };
+            const auto changed = [&](int x, int y) { return distance(with.pixelColor(x, y), without.pixelColor(x, y)) > 48; };
             // Around what took the highlight colour with the focus (an option
             // button's circle changes too, but not to it).
             const QRgb highlight = w->palette().color(QPalette::Active, QPalette::Highlight).rgb();
             QRect change;
             for (int y = 0; y < with.height(); ++y)
                 for (int x = 0; x < with.width(); ++x)
-                    if (with.pixel(x, y) == highlight && changed(x, y))
-                        change |= QRect(x, y, 1, 1);
+                    change |= with.pixel(x, y) == highlight && changed(x, y) ? QRect(x, y, 1, 1) : QRect();
             ASSERT_FALSE(change.isEmpty()) << "the focus does not show";
             const qreal ratio = with.devicePixelRatio();
             const QPoint middle = change.center();
@@ -534,28 +468,15 @@ TEST_P(LayoutTest, every_control_that_takes_the_focus_shows_it_with_a_frame_that
     EXPECT_GE(controls, 27);  // the tab strip thrice, 17 on page 0, 8 on page 1, 2 on page 2
 }
 
-// Every context menu of the window reads right to left and shows each item
-// and its shortcut whole, each word joined (no underlined letter), clear of
-// its border: the ink of every item row stays off the two pixels inside
-// either side, at every zoom; the pixels are the screen's.
-struct MenuOwner {
-    const char* name;
-    int index;
-    int page;
-};
-
+// Every context menu reads right to left, each item and shortcut whole, in
+// Arabic, without underlined letters, and clear of the border.
 TEST_P(LayoutTest, context_menus_show_every_item_and_shortcut_whole_inside_the_border)
 {
-    for (const MenuOwner owner : {MenuOwner{"txtTAS", 3, 0}, MenuOwner{"s1", -1, 1}, MenuOwner{"txtGra", -1, 2}}) {
-        SCOPED_TRACE(owner.name);
-        showPage(owner.page);
-        QWidget* field = widget(owner.name, owner.index);
-        QWidget* target = qobject_cast<QTextEdit*>(field) ? qobject_cast<QTextEdit*>(field)->viewport() : field;
-        const QPoint centre = target->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, centre, target->mapToGlobal(centre));
-        QApplication::sendEvent(target, &event);
-        QApplication::processEvents();
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    for (const auto& [name, index, page] : {std::tuple{"txtTAS", 3, 0}, {"s1", -1, 1}, {"txtGra", -1, 2}}) {
+        SCOPED_TRACE(name);
+        showPage(page);
+        QWidget* field = widget(name, index);
+        QMenu* menu = contextMenu(qobject_cast<QTextEdit*>(field) ? qobject_cast<QTextEdit*>(field)->viewport() : field);
         ASSERT_NE(menu, nullptr);
         EXPECT_TRUE(menu->isRightToLeft());
         EXPECT_DOUBLE_EQ(menu->font().pointSizeF(), QApplication::font().pointSizeF() * GetParam() / 100);
@@ -591,7 +512,6 @@ TEST_P(LayoutTest, context_menus_show_every_item_and_shortcut_whole_inside_the_b
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Zoom, LayoutTest, ::testing::Values(100, 150, 200, 300),
-                         [](const ::testing::TestParamInfo<int>& info) { return std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Zoom, LayoutTest, ::testing::Values(100, 150, 200, 300), zoomName);
 
 }  // namespace

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every picture the executable carries decodes, in the format and at the size
-// the window expects; a broken picture fails here, not in front of a person.
-// The menu icons are the window icon: the 32-pixel PNG is the .ico's own
-// picture, pixel for pixel, and the larger PNGs are renderings of the same
-// drawing (brought down to 32 pixels they stay close to it).
+// Every picture carried decodes in its format and size; the 32-pixel PNG is the
+// .ico's picture, and the larger ones renderings of the same drawing.
 
 #include "assets/pictures.h"
 
@@ -35,8 +32,7 @@ QByteArray bytesOf(std::string_view resource)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Where the start-of-frame segment of a JPEG begins; its marker is 0xC0 for
-// baseline and 0xC2 for progressive, its ninth byte the colour components.
+// Where a JPEG's start-of-frame segment begins (0xC0 baseline, 0xC2 progressive).
 qsizetype frameSegment(const QByteArray& jpeg)
 {
     for (qsizetype i = 2; i + 9 < jpeg.size();) {
@@ -62,7 +58,9 @@ TEST(Pictures, every_stored_picture_decodes_at_its_size_in_its_format)
     }
 }
 
-TEST(Pictures, the_drawings_are_baseline_colour_jpegs)
+// The drawings are baseline colour JPEGs, the thermometer a 24-bit bitmap, the
+// window icon one 32-pixel, 16-colour image.
+TEST(Pictures, the_stored_files_are_of_the_kinds_the_window_expects)
 {
     for (const PictureInfo& p : kPictures) {
         if (p.format != "jpeg")
@@ -74,25 +72,15 @@ TEST(Pictures, the_drawings_are_baseline_colour_jpegs)
         EXPECT_EQ(static_cast<uchar>(bytes[frame + 1]), 0xC0) << p.control;
         EXPECT_EQ(static_cast<uchar>(bytes[frame + 9]), 3) << p.control;
     }
-}
-
-TEST(Pictures, the_thermometer_is_a_24_bit_bitmap)
-{
     const QByteArray bmp = bytesOf(kPictures[kThermometer].resource);
     ASSERT_GE(bmp.size(), 54);
     EXPECT_TRUE(bmp.startsWith("BM"));
     EXPECT_EQ(qFromLittleEndian<quint16>(bmp.constData() + 28), 24);
-}
-
-TEST(Pictures, the_window_icon_is_one_32_pixel_16_colour_image)
-{
     const QByteArray ico = bytesOf(kWindowIcon);
     ASSERT_GE(ico.size(), 22);
     EXPECT_EQ(qFromLittleEndian<quint16>(ico.constData() + 2), 1);  // icon
     EXPECT_EQ(qFromLittleEndian<quint16>(ico.constData() + 4), 1);  // one image
-    EXPECT_EQ(static_cast<uchar>(ico[6]), 32);
-    EXPECT_EQ(static_cast<uchar>(ico[7]), 32);
-    EXPECT_EQ(static_cast<uchar>(ico[8]), 16);
+    EXPECT_EQ(ico.mid(6, 3), QByteArray("\x20\x20\x10"));  // 32 x 32 pixels, 16 colours
 }
 
 // The icons of the menus, beside the window's own.
@@ -102,8 +90,7 @@ QImage load(const char* path, const char* format = nullptr)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-// Mean difference per channel, 0 to 255, of two images of one size, each
-// pixel taken over white the way a menu shows it.
+// Mean difference per channel, 0 to 255, each pixel over white as a menu shows it.
 double meanDifference(const QImage& a, const QImage& b)
 {
     const auto onWhite = [](QRgb p, int channel) {
@@ -129,8 +116,7 @@ TEST(Icons, the_32_pixel_png_is_the_window_icon)
     EXPECT_EQ(png, ico);
 }
 
-// Renderings of the icon at 48 to 256 pixels, brought down to 32, differ
-// from the 32-pixel picture by 5 to 15; a different picture by over 100.
+// Brought down to 32 pixels the renderings differ by 5 to 15, another picture by 100.
 constexpr double kSameDrawing = 40;
 
 TEST(Icons, the_larger_icons_show_the_same_drawing)

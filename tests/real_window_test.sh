@@ -1,12 +1,10 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The kept zoom with a real window manager (openbox) on a 1920 x 1200 X
-# screen, as a person meets it: a kept 300 % that the screen cannot hold
-# opens at the largest it can, frame and all on the screen, and stays kept;
-# a window kept maximised at 100 % comes back at 100 % when un-maximised,
-# five runs over; a resize of the person's own is a zoom chosen; SIGTERM and SIGHUP keep a zoom just chosen, as a close
-# does; a zoom that cannot be kept is said in one line on standard error.
-# Skipped (77) where Xvfb, openbox, xdotool or wmctrl cannot be had.
+# The kept zoom with a real window manager (openbox) on a 1920 x 1200 screen: a
+# kept 300 % opens at the largest zoom that fits and stays kept; maximised at
+# 100 % it un-maximises at 100 %; a resize is a zoom chosen; SIGTERM and SIGHUP
+# keep it as a close does; a zoom not kept is said in one line.
+# Skipped (77) without Xvfb, openbox, xdotool or wmctrl.
 # Usage: real_window_test.sh PROGRAM
 set -u
 program=$1
@@ -27,10 +25,7 @@ openbox >/dev/null 2>&1 &
 for i in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 conf=$work/config/tavrimo/tavrimo.conf
 status=0
-fail() {
-    echo "FAIL: $*"
-    status=1
-}
+fail() { echo "FAIL: $*"; status=1; }
 
 # Starts the program on the kept file given, and waits for its window.
 start() {

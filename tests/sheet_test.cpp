@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The formula box as a reader pages through it, at 100 to 300 %: however it
-// is scrolled it comes to rest with a whole line at its top, every line of
-// every sheet is shown whole on some page, the arrow keys and a screen
-// reader go from line to line, and picking a figure says nothing on the
-// program's error output.
+// The formula box as a reader pages through it, at 100 to 300 %: it comes to
+// rest with a whole line at its top, every line is whole on some page, the
+// arrow keys and a screen reader go from line to line, and picks are silent.
 
 #include "tests/window_fixture.h"
 
@@ -14,7 +12,6 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
-#include <QWheelEvent>
 
 #include <functional>
 #include <set>
@@ -29,30 +26,18 @@ namespace {
 constexpr int kFigures = 9;
 
 struct Line {
-    int start;
-    int end;  // past its last character
-    qreal top;
-    qreal bottom;
+    int start, end;  // end: past its last character
+    qreal top, bottom;
 };
 
-class SheetTest : public WindowFixture, public ::testing::WithParamInterface<int> {
+class SheetTest : public ZoomedWindowFixture {
 protected:
-    void SetUp() override
-    {
-        WindowFixture::SetUp();
-        window().zoomTo(GetParam());
-        QApplication::processEvents();
-        ASSERT_EQ(window().zoom(), GetParam()) << "the screen is too small for this zoom";
-    }
-
     QTextEdit* box() { return qobject_cast<QTextEdit*>(widget("txtGra")); }
     QScrollBar* bar() { return box()->verticalScrollBar(); }
 
     void pick(int figure)
     {
-        showPage(2);
-        model().userPick(model().require("Combo1"), figure);
-        QApplication::processEvents();
+        ZoomedWindowFixture::pick(figure);
         box()->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
     }
@@ -83,8 +68,7 @@ protected:
         const std::vector<Line> all = lines();
         for (size_t i = 0; i < all.size(); ++i) {
             EXPECT_FALSE(all[i].top < top - 0.5 && all[i].bottom > top + 0.5)
-                << "line " << i << " cut at the top after " << after << " (" << top << " in " << all[i].top << ".."
-                << all[i].bottom << ")";
+                << "line " << i << " cut at the top after " << after << " (" << top << " in " << all[i].top << ")";
             if (all[i].top >= top - 0.5 && all[i].bottom <= bottom + 0.5)
                 whole.insert(static_cast<int>(i));
         }
@@ -94,15 +78,6 @@ protected:
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(box(), static_cast<Qt::Key>(key), modifiers);
-        QApplication::processEvents();
-    }
-
-    void wheel(QWidget* over, int notches)
-    {
-        const QPointF at(over->width() / 2.0, over->height() / 2.0);
-        QWheelEvent turn(at, over->mapToGlobal(at), QPoint(), QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep),
-                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(over, &turn);
         QApplication::processEvents();
     }
 
@@ -130,20 +105,19 @@ protected:
     void drag(int pixels)
     {
         const QPoint from = barPart(QStyle::SC_ScrollBarSlider).center();
-        const auto send = [this](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-            QMouseEvent event(type, at, bar()->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        for (const auto& [type, dy, buttons] : {std::tuple{QEvent::MouseButtonPress, 0, Qt::LeftButton},
+                                                 {QEvent::MouseMove, pixels / 2, Qt::LeftButton},
+                                                 {QEvent::MouseMove, pixels, Qt::LeftButton},
+                                                 {QEvent::MouseButtonRelease, pixels, Qt::NoButton}}) {
+            QMouseEvent event(type, from + QPoint(0, dy), bar()->mapToGlobal(from + QPoint(0, dy)), Qt::LeftButton,
+                              buttons, Qt::NoModifier);
             QApplication::sendEvent(bar(), &event);
-        };
-        send(QEvent::MouseButtonPress, from, Qt::LeftButton);
-        send(QEvent::MouseMove, from + QPoint(0, pixels / 2), Qt::LeftButton);
-        send(QEvent::MouseMove, from + QPoint(0, pixels), Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, from + QPoint(0, pixels), Qt::NoButton);
+        }
         QApplication::processEvents();
     }
 };
 
-// Page Down from the top turns to the first line not shown whole, so that
-// every line is whole on some page; Page Up comes back the same way.
+// Page Down opens at the first line not shown whole; Page Up comes back alike.
 TEST_P(SheetTest, paging_through_every_sheet_shows_every_line_whole)
 {
     for (int figure = 0; figure < kFigures; ++figure) {
@@ -175,8 +149,7 @@ TEST_P(SheetTest, paging_through_every_sheet_shows_every_line_whole)
     }
 }
 
-// Every way of scrolling comes to rest at a line's top; a wheel notch and an
-// arrow of the scroll bar move one line.
+// Every way of scrolling rests at a line's top; a notch or an arrow moves one line.
 TEST_P(SheetTest, every_way_of_scrolling_comes_to_rest_at_the_top_of_a_line)
 {
     const struct {
@@ -235,9 +208,7 @@ TEST_P(SheetTest, every_way_of_scrolling_comes_to_rest_at_the_top_of_a_line)
     }
 }
 
-// Down and Up take the caret to the start of each line on the screen in
-// turn, a wrapped formula's continuation included, and a screen reader
-// reads the line there from its start.
+// Down and Up visit each line's start, continuations too, as a screen reader reads.
 TEST_P(SheetTest, down_and_up_visit_every_line_from_its_start)
 {
     for (int figure : {2, 4, 7, 8}) {
@@ -249,8 +220,7 @@ TEST_P(SheetTest, down_and_up_visit_every_line_from_its_start)
         const auto check = [&](size_t i, const char* key) {
             SCOPED_TRACE(std::string(key) + " to line " + std::to_string(i));
             EXPECT_EQ(box()->textCursor().position(), all[i].start);
-            int start = -1;
-            int end = -1;
+            int start = -1, end = -1;
             const QString line = reader->textAtOffset(reader->cursorPosition(), QAccessible::LineBoundary, &start, &end);
             EXPECT_EQ(start, all[i].start);
             EXPECT_EQ(line.trimmed(), box()->document()->toPlainText().mid(all[i].start, all[i].end - all[i].start).trimmed());
@@ -289,8 +259,7 @@ std::vector<QString> messages;
 
 void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message) { messages.push_back(message); }
 
-// A screen reader asks the formula box about its text at the places it knew:
-// after a pick, those of the figure before, which may lie past the new text.
+// A screen reader asks about the old text's places after a pick: no message.
 TEST_P(SheetTest, picking_figures_and_reading_the_box_where_the_old_text_was_writes_no_message)
 {
     QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(box())->textInterface();
@@ -301,8 +270,7 @@ TEST_P(SheetTest, picking_figures_and_reading_the_box_where_the_old_text_was_wri
     for (int figure : {5, 6, 2, 0, 8, 1, 4, 7, 3, 5}) {
         pick(figure);
         for (int offset : {length, length - 1, length + 1, -1}) {
-            int start = 0;
-            int end = 0;
+            int start = 0, end = 0;
             for (auto boundary : {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::LineBoundary}) {
                 reader->textAtOffset(offset, boundary, &start, &end);
                 reader->textBeforeOffset(offset, boundary, &start, &end);
@@ -320,7 +288,6 @@ TEST_P(SheetTest, picking_figures_and_reading_the_box_where_the_old_text_was_wri
         ADD_FAILURE() << message.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Zoom, SheetTest, ::testing::Values(100, 150, 200, 250, 300),
-                         [](const ::testing::TestParamInfo<int>& info) { return std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Zoom, SheetTest, ::testing::Values(100, 150, 200, 250, 300), zoomName);
 
 }  // namespace

@@ -1,13 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A long run through the real widgets: tavrimo-script replays tens of
-// thousands of generated user actions (now and then pasting the longest text
-// a field takes), and the memory the program holds at
-// the end stays within a few MiB of what it held after the first thousand.
-// Both runs get scripts of the same length (the shorter one is padded with
-// commands that only print), so the driver's own copy of the script weighs
-// the same in both.
-//
-//   soak-test DRIVER [ACTIONS]
+// tavrimo-script replays tens of thousands of generated actions: peak memory
+// stays within a few MiB of that after the first thousand. Both scripts are of
+// one length, the shorter padded with commands that only print.
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -27,9 +21,7 @@ namespace {
 constexpr long kAllowedGrowthKiB = 4 * 1024;
 constexpr int kWarmUpActions = 1000;
 
-// The fields typed into are those every category shows; the last two
-// imperial fields are hidden in some, and typing into a hidden field stops
-// the driver.
+// Fields every category shows: typing into a hidden one stops the driver.
 const std::array<const char*, 20> kFields = {
     "txtTAS(0)", "txtTAS(1)", "txtTAS(2)", "txtTAS(3)", "txtTAS(4)", "txtTAS(5)", "txtTAS(6)",
     "txtUSA(0)", "txtUSA(1)", "txtUSA(2)", "txtC", "txtF", "txtK",

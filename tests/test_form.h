@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A headless Form1 for the core tests: the program with its model, driven the
-// way the view drives it, with message boxes and failures recorded.
+// A headless Form1 driven as the view drives it, messages and failures recorded.
 
 #include "app/program.h"
 #include "window/properties.h"

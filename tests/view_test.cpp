@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the real widgets show of the numbers (first characters, tooltips, red
-// frames, results that can only be copied, the 1000-character limit, drops)
-// and how the window zooms (keys, wheel, screen, resizing, the kept zoom).
+// What the real widgets show of the numbers, and how the window zooms.
 
 #include "tests/window_fixture.h"
 #include "window/view/zoom.h"
@@ -10,18 +8,13 @@
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
-#include <QMenu>
 #include <QMimeData>
 #include <QTextEdit>
 #include <QScreen>
-#include <QTabBar>
 #include <QTemporaryDir>
-#include <QWheelEvent>
 
-#include <cstdio>
 
 using namespace tavrimo;
 using namespace Qt::StringLiterals;
@@ -50,8 +43,7 @@ TEST_F(ViewTest, a_field_written_while_another_has_the_focus_shows_its_sign_and_
     EXPECT_EQ(field("txtF")->toolTip(), QString());  // 2 fits its box
 }
 
-// However text reaches a unit field, that field drives the conversion and
-// keeps what it was given.
+// Dropped text drives the conversion from the field it lands in.
 TEST_F(ViewTest, text_dropped_on_a_field_without_the_focus_converts_from_that_field)
 {
     showPage(0);
@@ -93,10 +85,8 @@ TEST_F(ViewTest, the_focus_that_comes_with_the_windows_activation_moves_the_driv
     EXPECT_EQ(app_.program().takeStats().handlers, 0);
 }
 
-// Ctrl+Tab shows the next page and Ctrl+Shift+Tab the previous one, wrapping
-// round, from every kind of control, the figure list and the formula box
-// included: the tab strip keeps the focus; a control whose page goes out of
-// view passes the focus to the page shown, and a field its focus colour.
+// Ctrl+Tab and Ctrl+Shift+Tab turn the page, wrapping round, from any control;
+// the focus goes with the page shown.
 TEST_F(ViewTest, ctrl_tab_turns_the_page_both_ways_from_every_kind_of_control)
 {
     const struct {
@@ -129,19 +119,14 @@ TEST_F(ViewTest, ctrl_tab_turns_the_page_both_ways_from_every_kind_of_control)
     EXPECT_EQ(control("txtTAS", 3).backColor, Colour::of(0xC0C0FF));
 }
 
-// Tab selects a field's whole text on arrival; once the focus has gone on,
-// the field keeps its selection without showing it (no highlight, no
-// caret), and shows it again when the focus comes back. After a round of Tab only the focused field shows
-// the highlight.
+// Only the focused field shows its selection; the others keep it unseen.
 TEST_F(ViewTest, only_the_field_with_the_focus_shows_its_selection)
 {
     showPage(0);
     type(field("txtTAS", 3), QStringLiteral("1"));
     std::vector<QLineEdit*> fields;
-    for (int i = 0; i < 7; ++i)
-        fields.push_back(field("txtTAS", i));
-    for (int i = 0; i < 5; ++i)
-        fields.push_back(field("txtUSA", i));
+    for (int i = 0; i < 12; ++i)
+        fields.push_back(i < 7 ? field("txtTAS", i) : field("txtUSA", i - 7));
     const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
     const auto highlighted = [&](QLineEdit* edit) {
         const QImage shot = edit->grab().toImage();
@@ -191,10 +176,8 @@ TEST_F(ViewTest, a_text_that_cannot_become_a_number_is_framed_in_red_with_an_exa
     }
 }
 
-// Where the user's decimal separator is a comma (tests/comma_locale_test.sh
-// runs this in such a locale): the keypad's decimal key types "." and it
-// reads, numbers are written with the comma, a text holding both is marked,
-// and the example shows every separator the field reads.
+// In a comma locale (comma_locale_test.sh) the keypad's "." reads too, and a text
+// holding both separators is marked.
 TEST_F(ViewTest, a_comma_locale_reads_the_keypads_point_too)
 {
     if (NumberFormat::fromCLocale().decimalSeparator != u',')
@@ -256,10 +239,7 @@ TEST_F(ViewTest, the_results_of_the_solver_can_be_focused_and_copied_but_never_t
     // The context menu's Copy takes the whole text when nothing is selected.
     QApplication::clipboard()->clear();
     root->deselect();
-    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, root->rect().center(), root->mapToGlobal(root->rect().center()));
-    QApplication::sendEvent(root, &menuEvent);
-    QCoreApplication::processEvents();
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QMenu* menu = contextMenu(root);
     ASSERT_NE(menu, nullptr);
     bool copied = false;
     for (QAction* action : menu->actions())
@@ -277,8 +257,7 @@ TEST_F(ViewTest, the_results_of_the_solver_can_be_focused_and_copied_but_never_t
     EXPECT_EQ(root->cursorPosition(), 0);
 }
 
-// Start-up makes only the page on view; another page's widgets are made
-// when it is first shown, from what the model holds by then.
+// Another page's widgets are made when it is first shown, from the model.
 TEST_F(ViewTest, a_page_not_on_view_is_made_when_first_shown)
 {
     EXPECT_TRUE(window().findChildren<QLineEdit*>().isEmpty());
@@ -348,12 +327,7 @@ TEST_F(ZoomTest, every_zoom_key_reaches_the_window_from_every_control)
     int controls = 0;
     for (int page = 0; page < 3; ++page) {
         showPage(page);
-        // The tab strip, and every control a person can put the focus in on the page.
-        std::vector<QWidget*> focusable{window().tabControl()->tabBar()};
-        for (ControlId id = 0; id < model().size(); ++id)
-            if (QWidget* w = window().widgetOf(id); w && w->isVisible() && w->focusPolicy() != Qt::NoFocus && w->isEnabled())
-                focusable.push_back(w);
-        for (QWidget* w : focusable) {
+        for (QWidget* w : focusable(true)) {
             SCOPED_TRACE(std::to_string(page) + " " + w->objectName().toStdString());
             w->setFocus(Qt::TabFocusReason);
             QApplication::processEvents();
@@ -382,69 +356,49 @@ TEST_F(ZoomTest, ctrl_and_the_wheel_step_the_zoom_over_any_control_and_change_no
     QApplication::processEvents();
     auto* list = qobject_cast<QComboBox*>(widget("Combo1"));
     auto* formulas = qobject_cast<QTextEdit*>(widget("txtGra"));
-    const auto turn = [](QWidget* w, int notches) {
-        const QPointF at(w->width() / 2.0, w->height() / 2.0);
-        QWheelEvent wheel(at, w->mapToGlobal(at), QPoint(), QPoint(0, notches * 120), Qt::NoButton,
-                          Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(w, &wheel);
-        QApplication::processEvents();
-    };
     for (QWidget* w : {static_cast<QWidget*>(list), formulas->viewport(), widget("Picture2")}) {
         SCOPED_TRACE(w->objectName().toStdString());
-        turn(w, 1);
+        wheel(w, 1, Qt::ControlModifier);
         EXPECT_EQ(window().zoom(), clampToScreen(125));
         EXPECT_EQ(list->currentIndex(), 2) << "the list took the turn as well";
-        turn(w, -1);
+        wheel(w, -1, Qt::ControlModifier);
         EXPECT_EQ(window().zoom(), 100);
     }
     EXPECT_EQ(list->currentIndex(), 2);
     EXPECT_DOUBLE_EQ(formulas->font().pointSizeF(), 12);
 }
 
-TEST_F(ZoomTest, a_zoom_step_never_makes_the_window_larger_than_the_screen_nor_puts_it_off_the_screen)
+// Each step keeps the window whole on the screen and shows a notice a screen
+// reader hears, which at the largest zoom the screen holds says so.
+TEST_F(ZoomTest, each_zoom_step_keeps_the_window_on_the_screen_and_shows_a_notice_a_screen_reader_hears)
 {
     const QRect screen = window().screen()->availableGeometry();
     // In the lower right corner, where a growing window would leave the screen.
     window().move(screen.bottomRight() - QPoint(window().frameGeometry().width(), window().frameGeometry().height()));
     QApplication::processEvents();
-    for (int step = 0; step < 7; ++step) {
-        QTest::keyClick(window().tabControl()->tabBar(), Qt::Key_Equal, Qt::ControlModifier);
-        QApplication::processEvents();
-        EXPECT_TRUE(screen.contains(window().frameGeometry()))
-            << window().frameGeometry().x() << "," << window().frameGeometry().y() << " "
-            << window().frameGeometry().width() << "x" << window().frameGeometry().height();
-    }
-    EXPECT_EQ(window().zoom(), clampToScreen(300));
-    EXPECT_EQ(window().size(), QSize(zoomed(506, window().zoom()), zoomed(457, window().zoom())));
-    std::printf("largest zoom on this screen (%dx%d): %d %%\n", screen.width(), screen.height(), window().zoom());
-}
-
-// Each step shows the zoom in a notice over the window for a second and a
-// half, an alert a screen reader speaks; at the largest the screen holds it
-// says so, instead of nothing happening.
-TEST_F(ZoomTest, each_zoom_step_shows_the_zoom_in_a_notice_a_screen_reader_hears)
-{
-    const auto notice = [this] { return window().findChild<QLabel*>(QStringLiteral("ZoomNotice")); };
-    ASSERT_NE(notice(), nullptr);
-    EXPECT_FALSE(notice()->isVisible());
-    std::vector<QString> shown;
+    auto* notice = window().findChild<QLabel*>(QStringLiteral("ZoomNotice"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_FALSE(notice->isVisible());
+    QString expected;
     for (int step = 0; step < 8; ++step) {
         const int requested = zoomStep(window().zoom(), 1);
         QTest::keyClick(window().tabControl()->tabBar(), Qt::Key_Equal, Qt::ControlModifier);
         QApplication::processEvents();
-        const QString expected = zoomNoticeText(window().zoom(), requested > window().zoom());
-        EXPECT_TRUE(notice()->isVisible());
-        EXPECT_EQ(notice()->text(), expected);
-        const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(notice());
+        EXPECT_TRUE(screen.contains(window().frameGeometry())) << step;
+        expected = zoomNoticeText(window().zoom(), requested > window().zoom());
+        EXPECT_TRUE(notice->isVisible());
+        EXPECT_EQ(notice->text(), expected);
+        const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(notice);
         EXPECT_EQ(spoken->role(), QAccessible::AlertMessage);
         EXPECT_EQ(spoken->text(QAccessible::Name), expected);
-        shown.push_back(expected);
     }
+    EXPECT_EQ(window().zoom(), clampToScreen(300));
+    EXPECT_EQ(window().size(), QSize(zoomed(506, window().zoom()), zoomed(457, window().zoom())));
     const int largest = window().largestZoomOnScreen();
-    EXPECT_EQ(shown.back(), largest < 300 ? QStringLiteral("التكبير %1 % — أكبر ما تتسع له الشاشة").arg(largest)
-                                          : QStringLiteral("التكبير 300 %"));
+    EXPECT_EQ(expected, largest < 300 ? QStringLiteral("التكبير %1 % — أكبر ما تتسع له الشاشة").arg(largest)
+                                      : QStringLiteral("التكبير 300 %"));
     QTest::qWait(kZoomNoticeMilliseconds + 300);
-    EXPECT_FALSE(notice()->isVisible());
+    EXPECT_FALSE(notice->isVisible());
 }
 
 TEST_F(ZoomTest, a_resized_window_shows_the_largest_zoom_it_holds_in_its_middle)
@@ -495,16 +449,11 @@ TEST_F(ZoomTest, the_window_state_and_the_spoken_names_are_the_same_at_every_zoo
 }
 
 // The settings file in a temporary folder; XDG_CONFIG_HOME is put back afterwards.
-class TemporaryConfig {
-public:
-    TemporaryConfig() : saved_(qgetenv("XDG_CONFIG_HOME")) { qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder_.path())); }
-    ~TemporaryConfig() { qputenv("XDG_CONFIG_HOME", saved_); }
-    TemporaryConfig(const TemporaryConfig&) = delete;
-    TemporaryConfig& operator=(const TemporaryConfig&) = delete;
-
-private:
-    QTemporaryDir folder_;
-    QByteArray saved_;
+struct TemporaryConfig {
+    TemporaryConfig() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path())); }
+    ~TemporaryConfig() { qputenv("XDG_CONFIG_HOME", saved); }
+    QTemporaryDir folder;
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
 };
 
 TEST_F(ZoomTest, the_window_opens_at_the_kept_zoom_and_keeps_a_new_one_when_closed)
@@ -530,10 +479,8 @@ TEST_F(ZoomTest, the_window_opens_at_the_kept_zoom_and_keeps_a_new_one_when_clos
     EXPECT_EQ(rememberedZoom(), chosen);
 }
 
-// A run at a kept zoom opens the window where it was closed, when all of it
-// lies on the screen there, and otherwise centred on the screen; maximised
-// if it was closed maximised. Closed again, it keeps where it was and, when
-// maximised, the zoom of its normal size.
+// A kept zoom opens the window where it was closed, or centred when it would not
+// be whole on the screen, maximised if it was; the place is kept again on close.
 TEST_F(ZoomTest, a_kept_zoom_opens_the_window_where_it_was_closed_or_centred_and_maximised_as_it_was)
 {
     const TemporaryConfig config;

@@ -1,21 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The real window for the tests that need its widgets: built as the program
-// builds it, shown and active before each test, offscreen unless a platform
-// is set (tests/window_test_main.cpp).
+// The real window, built as the program builds it, shown and active before each test.
 
 #include "app/application.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 #include <string_view>
+#include <vector>
 
 namespace tavrimo::testing {
 
@@ -60,7 +63,65 @@ protected:
         QApplication::processEvents();
     }
 
+    // The tab strip, then every control of the page on view a person can put the focus in.
+    std::vector<QWidget*> focusable(bool enabledOnly = false)
+    {
+        std::vector<QWidget*> all{window().tabControl()->tabBar()};
+        for (ControlId id = 0; id < model().size(); ++id)
+            if (QWidget* w = window().widgetOf(id);
+                w && w->isVisible() && w->focusPolicy() != Qt::NoFocus && (w->isEnabled() || !enabledOnly))
+                all.push_back(w);
+        return all;
+    }
+
+    // Turns the mouse wheel over the middle of the widget by some notches.
+    static void wheel(QWidget* over, int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        const QPointF at(over->width() / 2.0, over->height() / 2.0);
+        QWheelEvent turn(at, over->mapToGlobal(at), QPoint(), QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep),
+                         Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &turn);
+        QApplication::processEvents();
+    }
+
+    // The menu a right click in the middle of the widget opens.
+    static QMenu* contextMenu(QWidget* w)
+    {
+        const QPoint centre = w->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, centre, w->mapToGlobal(centre));
+        QApplication::sendEvent(w, &event);
+        QApplication::processEvents();
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+
+    // The sum of the differences of the three channels.
+    static int distance(const QColor& a, const QColor& b)
+    {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+    }
+
     Application app_;
 };
+
+// The window at each zoom of the parameter.
+class ZoomedWindowFixture : public WindowFixture, public ::testing::WithParamInterface<int> {
+protected:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        window().zoomTo(GetParam());
+        QApplication::processEvents();
+        ASSERT_EQ(window().zoom(), GetParam()) << "the screen is too small for this zoom";
+    }
+
+    void pick(int figure)
+    {
+        showPage(2);
+        model().userPick(model().require("Combo1"), figure);
+        QApplication::processEvents();
+    }
+};
+
+inline std::string zoomName(const ::testing::TestParamInfo<int>& info) { return std::to_string(info.param); }
 
 }  // namespace tavrimo::testing

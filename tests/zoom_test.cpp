@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where the zoom keys step to, the largest zoom a screen holds, and the zoom
-// kept between runs, in a temporary folder of each test's own.
+// The zoom steps, the largest zoom a screen holds, and the kept zoom.
 
 #include "window/view/settings_file.h"
 #include "window/view/zoom.h"
@@ -41,8 +40,7 @@ TEST(ZoomSteps, a_zoom_key_goes_to_the_next_step_and_stops_at_100_and_300)
         EXPECT_EQ(zoomStep(row.from, row.direction), row.to) << row.from << " " << row.direction;
 }
 
-// Twips become pixels rounded to the nearest, 15 to a pixel at 100 %, and
-// so do lengths in pixels at 100 % (the window's 506 pixels at 125 %).
+// Twips (15 to a pixel at 100 %) and pixels at 100 % round to the nearest pixel.
 TEST(TwipsToPixels, round_to_the_nearest_pixel_at_any_zoom)
 {
     const struct {
@@ -58,9 +56,8 @@ TEST(TwipsToPixels, round_to_the_nearest_pixel_at_any_zoom)
             << row.twips << " twips at " << row.zoom << " %";
 }
 
-// The window's client area is 506 x 457 pixels at 100 %: a projector, a
-// laptop, full HD, exactly 200 % and a pixel short of it, too small for
-// 100 %, larger than 300 %.
+// The client area is 506 x 457 at 100 %: a projector, a laptop, full HD, 200 %
+// and a pixel short of it, too small for 100 %, larger than 300 %.
 TEST(LargestZoom, the_largest_zoom_that_fits_a_screen)
 {
     const struct {
@@ -72,9 +69,7 @@ TEST(LargestZoom, the_largest_zoom_that_fits_a_screen)
         EXPECT_EQ(largestZoomFitting(QSize(506, 457), row.room), row.largest) << row.room.width() << "x" << row.room.height();
 }
 
-// Each test keeps its files in a temporary folder of its own: HOME,
-// XDG_CONFIG_HOME and the current folder point into it, the umask is 022,
-// and all four are put back afterwards.
+// A temporary HOME, XDG_CONFIG_HOME, current folder and umask 022, put back after.
 class ScratchHome {
 public:
     ScratchHome()
@@ -135,10 +130,8 @@ public:
             return "link to " + std::filesystem::read_symlink(path).string();
         if (S_ISDIR(info.st_mode))
             return std::string("folder ") + mode;
-        if (S_ISFIFO(info.st_mode))
-            return "fifo";
-        if (S_ISSOCK(info.st_mode))
-            return "socket";
+        if (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode))
+            return S_ISFIFO(info.st_mode) ? "fifo" : "socket";
         if (S_ISCHR(info.st_mode))
             return "device " + std::to_string(major(info.st_rdev)) + ',' + std::to_string(minor(info.st_rdev));
         if (info.st_size > kMaxSettingsBytes)
@@ -164,9 +157,8 @@ protected:
     ScratchHome scratch_;
 };
 
-// A kept zoom is read back; one that is missing, out of range, no whole
-// number, or in a text that is not ours (no [General] group over it) opens
-// the window at 100 %.
+// A kept zoom is read back; one missing, out of range, not whole or not under
+// [General] of a text of ours opens at 100 %.
 TEST_F(KeptZoomTest, a_kept_zoom_is_read_back_or_ignored)
 {
     EXPECT_EQ(rememberedZoom(), 100) << "no file";
@@ -185,8 +177,7 @@ TEST_F(KeptZoomTest, a_kept_zoom_is_read_back_or_ignored)
     }
 }
 
-// The window's place and maximised state are kept with a zoom other than
-// 100 % or a maximised window, and only as a pair of whole numbers.
+// The place is kept with a zoom other than 100 % or maximised, as whole numbers.
 TEST_F(KeptZoomTest, the_place_is_kept_with_a_zoom_or_a_maximised_window)
 {
     const struct {
@@ -210,10 +201,8 @@ TEST_F(KeptZoomTest, the_place_is_kept_with_a_zoom_or_a_maximised_window)
               "file 0644: [General]\nzoom=200\nleft=12\ntop=-3\nmaximised=true\n");
 }
 
-// What lies where the settings file should be, with the zoom the window
-// opens at and the file that closing it at 175 % replaces (none: everything
-// is left as it was, and the zoom is this run's only). Reading and writing
-// each take well under a second, and never wait.
+// What lies where the settings file should be: the zoom the window opens at, and
+// the file a close at 175 % replaces (none: all is left as it was), quickly.
 struct FileKind {
     const char* name;
     std::function<std::string(const ScratchHome&)> make;  // a reason to skip the row, or nothing
@@ -238,41 +227,45 @@ std::string deviceNode(const ScratchHome& scratch, const std::string& relative)
     return {};
 }
 
+using Make = std::function<std::string(const ScratchHome&)>;
+// The settings file holding `content`, or a link to `target` holding it.
+Make file(std::string content, mode_t mode = 0644, std::string target = {})
+{
+    return [=](const ScratchHome& s) {
+        if (target.empty())
+            return s.file(kSettings, content, mode), std::string();
+        s.file(target, content, mode);
+        s.link(kSettings, "../../" + target);
+        return std::string();
+    };
+}
+// Sets (nullptr: unsets, "": leaves) the config folder and the home folder.
+Make environment(const char* config, const char* home = nullptr)
+{
+    return [=](const ScratchHome&) {
+        for (const auto& [name, value] : {std::pair{"XDG_CONFIG_HOME", config}, {"HOME", home}})
+            if (!value)
+                qunsetenv(name);
+            else if (*value)
+                qputenv(name, value);
+        return std::string();
+    };
+}
+const char* const kReplaced = "config/tavrimo/tavrimo.conf";
+
 const FileKind kFileKinds[] = {
-    {"nothing_yet", [](const ScratchHome&) { return std::string(); }, 100, "config/tavrimo/tavrimo.conf"},
-    {"a_file_of_ours", [](const ScratchHome& s) { s.file(kSettings, kOurs150, 0640); return std::string(); }, 150,
-     "config/tavrimo/tavrimo.conf"},
-    {"an_absurd_zoom_in_a_file_of_ours",
-     [](const ScratchHome& s) { s.file(kSettings, "[General]\nzoom=99999999999999999999\n"); return std::string(); }, 100,
-     "config/tavrimo/tavrimo.conf"},
-    {"a_link_to_a_file_of_ours",
-     [](const ScratchHome& s) {
-         s.file("dotfiles/tavrimo.conf", kOurs150);
-         s.link(kSettings, "../../dotfiles/tavrimo.conf");
-         return std::string();
-     },
-     150, "dotfiles/tavrimo.conf"},
-    {"a_link_to_a_foreign_text",
-     [](const ScratchHome& s) {
-         s.file("dotfiles/notes", "# my notes\nzoom=150\ncolour=blue\n");
-         s.link(kSettings, "../../dotfiles/notes");
-         return std::string();
-     },
-     100, nullptr},
-    {"another_programs_settings",
-     [](const ScratchHome& s) { s.file(kSettings, "[General]\nzoom=150\n[Fonts]\nsize=12\n"); return std::string(); }, 100,
-     nullptr},
+    {"nothing_yet", [](const ScratchHome&) { return std::string(); }, 100, kReplaced},
+    {"a_file_of_ours", file(kOurs150, 0640), 150, kReplaced},
+    {"an_absurd_zoom_in_a_file_of_ours", file("[General]\nzoom=99999999999999999999\n"), 100, kReplaced},
+    {"a_link_to_a_file_of_ours", file(kOurs150, 0644, "dotfiles/tavrimo.conf"), 150, "dotfiles/tavrimo.conf"},
+    {"a_link_to_a_foreign_text", file("# my notes\nzoom=150\ncolour=blue\n", 0644, "dotfiles/notes"), 100, nullptr},
+    {"another_programs_settings", file("[General]\nzoom=150\n[Fonts]\nsize=12\n"), 100, nullptr},
     {"a_link_to_a_device",
-     [](const ScratchHome& s) {
-         s.link(kSettings, "../../dev/node");
-         return deviceNode(s, "dev/node");
-     },
-     100, nullptr},
+     [](const ScratchHome& s) { return s.link(kSettings, "../../dev/node"), deviceNode(s, "dev/node"); }, 100, nullptr},
     {"a_device", [](const ScratchHome& s) { return deviceNode(s, kSettings); }, 100, nullptr},
     {"a_fifo",
      [](const ScratchHome& s) {
-         s.folder("config/tavrimo");
-         return ::mkfifo(s.native(kSettings).c_str(), 0644) == 0 ? std::string() : "mkfifo failed";
+         return s.folder("config/tavrimo"), ::mkfifo(s.native(kSettings).c_str(), 0644) ? "mkfifo failed" : std::string();
      },
      100, nullptr},
     {"a_socket",
@@ -290,108 +283,57 @@ const FileKind kFileKinds[] = {
          return bound ? std::string() : "bind failed";
      },
      100, nullptr},
-    {"a_folder", [](const ScratchHome& s) { s.folder(kSettings); return std::string(); }, 100, nullptr},
-    {"a_file_of_ours_over_the_size_limit",
-     [](const ScratchHome& s) { s.file(kSettings, kOurs150 + std::string(4096, '\n')); return std::string(); }, 100,
-     nullptr},
+    {"a_folder", [](const ScratchHome& s) { return s.folder(kSettings), std::string(); }, 100, nullptr},
+    {"a_file_of_ours_over_the_size_limit", file(kOurs150 + std::string(4096, '\n')), 100, nullptr},
     {"a_sparse_gigabyte",
      [](const ScratchHome& s) {
-         s.file(kSettings, "");
-         std::filesystem::resize_file(s.native(kSettings), std::uintmax_t{1} << 30);
-         return std::string();
+         return s.file(kSettings, ""), std::filesystem::resize_file(s.native(kSettings), 1ULL << 30), std::string();
      },
      100, nullptr},
-    {"a_read_only_file_of_ours", [](const ScratchHome& s) { s.file(kSettings, kOurs150, 0444); return std::string(); }, 150,
-     nullptr},
-    {"a_link_to_a_read_only_file_of_ours",
-     [](const ScratchHome& s) {
-         s.file("dotfiles/tavrimo.conf", kOurs150, 0444);
-         s.link(kSettings, "../../dotfiles/tavrimo.conf");
-         return std::string();
-     },
-     150, nullptr},
+    {"a_read_only_file_of_ours", file(kOurs150, 0444), 150, nullptr},
+    {"a_link_to_a_read_only_file_of_ours", file(kOurs150, 0444, "dotfiles/tavrimo.conf"), 150, nullptr},
     {"a_stale_lock",
      [](const ScratchHome& s) {
-         s.file(kSettings, kOurs150);
          s.file(kSettings + ".lock", std::to_string(::getpid()) + "\ntavrimo\n" + QSysInfo::machineHostName().toStdString() + '\n');
-         return std::string();
+         return file(kOurs150)(s);
      },
-     150, "config/tavrimo/tavrimo.conf"},
-    {"a_link_to_nothing", [](const ScratchHome& s) { s.link(kSettings, "../../dotfiles/gone"); return std::string(); }, 100,
+     150, kReplaced},
+    {"a_link_to_nothing", [](const ScratchHome& s) { return s.link(kSettings, "../../dotfiles/gone"), std::string(); }, 100,
      nullptr},
-    {"a_file_where_its_folder_should_be",
-     [](const ScratchHome& s) { s.file("config/tavrimo", "x"); return std::string(); }, 100, nullptr},
-    {"a_relative_config_folder",
-     [](const ScratchHome&) {
-         qputenv("XDG_CONFIG_HOME", "config");
-         return std::string();
-     },
-     100, "home/.config/tavrimo/tavrimo.conf"},
-    {"a_link_to_an_empty_file",
-     [](const ScratchHome& s) {
-         s.file("other/pkg/__init__.py", "");
-         s.link(kSettings, "../../other/pkg/__init__.py");
-         return std::string();
-     },
+    {"a_file_where_its_folder_should_be", [](const ScratchHome& s) { return s.file("config/tavrimo", "x"), std::string(); },
      100, nullptr},
-    {"a_link_to_general_alone",
-     [](const ScratchHome& s) {
-         s.file("other/app.ini", "[General]\n");
-         s.link(kSettings, "../../other/app.ini");
-         return std::string();
-     },
-     100, nullptr},
-    {"an_empty_file", [](const ScratchHome& s) { s.file(kSettings, ""); return std::string(); }, 100, nullptr},
+    {"a_relative_config_folder", environment("config", ""), 100, "home/.config/tavrimo/tavrimo.conf"},
+    {"a_link_to_an_empty_file", file("", 0644, "other/pkg/__init__.py"), 100, nullptr},
+    {"a_link_to_general_alone", file("[General]\n", 0644, "other/app.ini"), 100, nullptr},
+    {"an_empty_file", file(""), 100, nullptr},
     {"a_link_to_a_file_of_ours_of_another_owner",
      [](const ScratchHome& s) {
-         s.file("shared/tavrimo.conf", kOurs150);
-         s.link(kSettings, "../../shared/tavrimo.conf");
+         file(kOurs150, 0644, "shared/tavrimo.conf")(s);
          if (::geteuid() != 0)
              return std::string("not run as root: a file of another owner cannot be made");
          return ::chown(s.native("shared/tavrimo.conf").c_str(), 65534, 65534) == 0 ? std::string() : "chown failed";
      },
      100, nullptr},
-    {"a_key_never_written_on_every_line_with_an_equals_sign",
-     [](const ScratchHome& s) { s.file(kSettings, "[General]\nzoom=150\ncolour=blue\nname=Amina\n"); return std::string(); },
-     100, nullptr},
-    {"the_folder_without_the_file", [](const ScratchHome& s) { s.folder("config/tavrimo"); return std::string(); }, 100,
-     "config/tavrimo/tavrimo.conf"},
+    {"a_key_never_written_on_every_line_with_an_equals_sign", file("[General]\nzoom=150\ncolour=blue\nname=Amina\n"), 100,
+     nullptr},
+    {"the_folder_without_the_file", [](const ScratchHome& s) { return s.folder("config/tavrimo"), std::string(); }, 100,
+     kReplaced},
     {"a_config_folder_not_in_the_file_names_encoding",
-     [](const ScratchHome& s) {
-         qputenv("XDG_CONFIG_HOME", QFile::encodeName(s.path("config")) + "\xff\xfe");
-         return std::string();
-     },
+     [](const ScratchHome& s) { return environment((QFile::encodeName(s.path("config")) + "\xff\xfe").data(), "")(s); },
      100, nullptr},
     {"a_home_not_in_the_file_names_encoding",
-     [](const ScratchHome& s) {
-         qunsetenv("XDG_CONFIG_HOME");
-         qputenv("HOME", QFile::encodeName(s.path("home")) + "/\xc3");
-         return std::string();
-     },
+     [](const ScratchHome& s) { return environment(nullptr, (QFile::encodeName(s.path("home")) + "/\xc3").data())(s); },
      100, nullptr},
-    {"a_relative_home",
-     [](const ScratchHome& s) {
-         s.file(kSettings, kOurs150);
-         qputenv("XDG_CONFIG_HOME", "config");
-         qputenv("HOME", "relhome");
-         return std::string();
-     },
-     100, nullptr},
-    {"no_home",
-     [](const ScratchHome&) {
-         qunsetenv("XDG_CONFIG_HOME");
-         qunsetenv("HOME");
-         return std::string();
-     },
-     100, nullptr},
+    {"a_relative_home", [](const ScratchHome& s) { return file(kOurs150)(s), environment("config", "relhome")(s); }, 100,
+     nullptr},
+    {"no_home", environment(nullptr), 100, nullptr},
     {"a_new_file_left_by_a_killed_run",
      [](const ScratchHome& s) {
-         s.file(kSettings, kOurs150);
          s.file("config/tavrimo/.tavrimo.conf.0123456789abcdef", "[General]\nzoom=2");
          s.file("config/tavrimo/.tavrimo.conf.notes", "mine");
-         return std::string();
+         return file(kOurs150)(s);
      },
-     150, "config/tavrimo/tavrimo.conf", "config/tavrimo/.tavrimo.conf.0123456789abcdef"},
+     150, kReplaced, "config/tavrimo/.tavrimo.conf.0123456789abcdef"},
 };
 
 class SettingsFileKinds : public KeptZoomTest, public ::testing::WithParamInterface<FileKind> {};
@@ -406,13 +348,9 @@ TEST_P(SettingsFileKinds, open_at_a_zoom_and_leave_on_disk_only_a_file_of_ours)
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(rememberedZoom(), kind.opensAt);
-    const qint64 reading = clock.restart();
+    EXPECT_LT(clock.restart(), 1000) << "reading";
     EXPECT_EQ(static_cast<bool>(rememberZoom(175)), kind.replaced != nullptr);
-    const qint64 writing = clock.elapsed();
-    EXPECT_LT(reading, 1000);
-    EXPECT_LT(writing, 1000);
-    RecordProperty("read_ms", static_cast<int>(reading));
-    RecordProperty("write_ms", static_cast<int>(writing));
+    EXPECT_LT(clock.elapsed(), 1000) << "writing";
 
     if (kind.replaced) {
         const std::string replaced = kind.replaced;
@@ -428,9 +366,8 @@ TEST_P(SettingsFileKinds, open_at_a_zoom_and_leave_on_disk_only_a_file_of_ours)
     EXPECT_EQ(scratch_.tree(), expected);
 }
 
-// A folder on the way to the file a link points to, swapped for a link to
-// another folder between the file's check and its replacement: the new file
-// goes where the checked one was, and the other folder's file is untouched.
+// A folder on the link's way swapped for a link while closing: the write stays
+// where the file was checked.
 TEST_F(KeptZoomTest, a_folder_swapped_during_the_close_does_not_move_the_write)
 {
     scratch_.file("dotfiles/tavrimo.conf", kOurs150);

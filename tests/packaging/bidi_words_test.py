@@ -1,17 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Arabic manual page, as man shows it on a terminal, and the Arabic
-# --help: every Latin word (a name, an option, a key, a path, a variable)
-# stands between U+2066 and U+2069, so that a reader that lays the line out
-# right to left shows it as it is typed, with the punctuation after it
-# following it. The name line (NAME), which man-db reads, and the page's
-# header and footer are the page's own.
-#
-#   bidi_words_test.py ARABIC_PAGE PROGRAM
-#
-# Each line holding an isolated word is laid out as a right-to-left line
-# with GNU FriBidi (python3-pyfribidi), and the word must read there as
-# typed. The lines holding the words named below are printed as laid out.
+# In the Arabic manual page (as man shows it on a terminal, less the name line,
+# header and footer) and the Arabic --help, every Latin word stands between
+# U+2066 and U+2069 and, laid out right to left with GNU FriBidi, reads as
+# typed. The lines holding the words of SHOWN are printed as laid out.
+# Usage: bidi_words_test.py ARABIC_PAGE PROGRAM
 import os
 import re
 import subprocess

@@ -1,31 +1,21 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Debian package as a person gets it: CPack builds it from this build,
-# it names the packages the program needs at run time, dpkg installs it on
-# this machine, the program starts from its menu entry under an X server
-# (Xvfb) and is still running two seconds later, its window of the class the
-# menu entry names, whatis finds its manual pages, and dpkg removes it again.
-# Installing needs root and xvfb-run; without either the test is skipped
-# (exit 77). A tavrimo package already installed is replaced and removed.
-# Usage: deb_install_test.sh BUILD_DIR APP_ID VERSION
+# The Debian package CPack builds: its dependencies, installed with dpkg, started
+# from its menu entry under Xvfb with the window class the entry names, its
+# manual pages found by whatis, removed again. Skipped (77) without root or
+# xvfb-run. Usage: deb_install_test.sh BUILD_DIR APP_ID VERSION
 set -eu
 build_dir=$1
 app_id=$2
 version=$3
 
-skip() {
-    echo "SKIP: $*"
-    exit 77
-}
+skip() { echo "SKIP: $*"; exit 77; }
 [ "$(id -u)" = 0 ] || skip "not root, so dpkg cannot install the package"
 command -v xvfb-run >/dev/null 2>&1 || skip "xvfb-run is missing (Debian package xvfb)"
 command -v dpkg >/dev/null 2>&1 || skip "not a Debian system"
 
 status=0
-fail() {
-    echo "FAIL: $*"
-    status=1
-}
+fail() { echo "FAIL: $*"; status=1; }
 
 # dpkg refuses to start while apt or another dpkg runs; wait for it a while.
 dpkg_patiently() {
@@ -43,9 +33,7 @@ dpkg_patiently() {
 work=$(mktemp -d)
 installed=no
 cleanup() {
-    if [ "$installed" = yes ]; then
-        dpkg_patiently -r tavrimo || echo "could not remove the tavrimo package"
-    fi
+    [ "$installed" = no ] || dpkg_patiently -r tavrimo || echo "could not remove the tavrimo package"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -54,10 +42,7 @@ trap cleanup EXIT
 exec 9>/tmp/tavrimo-package-test.lock
 flock 9
 
-if ! cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log"
-    exit 1
-fi
+cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/*.deb)
 echo "built $(basename "$deb")"
 
@@ -70,24 +55,20 @@ names=$(echo "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/[ (].*//')
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n fonts-noto-ui-core; do
     echo "$names" | grep -qx "$needed" || fail "the package does not depend on $needed"
 done
-if dpkg-deb -c "$deb" | grep -q "tavrimo-script"; then
-    fail "the package carries the script driver"
-fi
+! dpkg-deb -c "$deb" | grep -q "tavrimo-script" || fail "the package carries the script driver"
 dpkg-deb -c "$deb" | grep -q "/tavrimo/plugins/libtavrimo-preview\.so$" \
     || fail "the package does not carry the print preview's module"
 
 dpkg_patiently -i "$deb" || exit 1
 installed=yes
 
-# Start it the way the menu does: the Exec line of the installed entry,
-# without its field codes, found on the PATH.
+# Started as the menu does: the entry's Exec line without its field codes.
 desktop="/usr/share/applications/$app_id.desktop"
 [ -f "$desktop" ] || fail "no menu entry $desktop"
 command=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[a-zA-Z]//g')
 [ "$(command -v "$command")" = /usr/bin/tavrimo ] || fail "the menu entry starts '$command', not /usr/bin/tavrimo"
 
-# On X, not on the offscreen platform the other tests use: this is the
-# platform plugin the package depends on.
+# On X: the platform plugin the package depends on.
 if env -u QT_QPA_PLATFORM xvfb-run -a sh -c '
         "$1" >"$2" 2>&1 &
         pid=$!
@@ -113,9 +94,7 @@ else
     cat "$work/program.log"
 fi
 
-# man-db indexes the manual pages dpkg installs (its trigger, where the
-# system keeps the index up to date): whatis finds the English page, and the
-# Arabic one in an Arabic locale.
+# whatis finds the English page, and the Arabic one in an Arabic locale.
 if [ -e /var/lib/man-db/auto-update ] && command -v whatis >/dev/null 2>&1; then
     env -i PATH="$PATH" LANG=C.UTF-8 whatis tavrimo | grep -q "^tavrimo (1) *- unit and temperature" \
         || fail "whatis does not find the installed English manual page"

@@ -1,13 +1,10 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# `cmake --install` lays Tavrimo out as a desktop program, and installs
-# nothing else: the program, its menu entry, its AppStream file, its icon
-# at every size in the hicolor theme, its manual page in English and Arabic, its copyright file and
-# its changelog, and the print preview's module in its private library
-# folder, where the program looks for it from its own folder. The script
-# driver stays out.
+# `cmake --install` installs the program, its menu entry, AppStream file, icons,
+# manual pages, copyright file and changelog, the print preview's module in
+# its private library folder (where the program looks from its own), and
+# nothing else.
 # Usage: install_tree_test.sh BUILD_DIR APP_ID VERSION PREVIEW_MODULE
-# (PREVIEW_MODULE: the module's path under the prefix)
 set -eu
 build_dir=$1
 app_id=$2
@@ -19,10 +16,7 @@ trap 'rm -rf "$stage"' EXIT
 DESTDIR="$stage" cmake --install "$build_dir" --prefix /usr >/dev/null
 
 status=0
-fail() {
-    echo "FAIL: $*"
-    status=1
-}
+fail() { echo "FAIL: $*"; status=1; }
 
 sizes="32 48 64 128 256"
 expected="./usr/bin/tavrimo
@@ -39,10 +33,11 @@ for size in $sizes; do
 done
 actual=$(cd "$stage" && find . -type f | sort)
 expected=$(echo "$expected" | sort)
-if [ "$actual" != "$expected" ]; then
-    fail "installed files differ from the expected layout"
-    echo "--- expected"; echo "$expected"; echo "--- installed"; echo "$actual"
-fi
+[ "$actual" = "$expected" ] || fail "installed files differ from the expected layout
+--- expected
+$expected
+--- installed
+$actual"
 
 root="$stage/usr"
 [ -x "$root/bin/tavrimo" ] || fail "bin/tavrimo is not an executable"

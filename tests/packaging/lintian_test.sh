@@ -1,11 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Debian's package checker, lintian, has nothing to say against the package
-# CPack builds from this build: no error and no warning. The package's
-# copyright file puts the program under the GPL, version 3 or later, and its
-# changelog, the one kept in the tree, has its newest entry for this version
-# from the package's maintainer.
-# Usage: lintian_test.sh BUILD_DIR VERSION CHANGELOG
+# lintian finds no error or warning in the package; its copyright file says
+# GPL-3.0-or-later, its changelog's newest entry is this version's, from the
+# package's maintainer. Usage: lintian_test.sh BUILD_DIR VERSION CHANGELOG
 set -eu
 build_dir=$1
 version=$2
@@ -17,33 +14,22 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-if ! cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log"
-    exit 1
-fi
+cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/*.deb)
 echo "built $(basename "$deb")"
 
 status=0
-fail() {
-    echo "FAIL: $*"
-    status=1
-}
+fail() { echo "FAIL: $*"; status=1; }
 
-# Lintian says once on its standard error that it runs as root; that is not
-# about the package.
+# Lintian's note that it runs as root is not about the package.
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || fail "lintian finds errors or warnings"
 grep -v "running with root privileges is not recommended" "$work/lintian.log" || true
 
 mkdir "$work/root"
 dpkg-deb -x "$deb" "$work/root"
 copyright="$work/root/usr/share/doc/tavrimo/copyright"
-if [ ! -f "$copyright" ]; then
-    fail "no usr/share/doc/tavrimo/copyright"
-else
-    grep -qx "Files: \*" "$copyright" || fail "the copyright file has no paragraph for every file"
-    grep -qx "License: GPL-3.0-or-later" "$copyright" || fail "the copyright file does not name GPL-3.0-or-later"
-fi
+grep -qx "Files: \*" "$copyright" || fail "the copyright file has no paragraph for every file"
+grep -qx "License: GPL-3.0-or-later" "$copyright" || fail "the copyright file does not name GPL-3.0-or-later"
 
 [ "$(dpkg-parsechangelog -l "$changelog" -S Version)" = "$version" ] \
     || fail "the newest changelog entry is for $(dpkg-parsechangelog -l "$changelog" -S Version), not $version"

@@ -1,9 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Arabic manual page says what the English one says: the same sections
-# in the same order, and the same options, variables and files set in bold
-# or italics. man-db reads the name and summary of both (lexgrog), and
-# whatis finds each, installed as the package installs them, in its locale.
+# The Arabic manual page has the English one's sections and bold or italic
+# names; man-db reads both name lines, and whatis finds each in its locale.
 # Usage: man_pages_test.sh ENGLISH_PAGE ARABIC_PAGE
 set -u
 english=$1
@@ -14,10 +12,7 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
-fail() {
-    echo "FAIL: $*"
-    status=1
-}
+fail() { echo "FAIL: $*"; status=1; }
 
 # The Arabic headings, in the English page's order.
 sed 's/ *| */|/' >"$work/headings" <<'TABLE'
@@ -40,9 +35,7 @@ sections "$arabic" >"$work/ar.sections"
 cut -d'|' -f2 "$work/headings" | diff -u - "$work/ar.sections" \
     || fail "the Arabic page's sections differ from the English page's"
 
-# Options, variables and paths: the words of the font macros that start
-# with - $ / or ~, or are written in capitals (the Arabic page's marks of a
-# left-to-right word, \*< and \*>, left out).
+# Options, variables and paths in the font macros (without the marks \*< \*>).
 names() {
     sed -n 's/^\.\(B\|BR\|I\|IR\) //p' "$1" | sed 's/\\%//g; s/\\-/-/g; s/\\\*[<>]//g; s/"//g' | tr ' ' '\n' \
         | grep -E '^([-$/~].|[A-Z][A-Z0-9_]+$)' | sort -u
@@ -52,8 +45,7 @@ names "$arabic" >"$work/ar.names"
 [ "$(wc -l <"$work/en.names")" -ge 10 ] || fail "too few names found in the English page"
 diff -u "$work/en.names" "$work/ar.names" || fail "the two pages name different options, variables or files"
 
-# Both name lines, read by man-db: "tavrimo - " and a summary, the Arabic
-# one in Arabic.
+# Both name lines as man-db reads them.
 lexgrog "$english" | grep -q ': "tavrimo - unit and temperature converter' || fail "lexgrog cannot read the English page"
 lexgrog "$arabic" | grep -q ': "tavrimo - محول للوحدات' || fail "lexgrog cannot read the Arabic page"
 

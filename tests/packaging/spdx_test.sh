@@ -1,11 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Every source file names its licence in an SPDX-License-Identifier line
-# within its first three lines: C++ sources and headers, shell scripts (with
-# a .sh name or a #! line), CMake files and the templates the build fills
-# in. Pictures, fuzz inputs, scenarios, documents and LICENSE are not sources.
-# Prints the files that lack the line, one a line, indented by two blanks.
-# Usage: spdx_test.sh SOURCE_DIR
+# Every source file has an SPDX-License-Identifier line in its first three
+# lines; the files without it are printed. Usage: spdx_test.sh SOURCE_DIR
 set -eu
 cd "$1"
 git rev-parse --is-inside-work-tree >/dev/null 2>&1 || { echo "SKIP: $1 is not a git work tree"; exit 77; }

@@ -1,8 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows version resource, made from its template on every system,
-# compiles with the resource compiler of a Windows cross toolchain, and the
-# compiled resource holds the program's version record and its icon.
+# The Windows version resource compiles with a cross toolchain's compiler and
+# holds the version record and icon.
 # Usage: windows_resource_test.sh RC_FILE VERSION VERSION_TEXT INTERNAL_NAME FILE_NAME
 set -eu
 rc=$1
