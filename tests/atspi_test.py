@@ -19,6 +19,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import session_bus  # noqa: E402
+
 SKIP = 77
 
 RESULTS = ["جذر دلتا", "س 2", "س 1"]  # in their Tab order, after "النتيجة"
@@ -67,16 +70,7 @@ def start_session(program):
             env = dict(os.environ, DISPLAY=":" + display, XDG_CONFIG_HOME=home, XDG_RUNTIME_DIR=home,
                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
             env.pop("DBUS_SESSION_BUS_ADDRESS", None)
-            launched = subprocess.run(["dbus-launch", "--sh-syntax"], env=env, capture_output=True, text=True, timeout=30)
-            for line in launched.stdout.splitlines():
-                name, _, value = line.partition("=")
-                value = value.rstrip(";").strip("'")
-                if name == "DBUS_SESSION_BUS_ADDRESS":
-                    env[name] = value
-                elif name == "DBUS_SESSION_BUS_PID":
-                    bus_pid = int(value)
-            if "DBUS_SESSION_BUS_ADDRESS" not in env:
-                skip("no session bus: " + launched.stderr.strip())
+            bus_pid = session_bus.launch(env, skip)
             walk = subprocess.run([sys.executable, __file__, "--walk", program], env=env, timeout=240)
             return walk.returncode
         finally:

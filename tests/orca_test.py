@@ -27,6 +27,9 @@ import threading
 import time
 import tty
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import session_bus  # noqa: E402
+
 SKIP = 77
 SHOW = "--show" in sys.argv
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*(?:\[|\{|$)")
@@ -103,17 +106,7 @@ def session(program):
             if not display:
                 skip("Xvfb did not start")
             env["DISPLAY"] = ":" + display
-            launched = subprocess.run(["dbus-launch", "--sh-syntax"], env=env, capture_output=True, text=True,
-                                      timeout=30)
-            for line in launched.stdout.splitlines():
-                name, _, value = line.partition("=")
-                value = value.rstrip(";").strip("'")
-                if name == "DBUS_SESSION_BUS_ADDRESS":
-                    env[name] = value
-                elif name == "DBUS_SESSION_BUS_PID":
-                    bus_pid = int(value)
-            if "DBUS_SESSION_BUS_ADDRESS" not in env:
-                skip("no session bus: " + launched.stderr.strip())
+            bus_pid = session_bus.launch(env, skip)
             started.append(start(["openbox"], env))
             speech = Speech("orca-debug.log" if SHOW else None)
             started.append(start(["orca", "--replace", "--debug-file=" + speech.path], env,
