@@ -97,12 +97,6 @@ MultiLineEdit::MultiLineEdit(QWidget* parent) : QTextEdit(parent), focusFrame_(n
     };
     connect(across, &QScrollBar::rangeChanged, this, keepStartInView);
     connect(across, &QScrollBar::valueChanged, this, keepStartInView);
-    // The box is read-only, and its accessibility interface edits nothing;
-    // should its text be edited all the same, the edit is put back.
-    connect(this, &QTextEdit::textChanged, this, [this] {
-        if (!showing_ && toPlainText() != shownPlain_)
-            showLines(shown_);
-    });
 
     // However the box is scrolled, it comes to rest at a line's top: where it
     // went on its own (to show the caret, say), at the next line's top the
@@ -148,20 +142,16 @@ void MultiLineEdit::setZoom(int percent)
 
 void MultiLineEdit::showLines(const QString& text)
 {
-    showing_ = true;
-    shown_ = text;
     firstLine_ = 0;
     rest_ = 0;
     setPlainText(text);
     indentContinuations();
-    shownPlain_ = toPlainText();
     // A new caret at the start of the text: it goes down and up along the
     // lines' starts, the right edge of these right-to-left lines.
     QTextCursor start(document());
     start.setPosition(0);
     setTextCursor(start);
     verticalScrollBar()->setValue(0);
-    showing_ = false;
 }
 
 // Every paragraph keeps a margin at its start, on the right for the box's

@@ -62,9 +62,6 @@ private:
 
     QWidget* focusFrame_;
     int zoom_ = 100;
-    QString shown_;       // the text as the program gave it
-    QString shownPlain_;  // and as the box holds it
-    bool showing_ = false;
     int rest_ = 0;        // the scroll position last come to rest at
     int firstLine_ = 0;   // and the position of the text in the line at its top
     int wheelTurn_ = 0;   // a wheel's turn short of a notch
